@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vesk {
+
+// What changed in the core, so the front end can schedule one repaint of the affected view.
+enum class Change {
+    MainBuffer,
+    ChatBuffer,
+    Status,
+    Title,
+    Menu,
+    LagMeter,
+    Skills,
+    WhoList,
+    HelpBrowser,
+    FileBrowser,
+    News,
+};
+
+// The core's one door to the outside world. The Qt front end implements it with a socket,
+// message boxes and a monotonic clock; tests implement it with a recording fake that also
+// scripts the answers. Nothing in the core reaches a widget, a file dialog or a socket any
+// other way.
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // Hands bytes to the connection as they are; returns the number of bytes taken or -1.
+    virtual long sendToServer(std::string_view bytes) = 0;
+
+    // A modal box titled "Warning" with a warning icon.
+    virtual void showWarning(const std::string& text) = 0;
+    // A plain modal information box.
+    virtual void showMessage(const std::string& text) = 0;
+
+    // Milliseconds of a monotonic clock that wraps at 2^32.
+    virtual std::uint32_t milliseconds() = 0;
+
+    // The developer's trace channel (stderr or the debugger); never shown to the player.
+    virtual void debugOutput(const std::string& text) = 0;
+
+    // Something the player can see changed; the front end repaints it at its next turn.
+    virtual void changed(Change what) = 0;
+
+    // Ends the process with the given status after a fatal error. A test host records the
+    // call instead; the caller returns right after calling it.
+    virtual void terminate(int status) = 0;
+};
+
+} // namespace vesk

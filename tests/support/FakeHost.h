@@ -1,0 +1,40 @@
+#pragma once
+
+#include "common/Host.h"
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace vesk::testing {
+
+// A Host that records everything the core does to the outside world and plays back scripted
+// answers. Tests read the public vectors directly.
+class FakeHost : public Host {
+public:
+    long sendToServer(std::string_view bytes) override;
+    void showWarning(const std::string& text) override { warnings.push_back(text); }
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    std::uint32_t milliseconds() override { return clock; }
+    void debugOutput(const std::string& text) override { traces.push_back(text); }
+    void changed(Change what) override { changes.push_back(what); }
+    void terminate(int status) override { terminations.push_back(status); }
+
+    // Everything sent, each call's bytes as one entry.
+    std::vector<std::string> sent;
+    std::vector<std::string> warnings;
+    std::vector<std::string> messages;
+    std::vector<std::string> traces;
+    std::vector<Change> changes;
+    std::vector<int> terminations;
+
+    std::uint32_t clock = 0;
+    // When set, sendToServer reports this instead of the byte count.
+    long sendResult = -2;
+
+    int countChanges(Change what) const;
+    void clearRecords();
+};
+
+} // namespace vesk::testing
