@@ -9,6 +9,26 @@ long FakeHost::sendToServer(std::string_view bytes) {
     return sendResult == -2 ? static_cast<long>(bytes.size()) : sendResult;
 }
 
+bool FakeHost::askQuestion(const std::string& title, const std::string& text) {
+    questions.push_back(title + "|" + text);
+    if (questionAnswers.empty()) {
+        return false;
+    }
+    const bool answer = questionAnswers.front();
+    questionAnswers.pop_front();
+    return answer;
+}
+
+bool FakeHost::playSound(const std::string& path) {
+    played.push_back(path);
+    return soundsPlay;
+}
+
+bool FakeHost::startProcess(const std::string& program, const std::vector<std::string>& arguments) {
+    started.push_back({program, arguments});
+    return processesStart;
+}
+
 int FakeHost::countChanges(Change what) const {
     return static_cast<int>(std::count(changes.begin(), changes.end(), what));
 }
@@ -20,6 +40,10 @@ void FakeHost::clearRecords() {
     traces.clear();
     changes.clear();
     terminations.clear();
+    questions.clear();
+    played.clear();
+    started.clear();
+    openedUrls.clear();
 }
 
 } // namespace vesk::testing

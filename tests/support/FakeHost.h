@@ -20,6 +20,18 @@ public:
     void debugOutput(const std::string& text) override { traces.push_back(text); }
     void changed(Change what) override { changes.push_back(what); }
     void terminate(int status) override { terminations.push_back(status); }
+    bool askQuestion(const std::string& title, const std::string& text) override;
+    std::string clipboardText() override { return clipboard; }
+    void setClipboardText(const std::string& text) override { clipboard = text; }
+    bool playSound(const std::string& path) override;
+    bool startProcess(const std::string& program, const std::vector<std::string>& arguments) override;
+    void openUrl(const std::string& url) override { openedUrls.push_back(url); }
+
+    struct StartedProcess {
+        std::string program;
+        std::vector<std::string> arguments;
+        bool operator==(const StartedProcess&) const = default;
+    };
 
     // Everything sent, each call's bytes as one entry.
     std::vector<std::string> sent;
@@ -28,6 +40,16 @@ public:
     std::vector<std::string> traces;
     std::vector<Change> changes;
     std::vector<int> terminations;
+    std::vector<std::string> questions;
+    std::vector<std::string> played;
+    std::vector<StartedProcess> started;
+    std::vector<std::string> openedUrls;
+    std::string clipboard;
+
+    // Scripted answers to askQuestion, used front first; when empty the answer is No.
+    std::deque<bool> questionAnswers;
+    bool soundsPlay = true;
+    bool processesStart = true;
 
     std::uint32_t clock = 0;
     // When set, sendToServer reports this instead of the byte count.

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vesk {
 
@@ -45,6 +46,22 @@ public:
 
     // Something the player can see changed; the front end repaints it at its next turn.
     virtual void changed(Change what) = 0;
+
+    // A modal Yes/No question; true for Yes.
+    virtual bool askQuestion(const std::string& title, const std::string& text) = 0;
+
+    virtual std::string clipboardText() = 0;
+    virtual void setClipboardText(const std::string& text) = 0;
+
+    // Plays a WAV file without waiting for it; false when it cannot be played.
+    virtual bool playSound(const std::string& path) = 0;
+
+    // Starts a program with its arguments as a list: nothing passes through a shell, so no
+    // character of a file name or setting is interpreted. False when it cannot be started.
+    virtual bool startProcess(const std::string& program, const std::vector<std::string>& arguments) = 0;
+
+    // Opens a web address in the desktop's browser.
+    virtual void openUrl(const std::string& url) = 0;
 
     // Ends the process with the given status after a fatal error. A test host records the
     // call instead; the caller returns right after calling it.
