@@ -1,0 +1,137 @@
+#include "display/TextBuffer.h"
+
+#include "display/WrapLine.h"
+#include "protocol/ControlMarker.h"
+
+namespace vesk {
+namespace {
+
+// Control lines are stored unwrapped in practice, so the parser sees them whole.
+constexpr int controlLineWidth = 2000;
+constexpr int capacityStep = 100;
+constexpr int spareSlots = 5;
+
+} // namespace
+
+TextBuffer::TextBuffer() { capacity_ = capacityStep; }
+
+void TextBuffer::reserveNextSlot() {
+    if (LineCount() >= capacity_ + spareSlots) {
+        capacity_ += capacityStep;
+    }
+}
+
+void TextBuffer::storeLine(std::string_view text) {
+    reserveNextSlot();
+    lines_.push_back({std::string(text), 0});
+    if (linesChanged_) {
+        linesChanged_();
+    }
+}
+
+void TextBuffer::AddString(std::string_view text) {
+    const bool controlLine = text.size() >= 6 && text.starts_with(controlMarker);
+    const int width = controlLine ? controlLineWidth : wrapWidth_;
+    // Each piece after a wrap is wrapped again on its own, so the loop stands in for recursion
+    // and a long line cannot exhaust the stack.
+    do {
+        const WrappedLine pieces = WrapLine(text, width);
+        storeLine(pieces.head);
+        text = pieces.rest;
+    } while (!text.empty());
+}
+
+bool TextBuffer::lastLineComplete() const {
+    return !lines_.empty() && !lines_.back().text.empty() && lines_.back().text.back() == '\n';
+}
+
+int TextBuffer::AddText(std::string_view chunk) {
+    for (;;) {
+        if (chunk.empty()) {
+            return 0;
+        }
+        if (chunk.front() == '\r') {
+            chunk.remove_prefix(1);
+            if (chunk.empty()) {
+                return 0;
+            }
+        }
+        if (lines_.empty()) {
+            AddString(chunk);
+            return 1;
+        }
+        if (lastLineComplete()) {
+            if (chunk.front() != '\n') {
+                AddString(chunk);
+                return 1;
+            }
+            // A line break right after a complete line is an empty line of its own.
+            AddString("\n");
+            chunk.remove_prefix(1);
+            if (chunk.empty()) {
+                return 1;
+            }
+            continue;
+        }
+        if (chunk.front() == '\n') {
+            // The partial line stays as it is; the text behind the break starts a new line.
+            AddString(chunk.substr(1));
+            return 1;
+        }
+        std::string joined = std::move(lines_.back().text);
+        joined.append(chunk);
+        lines_.pop_back();
+        AddString(joined);
+        return -1;
+    }
+}
+
+void TextBuffer::DeleteLine(int index) {
+    if (index < 0 || index > lastIndex()) {
+        return;
+    }
+    lines_.erase(lines_.begin() + index);
+}
+
+void TextBuffer::AppendToLine(int index, std::string_view text) {
+    if (index < 0 || index > lastIndex()) {
+        return;
+    }
+    lines_[static_cast<std::size_t>(index)].text.append(text);
+}
+
+std::optional<std::string> TextBuffer::GetPlainLine(int index) const {
+    if (index < 0 || index > lastIndex()) {
+        return std::nullopt;
+    }
+    const std::string& text = lines_[static_cast<std::size_t>(index)].text;
+    std::string plain;
+    plain.reserve(text.size());
+    for (std::size_t position = 0; position < text.size(); ++position) {
+        const char byte = text[position];
+        if (byte == '\x1b' && position + 1 < text.size() && text[position + 1] == '[') {
+            const std::size_t end = text.find('m', position + 2);
+            if (end == std::string::npos) {
+                break;
+            }
+            position = end;
+        } else if (byte >= 0x20 && byte <= 0x7e) {
+            plain.push_back(byte);
+        }
+    }
+    return plain;
+}
+
+void TextBuffer::FreeAll() {
+    lines_.clear();
+    lines_.shrink_to_fit();
+    capacity_ = 0;
+}
+
+void TextBuffer::Clear() {
+    FreeAll();
+    capacity_ = capacityStep;
+    AddString(" \n");
+}
+
+} // namespace vesk

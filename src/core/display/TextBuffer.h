@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vesk {
+
+// One stored row of a text pane: the text exactly as it arrived (colour sequences, tabs and a
+// trailing line feed included) and the receive path's dispatch mark.
+struct TextLine {
+    std::string text;
+    std::int32_t handled = 0;
+};
+
+// The scroll-back store behind one text pane: the main buffer holds everything received,
+// notices and echoes; the chat buffer holds echoed channel commands. Lines are wrapped when they
+// are stored, so one stored line is one row. Nothing is discarded until the pane is cleared.
+//
+// Storage is a deque, so appending is amortised O(1) without ever copying the table; `capacity`
+// still reports the nominal size the rest of the client has always seen (100, growing by 100).
+class TextBuffer {
+public:
+    TextBuffer();
+
+    // Stores text as one or more new lines, wrapped at the current width.
+    void AddString(std::string_view text);
+    // Appends received text, continuing a partial last line: 1 when a new line was stored, -1
+    // when the partial last line was continued, 0 when nothing was stored.
+    int AddText(std::string_view chunk);
+    void DeleteLine(int index);
+    void AppendToLine(int index, std::string_view text);
+    // The line's displayable characters: printable ASCII, colour sequences and other bytes left out.
+    std::optional<std::string> GetPlainLine(int index) const;
+    // Empties the buffer and leaves the single blank line a cleared pane shows.
+    void Clear();
+    void FreeAll();
+
+    int LineCount() const { return static_cast<int>(lines_.size()); }
+    int lastIndex() const { return LineCount() - 1; }
+    int capacity() const { return capacity_; }
+    // Slots the original table kept allocated: always capacity + 5.
+    int slotCount() const { return capacity_ + 5; }
+    bool empty() const { return lines_.empty(); }
+
+    const TextLine& line(int index) const { return lines_[static_cast<std::size_t>(index)]; }
+    TextLine& line(int index) { return lines_[static_cast<std::size_t>(index)]; }
+    // The last stored line is complete when it ends in a line feed; an empty text is partial.
+    bool lastLineComplete() const;
+
+    // Lines stored after a change use the new width; stored lines are never re-wrapped.
+    void setWrapWidth(int width) { wrapWidth_ = width; }
+    int wrapWidth() const { return wrapWidth_; }
+
+    // Called after every stored line so the pane can update its scroll bar.
+    void setLinesChanged(std::function<void()> callback) { linesChanged_ = std::move(callback); }
+
+    // The owning pane's normalised selection, all -1 when nothing is selected.
+    std::int32_t selStartLine = -1, selStartCol = -1, selEndLine = -1, selEndCol = -1;
+
+private:
+    void storeLine(std::string_view text);
+    void reserveNextSlot();
+
+    std::deque<TextLine> lines_;
+    int capacity_ = 0;
+    int wrapWidth_ = 80;
+    std::function<void()> linesChanged_;
+};
+
+} // namespace vesk
