@@ -13,7 +13,9 @@ constexpr int spareSlots = 5;
 
 } // namespace
 
-TextBuffer::TextBuffer() { capacity_ = capacityStep; }
+TextBuffer::TextBuffer() {
+    capacity_ = capacityStep;
+}
 
 void TextBuffer::reserveNextSlot() {
     if (LineCount() >= capacity_ + spareSlots) {
@@ -56,11 +58,9 @@ int TextBuffer::AddText(std::string_view chunk) {
                 return 0;
             }
         }
-        if (lines_.empty()) {
-            AddString(chunk);
-            return 1;
-        }
-        if (lastLineComplete()) {
+        // An empty buffer is like one whose last line is complete: a leading line break is an
+        // empty line of its own rather than the first byte of the next line.
+        if (lines_.empty() || lastLineComplete()) {
             if (chunk.front() != '\n') {
                 AddString(chunk);
                 return 1;

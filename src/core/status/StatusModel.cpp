@@ -102,7 +102,9 @@ void StatusModel::leaveCombat() {
     requestRepaint();
 }
 
-void StatusModel::redraw() { requestRepaint(); }
+void StatusModel::redraw() {
+    requestRepaint();
+}
 
 void StatusModel::setCharacterName(std::string_view name) {
     characterName_.assign(name.substr(0, characterNameLimit));
@@ -134,7 +136,8 @@ void StatusModel::setPromptLimb(std::int32_t newHp, std::int32_t newSp, std::int
 }
 
 void StatusModel::addExperience(std::int32_t amount) {
-    xp = static_cast<std::int32_t>(static_cast<std::uint32_t>(xp) + static_cast<std::uint32_t>(amount));
+    xp = static_cast<std::int32_t>(static_cast<std::uint32_t>(xp) +
+                                   static_cast<std::uint32_t>(amount));
     xpEarned = static_cast<std::int32_t>(static_cast<std::uint32_t>(xpEarned) +
                                          static_cast<std::uint32_t>(amount));
     requestRepaint();

@@ -1,0 +1,119 @@
+#include "client/Client.h"
+
+#include "common/TextFormat.h"
+#include "protocol/ControlMarker.h"
+
+namespace vesk {
+
+Client::Client(Host& host, std::filesystem::path workingDirectory)
+    : host_(host), workingDirectory_(std::move(workingDirectory)),
+      reporting_(host, workingDirectory_ / "Vesk.log"), connection_(host, reporting_, lag_),
+      status_([&host] { host.changed(Change::Status); }),
+      telnet_([&host](std::string_view reply) { host.sendToServer(reply); }),
+      parser_(status_, connection_, *this, connection_.session()),
+      receivePath_(mainBuffer_, parser_, *this) {}
+
+void Client::setTitle(std::string title) {
+    title_ = std::move(title);
+    host_.changed(Change::Title);
+}
+
+bool Client::ConnectToSite(std::string_view hostName, std::string_view portText,
+                           std::string_view siteName) {
+    // A second attempt while one is under way would race the first, so it is refused too.
+    if (connection_.phase() != Connection::Phase::NotConnected) {
+        reporting_.warningBox("Disconnect first");
+        return false;
+    }
+    connection_.setTarget(hostName, portText, siteName);
+    if (!connection_.portNumber()) {
+        reporting_.fatalError("Port should be a number");
+        return false;
+    }
+    connection_.setPhase(Connection::Phase::Resolving);
+    setTitle("Vesk - Preparing to Connect ..");
+    return true;
+}
+
+void Client::onHostLookupFailed() {
+    connection_.setPhase(Connection::Phase::NotConnected);
+    reporting_.warningBox("Unknown host");
+    setTitle("Vesk - Not Connected");
+}
+
+void Client::onConnecting() {
+    connection_.setPhase(Connection::Phase::Connecting);
+    setTitle("Vesk - Connecting ..");
+}
+
+void Client::onConnectFailed() {
+    connection_.setPhase(Connection::Phase::NotConnected);
+    reporting_.warningBox("Failed to connect to FenmarchMUD");
+    setTitle("Vesk - Not Connected");
+}
+
+// A notice in colour: the colour, the text, a colour reset and a trailing ESC, followed by
+// empty lines so the server's text starts below it.
+void Client::addNotice(std::string_view colour, std::string_view text, int emptyLines) {
+    mainBuffer_.AddString(formatText("\x1b%.*s%.*s\x1b[0;37;40m\x1b",
+                                     static_cast<int>(colour.size()), colour.data(),
+                                     static_cast<int>(text.size()), text.data()));
+    for (int line = 0; line < emptyLines; ++line) {
+        mainBuffer_.AddString("\n");
+    }
+    host_.changed(Change::MainBuffer);
+}
+
+void Client::onConnected() {
+    telnet_.reset();
+    receivePath_.reset();
+    connection_.setPhase(Connection::Phase::Connected);
+    addNotice("[33m", "Connected!", 2);
+    setTitle("Vesk - Connecting to " + connection_.target().siteName);
+    codingAccess_ = false;
+    host_.changed(Change::Menu);
+}
+
+void Client::onReceived(std::string_view bytes) {
+    if (bytes.empty()) {
+        return;
+    }
+    received_.clear();
+    telnet_.filter(bytes, received_);
+    if (receivePath_.receive(received_)) {
+        host_.changed(Change::MainBuffer);
+    }
+    lag_.onReply(host_.milliseconds());
+}
+
+void Client::onReadError() {
+    reporting_.appendToDiagnosticLog("CMUDSocket::OnReceive: Error!\n");
+    OnConnectionEnded(false);
+}
+
+void Client::OnConnectionEnded(bool byExit) {
+    if (connection_.phase() == Connection::Phase::NotConnected) {
+        return;
+    }
+    connection_.setPhase(Connection::Phase::NotConnected);
+    if (!byExit) {
+        setTitle("Vesk - Not Connected");
+        addNotice("[31m", "Connection closed.", 1);
+    }
+    host_.changed(Change::Menu);
+}
+
+void Client::Refresh() {
+    if (connection_.connected() && !status_.characterName().empty()) {
+        connection_.DoSend(std::string("vesk init ").append(clientVersion));
+    }
+}
+
+void Client::grantCodingAccess() {
+    if (!codingAccess_) {
+        codingAccess_ = true;
+        host_.changed(Change::Menu);
+    }
+}
+
+} // namespace vesk

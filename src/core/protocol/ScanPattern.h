@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace vesk {
+
+// What a scanf-style match against the start of a line produced: the numbers of "%d" and the
+// words of "%s" in the order they appear, and how many conversions succeeded before the first
+// mismatch. Words point into the matched line.
+struct ScanResult {
+    int conversions = 0;
+    std::vector<std::int32_t> numbers;
+    std::vector<std::string_view> words;
+};
+
+// Matches a format against the start of a line the way the server's prompts were always
+// recognised: a blank in the format matches any run of blanks, tabs or line breaks (also none);
+// "%d" skips blanks and reads an optional sign and digits; "%s" skips blanks and reads one
+// word; every other format character must equal the next character. Text after the format's
+// end is ignored.
+ScanResult ScanPattern(std::string_view line, std::string_view format);
+
+// True when the line begins with the prefix, byte for byte.
+inline bool hasPrefix(std::string_view line, std::string_view prefix) {
+    return line.starts_with(prefix);
+}
+
+} // namespace vesk

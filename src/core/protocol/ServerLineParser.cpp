@@ -1,0 +1,249 @@
+#include "protocol/ServerLineParser.h"
+
+#include "protocol/ChannelNames.h"
+#include "protocol/ControlMarker.h"
+#include "protocol/ScanPattern.h"
+
+#include <array>
+
+namespace vesk {
+namespace {
+
+enum LogCategory { TellLog = 0, ShoutLog = 1, SayLog = 2, ChannelLog = 3, OtherLog = 4 };
+
+constexpr std::string_view shortPrompt = "hp: %d    sp: %d    mp: %d";
+
+} // namespace
+
+ServerLineParser::ServerLineParser(StatusModel& status, LineSender& sender, ServerEvents& events,
+                                   SessionState& session)
+    : status_(status), sender_(sender), events_(events), session_(session),
+      controls_(status, sender, events, session) {}
+
+int ServerLineParser::ParseServerLine(std::string_view line, int& recognised) {
+    const std::string_view original = line;
+    experienceOfLastLine_ = 0;
+    // In capture mode a content line may start with the break of an empty line before it; the
+    // checks look past it so a control line right after a blank line still ends the capture.
+    if (inCapture() && !line.empty() && (line.front() == '\n' || line.front() == '\r')) {
+        line.remove_prefix(1);
+    }
+    if (!inCapture()) {
+        recogniseVitals(line);
+        if (recogniseExperience(line, recognised)) {
+            return fallback(original);
+        }
+    }
+    int result = OrdinaryLine;
+    switch (recogniseLoginPrompts(line, recognised, result)) {
+    case Step::Decided:
+        return result;
+    case Step::Fallback:
+        return fallback(original);
+    case Step::NotMatched:
+        break;
+    }
+    if (!inCapture() && recogniseConversation(line, recognised)) {
+        return RecognisedText;
+    }
+    if (recogniseLimbPrompt(line, recognised)) {
+        return fallback(original);
+    }
+    if (recogniseLoginStart(line, recognised)) {
+        return fallback(original);
+    }
+    if (line.size() >= 2 && line.starts_with("##")) {
+        if (parseControlLine(line)) {
+            return ConsumedLine;
+        }
+        return fallback(original);
+    }
+    if (!inCapture() && recogniseChannel(line)) {
+        return RecognisedText;
+    }
+    return fallback(original);
+}
+
+void ServerLineParser::recogniseVitals(std::string_view line) {
+    if (line.empty() || (line.front() != 'H' && line.front() != 'h')) {
+        return;
+    }
+    const ScanResult full = ScanPattern(line, "HP: %d/%d | SP: %d/%d | MP: %d/%d");
+    if (full.conversions == 6) {
+        status_.setFullVitals(full.numbers);
+    }
+    const ScanResult vitals = ScanPattern(line, shortPrompt);
+    if (vitals.conversions == 3) {
+        status_.setPromptVitals(vitals.numbers[0], vitals.numbers[1], vitals.numbers[2]);
+    }
+}
+
+bool ServerLineParser::recogniseExperience(std::string_view line, int& recognised) {
+    if (!line.starts_with("You gain")) {
+        return false;
+    }
+    const ScanResult gain = ScanPattern(line, "You gain %d experience.");
+    if (gain.conversions != 1) {
+        return false;
+    }
+    recognised = 1;
+    experienceOfLastLine_ = gain.numbers[0];
+    status_.addExperience(gain.numbers[0]);
+    return true;
+}
+
+ServerLineParser::Step ServerLineParser::recogniseLoginPrompts(std::string_view line,
+                                                               int& recognised, int& result) {
+    if (line.starts_with("What name would you like to use?")) {
+        recognised = 1;
+        if (session_.loggedIn) {
+            return Step::Fallback;
+        }
+        PromptAnswer answer = events_.namePrompt();
+        lineSuffix_ = std::move(answer.lineSuffix);
+        result = OrdinaryLine;
+        return answer.answered ? Step::Decided : Step::Fallback;
+    }
+    if (!session_.loggedIn && line.starts_with("Password:")) {
+        recognised = 1;
+        PromptAnswer answer = events_.passwordPrompt();
+        lineSuffix_ = std::move(answer.lineSuffix);
+        result = OrdinaryLine;
+        return answer.answered ? Step::Decided : Step::Fallback;
+    }
+    return Step::NotMatched;
+}
+
+bool ServerLineParser::recogniseConversation(std::string_view line, int& recognised) {
+    int category = -1;
+    if (line.starts_with("You say:")) {
+        category = SayLog;
+    } else if (line == "<=- Begin Review -=>" || line == "<=-  End Review  -=>") {
+        category = ChannelLog;
+    } else if (ScanPattern(line, "%s says: %s").conversions == 2) {
+        category = SayLog;
+    } else if (ScanPattern(line, "%s shouts %s").conversions == 2) {
+        category = ShoutLog;
+    } else if (line.starts_with("You shout")) {
+        category = ShoutLog;
+    } else if (line.starts_with("You tell")) {
+        category = TellLog;
+    } else if (ScanPattern(line, "%s tells you: %s").conversions == 2) {
+        category = TellLog;
+    }
+    if (category < 0) {
+        return false;
+    }
+    recognised = 1;
+    events_.writeLog(line, category);
+    return true;
+}
+
+// "hp: 50    sp: 20    mp: 10    left arm: 15": the two or three words after the vitals name
+// a limb and its damage when they hold a colon.
+bool ServerLineParser::recogniseLimbPrompt(std::string_view line, int& recognised) {
+    if (!line.starts_with("hp:")) {
+        return false;
+    }
+    ScanResult prompt;
+    if (!inCapture()) {
+        prompt = ScanPattern(line, "hp: %d    sp: %d    mp: %d    %s%s%s");
+    }
+    if (prompt.conversions != 6) {
+        prompt = ScanPattern(line, "hp: %d    sp: %d    mp: %d    %s%s");
+        if (prompt.conversions != 5) {
+            return false;
+        }
+    }
+    recognised = 1;
+    std::string joined;
+    for (std::string_view word : prompt.words) {
+        if (!joined.empty()) {
+            joined += ' ';
+        }
+        joined.append(word);
+    }
+    if (joined.find(':') != std::string::npos) {
+        status_.setPromptLimb(prompt.numbers[0], prompt.numbers[1], prompt.numbers[2], joined);
+    }
+    return true;
+}
+
+bool ServerLineParser::isLoginStateLine(std::string_view line) const {
+    static constexpr std::array<std::string_view, 4> lines = {
+        "        >>> Terminal currently set to ansi <<<",
+        "        >>> Terminal currently set to unknown <<<", "Reconnected.", "Allowing login."};
+    for (std::string_view candidate : lines) {
+        if (line == candidate) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A login has begun: ask the server for the control channel (and the skills when their window
+// is up). Once the server has named the character, the same lines ask for nothing.
+bool ServerLineParser::recogniseLoginStart(std::string_view line, int& recognised) {
+    if (inCapture() || session_.loggedIn || !isLoginStateLine(line)) {
+        return false;
+    }
+    if (session_.connected) {
+        recognised = 1;
+        sender_.doSend(std::string("vesk init ").append(clientVersion));
+        if (events_.skillsWindowShown()) {
+            sender_.doSend("vesk skills");
+        }
+    }
+    return true;
+}
+
+bool ServerLineParser::parseControlLine(std::string_view line) {
+    ControlTokenizer tokens(line);
+    const auto marker = tokens.next();
+    if (!marker || *marker != controlMarker) {
+        return false;
+    }
+    if (const auto keyword = tokens.next()) {
+        controls_.handle(*keyword, tokens);
+    }
+    return true;
+}
+
+// "[Gossip] Bob: hi" or "%[Gossip] Bob: hi", for the game's channel names, case-sensitively.
+bool ServerLineParser::recogniseChannel(std::string_view line) {
+    std::string_view rest = line;
+    if (rest.starts_with("%")) {
+        rest.remove_prefix(1);
+    }
+    if (!rest.starts_with("[")) {
+        return false;
+    }
+    rest.remove_prefix(1);
+    for (std::string_view name : ChannelNames) {
+        if (rest.size() > name.size() && rest.starts_with(name) && rest[name.size()] == ']') {
+            events_.writeLog(line, ChannelLog);
+            return true;
+        }
+    }
+    return false;
+}
+
+int ServerLineParser::fallback(std::string_view original) {
+    switch (captureMode()) {
+    case CaptureMode::FileText:
+        events_.fileLine(original);
+        return ConsumedLine;
+    case CaptureMode::HelpText:
+        events_.helpLine(original);
+        return ConsumedLine;
+    case CaptureMode::None:
+        break;
+    }
+    if (original.find("#VESK") != std::string_view::npos) {
+        return ConsumedLine;
+    }
+    events_.writeLog(original, OtherLog);
+    return OrdinaryLine;
+}
+
+} // namespace vesk

@@ -1,0 +1,161 @@
+#include "PipelineRig.h"
+
+#include <gtest/gtest.h>
+
+namespace vesk::testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+int loggedCount(const PipelineRig& rig, const std::string& line) {
+    int count = 0;
+    for (const auto& [text, category] : rig.events.logged) {
+        count += text == line ? 1 : 0;
+    }
+    return count;
+}
+
+TEST(ReceivePath, BlankLineBetweenTwoLinesIsStoredOnItsOwnAndEachLineDispatchedOnce) {
+    PipelineRig rig;
+    rig.feed({"start\n", "abc\r\n\r\ndef\r\n"});
+    EXPECT_EQ(rig.texts(), (Lines{"start\n", "abc\r\n", "\n", "def\r\n"}));
+    EXPECT_EQ(loggedCount(rig, "abc"), 1);
+    EXPECT_EQ(loggedCount(rig, ""), 1);
+    EXPECT_EQ(loggedCount(rig, "def"), 1);
+}
+
+TEST(ReceivePath, PromptIsMarkedAndNotDispatchedAgainAfterALineBreak) {
+    PipelineRig rig;
+    rig.feed({"Enter> "});
+    ASSERT_EQ(rig.buffer.LineCount(), 1);
+    EXPECT_EQ(rig.buffer.line(0).handled, 1);
+    rig.feed({"\nnext\n"});
+    EXPECT_EQ(rig.visibleRows(), (Lines{"Enter> ", "next"}));
+    EXPECT_EQ(loggedCount(rig, "Enter> "), 1);
+}
+
+TEST(ReceivePath, PartialLineAfterUnrecognisedLinesIsDispatchedAgainWhenItGrows) {
+    PipelineRig rig;
+    rig.feed({"one\ntwo\nhalf"});
+    ASSERT_EQ(rig.buffer.LineCount(), 3);
+    EXPECT_EQ(rig.buffer.line(2).handled, 3);
+    rig.feed({" done\n"});
+    EXPECT_EQ(rig.texts(), (Lines{"one\n", "two\n", "half done\n"}));
+    EXPECT_EQ(loggedCount(rig, "half done"), 1);
+}
+
+TEST(ReceivePath, ControlLineSplitOverReadsIsJoinedBeforeItIsParsed) {
+    PipelineRig rig;
+    rig.feed({"hello\n", "##VESK STATUS 10 20"});
+    EXPECT_EQ(rig.texts(), Lines{"hello\n"});
+    rig.feed({" 30 40\n"});
+    EXPECT_EQ(rig.texts(), Lines{"hello\n"});
+    EXPECT_EQ(rig.status.spMax, 40);
+    EXPECT_TRUE(rig.events.logged.size() == 1);
+}
+
+TEST(ReceivePath, ControlLineStartingAReadLeavesNoEmptyLineBehindACompleteLine) {
+    PipelineRig rig;
+    rig.feed({"hello\n", "##VESK XP 5 10 15\n"});
+    EXPECT_EQ(rig.texts(), Lines{"hello\n"});
+    EXPECT_EQ(rig.status.xpEarned, 15);
+}
+
+TEST(ReceivePath, ControlLineStartingAReadBehindAPromptLeavesThePromptAlone) {
+    PipelineRig rig;
+    rig.feed({"HP> ", "##VESK XP 5 10 15\n"});
+    EXPECT_EQ(rig.visibleRows(), Lines{"HP> "});
+    EXPECT_EQ(rig.status.xp, 5);
+    rig.feed({"more\n"});
+    EXPECT_EQ(rig.visibleRows(), (Lines{"HP> ", "more"}));
+}
+
+TEST(ReceivePath, MarkerCutByAReadIsHeldBackAtTheStartOfALine) {
+    const std::pair<const char*, const char*> cuts[] = {
+        {"#", "#VESK XP 7\n"},     {"##", "VESK XP 7\n"}, {"##V", "ESK XP 7\n"},
+        {"##VE", "SK XP 7\n"},     {"##VES", "K XP 7\n"}, {"\n##VE", "SK XP 7\n"},
+        {"\r\n#", "#VESK XP 7\n"},
+    };
+    for (const auto& [head, rest] : cuts) {
+        PipelineRig rig;
+        rig.feed({std::string("text\n") + head});
+        EXPECT_EQ(rig.visibleRows(), Lines{"text"}) << head;
+        EXPECT_EQ(rig.events.logged.size(), 1u) << head;
+        rig.feed({rest});
+        EXPECT_EQ(rig.status.xp, 7) << head;
+        EXPECT_EQ(rig.visibleRows(), Lines{"text"}) << head;
+    }
+}
+
+TEST(ReceivePath, HeldBackHashThatTurnsOutToBeTextIsShown) {
+    PipelineRig rig;
+    rig.feed({"a\n#", "5 apples\n"});
+    EXPECT_EQ(rig.visibleRows(), (Lines{"a", "#5 apples"}));
+}
+
+TEST(ReceivePath, PromptEndingInAHashIsShownAtOnce) {
+    PipelineRig rig;
+    rig.feed({"Choose #"});
+    EXPECT_EQ(rig.visibleRows(), Lines{"Choose #"});
+}
+
+TEST(ReceivePath, ControlFragmentWaitsOverManyReads) {
+    PipelineRig rig;
+    rig.feed({"HP> ", "##VESK STA", "TUS 1 2", " 3", " 4\n", "after\n"});
+    EXPECT_EQ(rig.visibleRows(), (Lines{"HP> ", "after"}));
+    EXPECT_EQ(rig.status.spMax, 4);
+}
+
+TEST(ReceivePath, SayInColourIsRecognisedWithoutItsSequences) {
+    PipelineRig rig;
+    rig.feed({"\x1b[31mYou say: hi\x1b[0;37;40m\n"});
+    ASSERT_EQ(rig.events.logged.size(), 1u);
+    EXPECT_EQ(rig.events.logged[0], (std::pair<std::string, int>{"You say: hi", 2}));
+    EXPECT_EQ(rig.buffer.line(0).handled, 1);
+}
+
+TEST(ReceivePath, LineCompletedByTheNextReadIsDispatchedThen) {
+    PipelineRig rig;
+    rig.feed({"Bob tells you: wa"});
+    rig.feed({"it\n"});
+    EXPECT_EQ(rig.events.logged.back(), (std::pair<std::string, int>{"Bob tells you: wait", 0}));
+    EXPECT_EQ(rig.triggers.lines.back(), "Bob tells you: wait");
+}
+
+TEST(ReceivePath, VeryLongLineIsShownButNeverParsedNorMatched) {
+    PipelineRig rig;
+    rig.buffer.setWrapWidth(100000);
+    const std::string line = "You say: " + std::string(19991, 'x') + "\n";
+    rig.events.nameAnswer = {true, "Tamsin\n"};
+    rig.feed({line});
+    EXPECT_EQ(rig.texts(), Lines{line});
+    EXPECT_TRUE(rig.events.logged.empty());
+    EXPECT_TRUE(rig.triggers.lines.empty());
+}
+
+TEST(ReceivePath, ControlLinesAreDeletedAndStillReachTheTriggerCheck) {
+    PipelineRig rig;
+    rig.feed({"##VESK REDRAW\nplain\n"});
+    EXPECT_EQ(rig.texts(), Lines{"plain\n"});
+    EXPECT_EQ(rig.triggers.lines, (Lines{"##VESK REDRAW", "plain"}));
+}
+
+TEST(ReceivePath, AnsweredPromptGetsItsSuffixAndIsNotLogged) {
+    PipelineRig rig;
+    rig.events.nameAnswer = {true, "Tamsin\n"};
+    rig.feed({"What name would you like to use? "});
+    EXPECT_EQ(rig.texts(), Lines{"What name would you like to use? Tamsin\n"});
+    EXPECT_TRUE(rig.events.logged.empty());
+    EXPECT_EQ(rig.events.namePrompts, 1);
+}
+
+TEST(ReceivePath, OversizedControlFragmentIsShownInsteadOfHeldForever) {
+    PipelineRig rig;
+    const std::string fragment = "##VESK NEWS " + std::string(30000, 'x');
+    rig.feed({fragment});
+    EXPECT_TRUE(rig.path.pendingFragment().empty());
+    EXPECT_GT(rig.buffer.LineCount(), 0);
+}
+
+} // namespace
+} // namespace vesk::testing
