@@ -23,7 +23,7 @@ struct TextLine {
 // Storage is a deque, so appending is amortised O(1) without ever copying the table; `capacity`
 // still reports the nominal size the rest of the client has always seen (100, growing by 100).
 class TextBuffer {
-public:
+  public:
     TextBuffer();
 
     // Stores text as one or more new lines, wrapped at the current width.
@@ -33,8 +33,12 @@ public:
     int AddText(std::string_view chunk);
     void DeleteLine(int index);
     void AppendToLine(int index, std::string_view text);
-    // The line's displayable characters: printable ASCII, colour sequences and other bytes left out.
+    // The line's displayable characters: printable ASCII, colour sequences and other bytes left
+    // out.
     std::optional<std::string> GetPlainLine(int index) const;
+    // The same into a caller's buffer, so a scan over many lines reuses one allocation; false
+    // when there is no such line.
+    bool GetPlainLine(int index, std::string& plain) const;
     // Empties the buffer and leaves the single blank line a cleared pane shows.
     void Clear();
     void FreeAll();
@@ -61,7 +65,7 @@ public:
     // The owning pane's normalised selection, all -1 when nothing is selected.
     std::int32_t selStartLine = -1, selStartCol = -1, selEndLine = -1, selEndCol = -1;
 
-private:
+  private:
     void storeLine(std::string_view text);
     void reserveNextSlot();
 
