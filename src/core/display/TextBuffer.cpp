@@ -101,25 +101,38 @@ void TextBuffer::AppendToLine(int index, std::string_view text) {
 }
 
 std::optional<std::string> TextBuffer::GetPlainLine(int index) const {
-    if (index < 0 || index > lastIndex()) {
+    std::string plain;
+    if (!GetPlainLine(index, plain)) {
         return std::nullopt;
     }
+    return plain;
+}
+
+bool TextBuffer::GetPlainLine(int index, std::string& plain) const {
+    plain.clear();
+    if (index < 0 || index > lastIndex()) {
+        return false;
+    }
     const std::string& text = lines_[static_cast<std::size_t>(index)].text;
-    std::string plain;
     plain.reserve(text.size());
-    for (std::size_t position = 0; position < text.size(); ++position) {
-        const char byte = text[position];
-        if (byte == '\x1b' && position + 1 < text.size() && text[position + 1] == '[') {
-            const std::size_t end = text.find('m', position + 2);
+    // Runs of displayable bytes are copied whole: a search reads every stored line this way.
+    std::size_t position = 0;
+    while (position < text.size()) {
+        std::size_t runEnd = position;
+        while (runEnd < text.size() && text[runEnd] >= 0x20 && text[runEnd] <= 0x7e) {
+            ++runEnd;
+        }
+        plain.append(text, position, runEnd - position);
+        if (runEnd + 1 < text.size() && text[runEnd] == '\x1b' && text[runEnd + 1] == '[') {
+            const std::size_t end = text.find('m', runEnd + 2);
             if (end == std::string::npos) {
                 break;
             }
-            position = end;
-        } else if (byte >= 0x20 && byte <= 0x7e) {
-            plain.push_back(byte);
+            runEnd = end;
         }
+        position = runEnd + 1;
     }
-    return plain;
+    return true;
 }
 
 void TextBuffer::FreeAll() {

@@ -36,6 +36,9 @@ class TextBuffer {
     // The line's displayable characters: printable ASCII, colour sequences and other bytes left
     // out.
     std::optional<std::string> GetPlainLine(int index) const;
+    // The same into a caller's buffer, so a scan over many lines reuses one allocation; false
+    // when there is no such line.
+    bool GetPlainLine(int index, std::string& plain) const;
     // Empties the buffer and leaves the single blank line a cleared pane shows.
     void Clear();
     void FreeAll();

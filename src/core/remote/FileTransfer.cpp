@@ -1,0 +1,239 @@
+#include "remote/FileTransfer.h"
+
+#include "common/Host.h"
+#include "common/LineSender.h"
+#include "common/TextFormat.h"
+#include "remote/FileBrowserModel.h"
+
+#include <istream>
+
+namespace vesk {
+namespace {
+
+constexpr std::string_view receivingStatus = "Current Status: Receiving file..";
+constexpr std::string_view sendingStatus = "Current Status: Sending file..";
+
+// One line of the edit file as the upload sends it: at most the piece limit, its line feed kept.
+// A carriage return right before a line feed is read as part of the line break, the way editors
+// that end lines with both write them, so such a file uploads like one written with line feeds.
+bool ReadUploadLine(std::streambuf& input, std::string& line) {
+    line.clear();
+    while (line.size() < FileTransfer::uploadLineLimit) {
+        const int byte = input.sbumpc();
+        if (byte == std::char_traits<char>::eof()) {
+            break;
+        }
+        if (byte == '\r' && input.sgetc() == '\n') {
+            continue;
+        }
+        line.push_back(static_cast<char>(byte));
+        if (byte == '\n') {
+            break;
+        }
+    }
+    return !line.empty();
+}
+
+} // namespace
+
+FileTransfer::FileTransfer(Host& host, LineSender& sender, std::filesystem::path workingDirectory,
+                           Environment environment)
+    : host_(host), sender_(sender), workingDirectory_(std::move(workingDirectory)),
+      environment_(std::move(environment)) {}
+
+FileTransfer::~FileTransfer() = default;
+
+std::string FileTransfer::editFileName() const {
+    const bool development = environment_.developmentPort && environment_.developmentPort();
+    return development ? "TheCode_Devel.c" : "TheCode.c";
+}
+
+std::string FileTransfer::infoFileName() const {
+    const bool development = environment_.developmentPort && environment_.developmentPort();
+    return development ? "TheCode_Devel.DAT" : "TheCode.DAT";
+}
+
+std::filesystem::path FileTransfer::WorkingPath(const std::string& name) const {
+    return workingDirectory_ / name;
+}
+
+void FileTransfer::SetTitleSuffix(std::string suffix) {
+    titleSuffix_ = std::move(suffix);
+    host_.changed(Change::Title);
+}
+
+void FileTransfer::SetBrowserStatus(std::string_view text) {
+    if (browser_ != nullptr && browser_->exists()) {
+        browser_->SetStatus(text);
+    }
+}
+
+bool FileTransfer::WriteInfoFile(std::string_view remoteName) {
+    const std::string name = infoFileName();
+    std::ofstream info(WorkingPath(name), std::ios::binary | std::ios::trunc);
+    info << remoteName << '\n';
+    info.close();
+    if (!info) {
+        host_.showWarning(formatText("Error opening '%s' for writing", name.c_str()));
+        return false;
+    }
+    return true;
+}
+
+void FileTransfer::BeginReceive(std::string_view remoteName) {
+    if (receiveFile_.is_open()) {
+        EndReceive();
+    }
+    // A longer name could not be read back whole, and a cut name would have the server store the
+    // upload under another file's name; such a transfer is refused instead.
+    if (remoteName.size() > remoteNameLimit) {
+        host_.showWarning(formatText("The file name sent by the server is too long (%d characters)",
+                                     static_cast<int>(remoteName.size())));
+        return;
+    }
+    if (!WriteInfoFile(remoteName)) {
+        return;
+    }
+    receiveFileName_ = editFileName();
+    receiveFile_.open(WorkingPath(receiveFileName_), std::ios::binary | std::ios::trunc);
+    if (!receiveFile_.is_open()) {
+        host_.showWarning(formatText("Error opening '%s' for writing", receiveFileName_.c_str()));
+        return;
+    }
+    receivedLines_ = 0;
+    SetTitleSuffix(" (OED: Receiving)");
+    SetBrowserStatus(receivingStatus);
+}
+
+void FileTransfer::ReceiveLine(std::string_view text) {
+    if (!receiveFile_.is_open()) {
+        return;
+    }
+    ++receivedLines_;
+    if (receivedLines_ % 10 == 0) {
+        SetTitleSuffix(formatText(" (OED: %d Lines Received)", receivedLines_));
+    }
+    receiveFile_.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+void FileTransfer::EndReceive() {
+    SetTitleSuffix("");
+    if (!receiveFile_.is_open()) {
+        return;
+    }
+    receiveFile_.close();
+    // The editor would otherwise open a cut file as though it had arrived whole.
+    if (!receiveFile_) {
+        host_.showWarning(formatText("Error writing '%s'", receiveFileName_.c_str()));
+    }
+    receiveFile_.clear();
+    SetBrowserStatus(FileBrowserModel::idleStatus);
+}
+
+void FileTransfer::OnFileEnd() {
+    EndReceive();
+    RunEditor();
+}
+
+// The editor setting names the program as a whole (a path with blanks included) and the edit
+// file is its one argument; nothing passes through a shell. A start that fails is only traced:
+// the player sees that no editor appeared.
+void FileTransfer::RunEditor() {
+    const std::string program = environment_.editor ? environment_.editor() : std::string();
+    const std::string file = WorkingPath(editFileName()).string();
+    if (program.empty() || !host_.startProcess(program, {file})) {
+        host_.debugOutput("The editor could not be started on " + file);
+    }
+}
+
+std::optional<std::string> FileTransfer::RemoteName() const {
+    std::ifstream info(WorkingPath(infoFileName()), std::ios::binary);
+    std::string line;
+    if (!info || !std::getline(info, line)) {
+        return std::nullopt;
+    }
+    if (line.size() > remoteNameLimit) {
+        return std::nullopt;
+    }
+    return line;
+}
+
+std::string FileTransfer::CurrentlyEditingText() const {
+    const std::optional<std::string> name = RemoteName();
+    return "Currently Editing: " + (name ? *name : std::string("N/A"));
+}
+
+void FileTransfer::SendFileName() {
+    const std::optional<std::string> name = RemoteName();
+    sender_.doSend(name ? "@" + *name : std::string(noFile));
+}
+
+std::string FileTransfer::EncodeEditText(std::string_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    std::string encoded = "@";
+    encoded.reserve(text.size() * 2 + 1);
+    for (const char byte : text) {
+        if (byte == '\n' || byte == '\r') {
+            encoded.append("$^");
+        } else {
+            encoded.push_back(byte);
+        }
+    }
+    return encoded;
+}
+
+// Short lines travel together; a line that would push the batch to the limit is sent on its own
+// right after the batch before it (an empty batch too, as the server has always received it).
+int FileTransfer::UploadLines(std::istream& input) {
+    std::string batch;
+    std::string line;
+    int count = 0;
+    while (ReadUploadLine(*input.rdbuf(), line)) {
+        ++count;
+        if (batch.size() + line.size() >= batchLimit) {
+            sender_.doSend(EncodeEditText(batch));
+            batch.clear();
+            sender_.doSend(EncodeEditText(line));
+        } else {
+            batch.append(line);
+        }
+    }
+    if (!batch.empty()) {
+        sender_.doSend(EncodeEditText(batch));
+    }
+    return count;
+}
+
+void FileTransfer::SendEditFile() {
+    if (!environment_.connected || !environment_.connected()) {
+        return;
+    }
+    SetBrowserStatus(sendingStatus);
+    const std::string name = editFileName();
+    std::ifstream input(WorkingPath(name), std::ios::binary);
+    if (!input.is_open()) {
+        host_.showWarning(formatText("Unable to open '%s' for reading", name.c_str()));
+        SetBrowserStatus(FileBrowserModel::idleStatus);
+        return;
+    }
+    sentLines_ = -1;
+    SetTitleSuffix(" (OED: Sending)");
+    sentLines_ = UploadLines(input);
+    sender_.doSend(finishMarker);
+    SetBrowserStatus(FileBrowserModel::idleStatus);
+}
+
+void FileTransfer::ShowSendProgress(int acknowledged) {
+    if (acknowledged == -1) {
+        sentLines_ = -1;
+        SetTitleSuffix("");
+    } else if (sentLines_ == -1) {
+        SetTitleSuffix(formatText(" (OED: %d lines sent)", acknowledged));
+    } else {
+        SetTitleSuffix(formatText(" (OED: %d of %d lines sent)", acknowledged, sentLines_));
+    }
+}
+
+} // namespace vesk

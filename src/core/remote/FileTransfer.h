@@ -1,0 +1,99 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vesk {
+
+class FileBrowserModel;
+class Host;
+class LineSender;
+
+// The online editor's side of the client: a source file the server pushes is stored in a fixed
+// working file and opened in the player's editor; when the server asks for it back, the working
+// file is uploaded in batches of lines. The control-message parser calls the operations below;
+// progress shows as a suffix of the main window's title and in the file browser's status line.
+//
+// The working files always have the fixed names below in the working directory: the name the
+// server sends is only recorded in the info file and returned to the server, never used locally.
+class FileTransfer {
+  public:
+    // Settings read when they are needed, so a change in the options takes effect at once.
+    struct Environment {
+        std::function<std::string()> editor;   // the editor program setting
+        std::function<bool()> developmentPort; // connected to the development port "3333"
+        std::function<bool()> connected;
+    };
+
+    // The longest remote name the info file's line carries back to the server intact.
+    static constexpr std::size_t remoteNameLimit = 254;
+    // Longest piece of an edit-file line uploaded as one line.
+    static constexpr std::size_t uploadLineLimit = 4094;
+    // A batch plus the next line reaching this many bytes is sent before that line.
+    static constexpr std::size_t batchLimit = 252;
+    static constexpr std::string_view finishMarker = "@##VESK_FINISHFILE";
+    static constexpr std::string_view noFile = "NO_FILE";
+
+    FileTransfer(Host& host, LineSender& sender, std::filesystem::path workingDirectory,
+                 Environment environment);
+    ~FileTransfer();
+    FileTransfer(const FileTransfer&) = delete;
+    FileTransfer& operator=(const FileTransfer&) = delete;
+
+    // The file browser, while its window exists, shows the transfer's status too.
+    void setBrowser(FileBrowserModel* browser) { browser_ = browser; }
+
+    // FILEBEGIN: records the remote name and opens the edit file afresh.
+    void BeginReceive(std::string_view remoteName);
+    // A captured line with its own line feed.
+    void ReceiveLine(std::string_view text);
+    void EndReceive();
+    // FILEEND: the download is complete and goes to the editor.
+    void OnFileEnd();
+    void RunEditor();
+    // SENDFILENAME: tells the server which file the upload belongs to.
+    void SendFileName();
+    // SENDFILE: uploads the edit file.
+    void SendEditFile();
+    // SENDLINE: the server acknowledged line n; -1 when it is done.
+    void ShowSendProgress(int acknowledged);
+
+    // "@" and the text with every line break made "$^"; the empty text stays empty.
+    static std::string EncodeEditText(std::string_view text);
+
+    std::string editFileName() const;
+    std::string infoFileName() const;
+    // The remote name in the info file, if there is a usable one.
+    std::optional<std::string> RemoteName() const;
+    // The code-editing options' label: "Currently Editing: %s" or "Currently Editing: N/A".
+    std::string CurrentlyEditingText() const;
+
+    const std::string& titleSuffix() const { return titleSuffix_; }
+    int sentLines() const { return sentLines_; }
+    int receivedLines() const { return receivedLines_; }
+    bool receiving() const { return receiveFile_.is_open(); }
+
+  private:
+    std::filesystem::path WorkingPath(const std::string& name) const;
+    void SetTitleSuffix(std::string suffix);
+    void SetBrowserStatus(std::string_view text);
+    bool WriteInfoFile(std::string_view remoteName);
+    int UploadLines(std::istream& input);
+
+    Host& host_;
+    LineSender& sender_;
+    std::filesystem::path workingDirectory_;
+    Environment environment_;
+    FileBrowserModel* browser_ = nullptr;
+    std::ofstream receiveFile_;
+    std::string receiveFileName_;
+    int receivedLines_ = 0;
+    int sentLines_ = -1;
+    std::string titleSuffix_;
+};
+
+} // namespace vesk

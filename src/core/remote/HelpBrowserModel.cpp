@@ -1,0 +1,150 @@
+#include "remote/HelpBrowserModel.h"
+
+#include "common/Host.h"
+#include "common/LineSender.h"
+#include "common/TextFormat.h"
+
+#include <array>
+
+namespace vesk {
+namespace {
+
+constexpr std::array<HelpBrowserModel::Category, 5> categories = {{
+    {"Player: General", "*player general"},
+    {"Player: Commands", "*player commands"},
+    {"Abilities", "*abilities"},
+    {"High Mortal: General", "*high mortal general"},
+    {"High Mortal: Commands", "*high mortal commands"},
+}};
+
+// The line break the server ended the line with; it is no column of the text.
+std::size_t BodyLength(std::string_view text) {
+    std::size_t length = text.size();
+    while (length > 0 && (text[length - 1] == '\n' || text[length - 1] == '\r')) {
+        --length;
+    }
+    return length;
+}
+
+} // namespace
+
+HelpBrowserModel::HelpBrowserModel(Host& host, LineSender& sender,
+                                   std::filesystem::path workingDirectory, Environment environment)
+    : host_(host), sender_(sender), workingDirectory_(std::move(workingDirectory)),
+      environment_(std::move(environment)) {}
+
+HelpBrowserModel::~HelpBrowserModel() = default;
+
+std::span<const HelpBrowserModel::Category> HelpBrowserModel::Categories() {
+    return categories;
+}
+
+std::string_view HelpBrowserModel::CategoryKey(std::string_view itemText) {
+    for (const Category& category : categories) {
+        if (category.itemText == itemText) {
+            return category.key;
+        }
+    }
+    return itemText;
+}
+
+bool HelpBrowserModel::Connected() const {
+    return environment_.connected && environment_.connected();
+}
+
+void HelpBrowserModel::SetStatus(std::string text) {
+    status_ = std::move(text);
+    host_.changed(Change::HelpBrowser);
+}
+
+bool HelpBrowserModel::RequestShow() {
+    if (!Connected()) {
+        host_.showWarning("You need to be connected to FenmarchMUD for this command to work.");
+        return false;
+    }
+    return true;
+}
+
+// The tree's selection moves even while disconnected; only the request waits for a connection.
+void HelpBrowserModel::SelectCategory(std::string_view itemText) {
+    selectedCategory_ = itemText;
+    if (!Connected()) {
+        return;
+    }
+    const std::string key(CategoryKey(itemText));
+    sender_.doSend("vesk helpchange " + key);
+    SetStatus("Current Status: Requesting contents of " + key);
+}
+
+void HelpBrowserModel::RequestTopic(std::string_view topic) {
+    if (!Connected()) {
+        return;
+    }
+    SetStatus("Current Status: Requesting file");
+    sender_.doSend("vesk help " + std::string(topic) + " " +
+                   std::string(CategoryKey(selectedCategory_)));
+}
+
+void HelpBrowserModel::OnHelpContents(const std::vector<std::string_view>& topics) {
+    SetStatus("Current Status: Receiving contents..");
+    topics_.assign(topics.rbegin(), topics.rend());
+    SetStatus(std::string(idleStatus));
+}
+
+void HelpBrowserModel::CloseHelpFile() {
+    if (!helpFile_.is_open()) {
+        return;
+    }
+    helpFile_.close();
+    // The editor would otherwise show a cut page as though it had arrived whole.
+    if (!helpFile_) {
+        host_.showWarning(formatText("Error writing '%s'", std::string(helpFileName).c_str()));
+    }
+    helpFile_.clear();
+}
+
+void HelpBrowserModel::BeginText() {
+    CloseHelpFile();
+    SetStatus("Current Status: Receiving file .");
+    helpFile_.open(workingDirectory_ / helpFileName, std::ios::binary | std::ios::trunc);
+    if (!helpFile_.is_open()) {
+        host_.showWarning(
+            formatText("Error opening '%s' for writing", std::string(helpFileName).c_str()));
+    }
+}
+
+std::string HelpBrowserModel::WrapHelpLine(std::string_view text) {
+    const std::size_t bodyLength = BodyLength(text);
+    std::string_view body = text.substr(0, bodyLength);
+    std::string wrapped;
+    while (body.size() > wrapColumns) {
+        const std::size_t blank = body.rfind(' ', wrapColumns);
+        const std::size_t piece = blank == std::string_view::npos ? wrapColumns : blank + 1;
+        wrapped.append(body.substr(0, piece)).push_back('\n');
+        body.remove_prefix(piece);
+    }
+    wrapped.append(body).append(text.substr(bodyLength));
+    return wrapped;
+}
+
+void HelpBrowserModel::ReceiveLine(std::string_view text) {
+    SetStatus(status_ + ".");
+    if (helpFile_.is_open()) {
+        const std::string wrapped = WrapHelpLine(text);
+        helpFile_.write(wrapped.data(), static_cast<std::streamsize>(wrapped.size()));
+    }
+}
+
+// The help editor setting names the program as a whole and the page is its one argument; no
+// shell sees either. The editor starts even when the page could not be written, as it always has.
+void HelpBrowserModel::EndText() {
+    SetStatus(std::string(idleStatus));
+    CloseHelpFile();
+    const std::string program = environment_.helpEditor ? environment_.helpEditor() : std::string();
+    const std::string file = (workingDirectory_ / helpFileName).string();
+    if (program.empty() || !host_.startProcess(program, {file})) {
+        host_.debugOutput("The help editor could not be started on " + file);
+    }
+}
+
+} // namespace vesk

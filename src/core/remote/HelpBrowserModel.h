@@ -1,0 +1,83 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vesk {
+
+class Host;
+class LineSender;
+
+// The help browser's state: the fixed categories, the topics the server listed for the chosen
+// one, the status line, and the page being captured into "help.txt" for the help editor. The
+// control-message parser hands it the server's side; the window hands it the player's clicks.
+class HelpBrowserModel {
+  public:
+    struct Category {
+        std::string_view itemText;
+        std::string_view key;
+    };
+
+    struct Environment {
+        std::function<std::string()> helpEditor; // the help editor program setting
+        std::function<bool()> connected;
+    };
+
+    static constexpr std::string_view helpFileName = "help.txt";
+    static constexpr std::string_view idleStatus = "Current Status: Idle";
+    static constexpr std::size_t wrapColumns = 80;
+
+    HelpBrowserModel(Host& host, LineSender& sender, std::filesystem::path workingDirectory,
+                     Environment environment);
+    ~HelpBrowserModel();
+    HelpBrowserModel(const HelpBrowserModel&) = delete;
+    HelpBrowserModel& operator=(const HelpBrowserModel&) = delete;
+
+    // The categories in tree order.
+    static std::span<const Category> Categories();
+    // The key sent for a tree item; an unknown item text is its own key.
+    static std::string_view CategoryKey(std::string_view itemText);
+
+    // The help menu command: true when the window may be shown; otherwise the player is told to
+    // connect first.
+    bool RequestShow();
+    // A category chosen in the tree: asks for its topics.
+    void SelectCategory(std::string_view itemText);
+    // A topic double-clicked: asks for its page in the selected category.
+    void RequestTopic(std::string_view topic);
+
+    void OnHelpContents(const std::vector<std::string_view>& topics);
+    void BeginText();
+    // A captured line with its own line feed, written wrapped to the help file.
+    void ReceiveLine(std::string_view text);
+    void EndText();
+
+    // The text written for one captured line: pieces of at most 80 columns, broken after the last
+    // blank that fits where there is one.
+    static std::string WrapHelpLine(std::string_view text);
+
+    const std::vector<std::string>& topics() const { return topics_; }
+    const std::string& status() const { return status_; }
+    const std::string& selectedCategory() const { return selectedCategory_; }
+
+  private:
+    bool Connected() const;
+    void SetStatus(std::string text);
+    void CloseHelpFile();
+
+    Host& host_;
+    LineSender& sender_;
+    std::filesystem::path workingDirectory_;
+    Environment environment_;
+    std::vector<std::string> topics_;
+    std::string status_{idleStatus};
+    std::string selectedCategory_;
+    std::ofstream helpFile_;
+};
+
+} // namespace vesk
