@@ -40,7 +40,10 @@ TEST(TextBuffer, AddTextContinuesAndSplitsLines) {
     const Case cases[] = {
         {"partial then continued", {"abc", "def\n"}, {1, -1}, {"abcdef\n"}},
         {"partial then a line break", {"abc", "\ndef\n"}, {1, 1}, {"abc", "def\n"}},
-        {"two breaks after a complete line", {"x\n", "\n\nword\n"}, {1, 1}, {"x\n", "\n", "\n", "word\n"}},
+        {"two breaks after a complete line",
+         {"x\n", "\n\nword\n"},
+         {1, 1},
+         {"x\n", "\n", "\n", "word\n"}},
         {"lone carriage return", {"\r"}, {0}, {}},
         {"carriage return then a word", {"\rword\n"}, {1}, {"word\n"}},
         {"empty chunk", {""}, {0}, {}},
@@ -83,7 +86,9 @@ TEST(TextBuffer, PlainLineKeepsOnlyDisplayableCharacters) {
     TextBuffer buffer;
     buffer.AddString("\x1b[31mred\x1b[0;37;40m\tx\n");
     buffer.AddString("a\x1b[3");
-    buffer.AddString("\x01\x7f\xff" "b\x1b" "c\r");
+    buffer.AddString("\x01\x7f\xff"
+                     "b\x1b"
+                     "c\r");
     EXPECT_EQ(buffer.GetPlainLine(0), "redx");
     EXPECT_EQ(buffer.GetPlainLine(1), "a");
     EXPECT_EQ(buffer.GetPlainLine(2), "bc");

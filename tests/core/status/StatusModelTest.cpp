@@ -5,10 +5,12 @@
 namespace vesk {
 namespace {
 
-std::vector<std::string_view> words(std::initializer_list<std::string_view> list) { return list; }
+std::vector<std::string_view> words(std::initializer_list<std::string_view> list) {
+    return list;
+}
 
 class StatusModelTest : public ::testing::Test {
-protected:
+  protected:
     int repaints = 0;
     StatusModel model{[this] { ++repaints; }};
 };
@@ -54,11 +56,15 @@ TEST_F(StatusModelTest, CombatEntries) {
         std::vector<CombatantList::Combatant> party;
     };
     const Case cases[] = {
-        {"two sides", words({"@big", "orc@", "7", "0", "@Tam@", "10", "1"}), {{"Big orc", "7"}},
+        {"two sides",
+         words({"@big", "orc@", "7", "0", "@Tam@", "10", "1"}),
+         {{"Big orc", "7"}},
          {{"Tam", "10"}}},
         {"no flag goes to the attackers", words({"@rat@", "3"}), {{"Rat", "3"}}, {}},
         {"no health adds nothing", words({"@rat@"}), {}, {}},
-        {"tokens before the first entry are skipped", words({"junk", "@Tam@", "9", "1"}), {},
+        {"tokens before the first entry are skipped",
+         words({"junk", "@Tam@", "9", "1"}),
+         {},
          {{"Tam", "9"}}},
         {"unfinished name is dropped", words({"@big", "orc"}), {}, {}},
         {"lone at sign is an empty name", words({"@", "5", "2"}), {{"", "5"}}, {}},

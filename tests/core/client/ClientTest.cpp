@@ -1,0 +1,174 @@
+#include "client/Client.h"
+#include "FakeHost.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace vesk::testing {
+namespace {
+
+class ClientTest : public ::testing::Test {
+  protected:
+    ClientTest() {
+        directory =
+            std::filesystem::temp_directory_path() /
+            ("vesk-client-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(directory);
+        std::filesystem::create_directories(directory);
+        client = std::make_unique<Client>(host, directory);
+    }
+    ~ClientTest() override { std::filesystem::remove_all(directory); }
+
+    void connect() {
+        ASSERT_TRUE(client->ConnectToSite("localhost", "3000", "FenmarchMUD"));
+        client->onConnecting();
+        client->onConnected();
+        host.clearRecords();
+    }
+
+    std::vector<std::string> rows() {
+        std::vector<std::string> result;
+        for (int index = 0; index < client->mainBuffer().LineCount(); ++index) {
+            result.push_back(*client->mainBuffer().GetPlainLine(index));
+        }
+        return result;
+    }
+
+    FakeHost host;
+    std::filesystem::path directory;
+    std::unique_ptr<Client> client;
+};
+
+TEST_F(ClientTest, ConnectingWalksThroughTheTitlesAndShowsTheNotice) {
+    ASSERT_TRUE(client->ConnectToSite("localhost", "3000", "FenmarchMUD"));
+    EXPECT_EQ(client->title(), "Vesk - Preparing to Connect ..");
+    client->onConnecting();
+    EXPECT_EQ(client->title(), "Vesk - Connecting ..");
+    client->onConnected();
+    EXPECT_EQ(client->title(), "Vesk - Connecting to FenmarchMUD");
+    EXPECT_EQ(client->mainBuffer().line(0).text, "\x1b[33mConnected!\x1b[0;37;40m\x1b");
+    EXPECT_EQ(rows(), (std::vector<std::string>{"Connected!", "", ""}));
+    EXPECT_TRUE(client->connection().connected());
+}
+
+TEST_F(ClientTest, ConnectWhileConnectedIsRefused) {
+    connect();
+    EXPECT_FALSE(client->ConnectToSite("localhost", "3005", "FenmarchMUD"));
+    EXPECT_EQ(host.warnings, std::vector<std::string>{"Disconnect first"});
+    EXPECT_TRUE(client->connection().connected());
+}
+
+TEST_F(ClientTest, FailuresReportAndLeaveTheClientNotConnected) {
+    ASSERT_TRUE(client->ConnectToSite("nowhere", "3000", "FenmarchMUD"));
+    client->onHostLookupFailed();
+    ASSERT_TRUE(client->ConnectToSite("localhost", "3000", "FenmarchMUD"));
+    client->onConnecting();
+    client->onConnectFailed();
+    EXPECT_EQ(host.warnings,
+              (std::vector<std::string>{"Unknown host", "Failed to connect to FenmarchMUD"}));
+    EXPECT_EQ(client->title(), "Vesk - Not Connected");
+    EXPECT_FALSE(client->connection().connected());
+}
+
+TEST_F(ClientTest, DisconnectShowsTheRedNoticeButExitDoesNot) {
+    connect();
+    client->onReceived("##VESK NAME Tamsin\n");
+    EXPECT_TRUE(client->connection().session().loggedIn);
+    client->OnConnectionEnded(false);
+    EXPECT_EQ(rows().back(), "");
+    EXPECT_EQ(rows()[rows().size() - 2], "Connection closed.");
+    EXPECT_EQ(client->title(), "Vesk - Not Connected");
+    EXPECT_FALSE(client->connection().session().loggedIn);
+
+    connect();
+    const int before = client->mainBuffer().LineCount();
+    client->OnConnectionEnded(true);
+    EXPECT_EQ(client->mainBuffer().LineCount(), before);
+}
+
+TEST_F(ClientTest, DoSendAddsLineFeedAndZeroByte) {
+    connect();
+    Connection& connection = client->connection();
+    host.clock = 500;
+    connection.DoSend("look");
+    connection.DoSend("look\n");
+    connection.DoSend("");
+    EXPECT_EQ(host.sent,
+              (std::vector<std::string>{std::string("look\n\0", 6), std::string("look\n\0", 6),
+                                        std::string(1, '\0')}));
+    EXPECT_EQ(client->lagMeter().pendingSends(), 3u);
+    EXPECT_EQ(client->lagMeter().sendTime(), 500u);
+}
+
+TEST_F(ClientTest, OverlongLineIsCutWithAWarning) {
+    connect();
+    client->connection().DoSend(std::string(9000, 'a'));
+    ASSERT_EQ(host.sent.size(), 1u);
+    EXPECT_EQ(host.sent[0].size(), 8194u);
+    EXPECT_EQ(host.sent[0].substr(8190), std::string("aa\n\0", 4));
+    EXPECT_EQ(host.warnings.size(), 1u);
+}
+
+TEST_F(ClientTest, TelnetOnlyReadStoresNothingButCountsAsAReply) {
+    connect();
+    client->connection().DoSend("look");
+    host.clock = 120;
+    const int before = client->mainBuffer().LineCount();
+    client->onReceived("\xff\xfb\x01");
+    EXPECT_EQ(client->mainBuffer().LineCount(), before);
+    EXPECT_EQ(host.countChanges(Change::MainBuffer), 0);
+    EXPECT_EQ(client->lagMeter().lagMilliseconds(), 120u);
+    EXPECT_TRUE(client->serverEchoes());
+    client->onReceived("\xff\xfc\x01");
+    EXPECT_FALSE(client->serverEchoes());
+}
+
+TEST_F(ClientTest, UnsupportedTelnetOptionsAreRefused) {
+    connect();
+    client->onReceived("\xff\xfd\x27\xff\xfb\x2a"
+                       "Welcome\r\n");
+    EXPECT_EQ(rows().back(), "Welcome");
+    EXPECT_EQ(host.sent, (std::vector<std::string>{"\xff\xfc\x27", "\xff\xfe\x2a"}));
+}
+
+TEST_F(ClientTest, ReadErrorIsLoggedAndEndsTheConnectionNotTheProcess) {
+    connect();
+    client->onReadError();
+    EXPECT_FALSE(client->connection().connected());
+    EXPECT_TRUE(host.terminations.empty());
+    std::ifstream log(directory / "Vesk.log");
+    std::stringstream content;
+    content << log.rdbuf();
+    EXPECT_EQ(content.str(), "CMUDSocket::OnReceive: Error!\n");
+}
+
+TEST_F(ClientTest, FatalErrorEndsWithAFailureStatus) {
+    client->reporting().fatalError("Error getting DC");
+    EXPECT_EQ(host.terminations, std::vector<int>{1});
+    EXPECT_EQ(host.traces, std::vector<std::string>{"Error getting DC"});
+}
+
+TEST_F(ClientTest, RefreshNeedsANamedCharacter) {
+    connect();
+    client->Refresh();
+    EXPECT_TRUE(host.sent.empty());
+    client->onReceived("##VESK NAME Tamsin\n");
+    client->Refresh();
+    EXPECT_EQ(host.sent, std::vector<std::string>{std::string("vesk init 2.04\n\0", 16)});
+}
+
+TEST_F(ClientTest, InitGrantsCodingAccessUntilTheNextConnection) {
+    connect();
+    client->onReceived("##VESK INIT\n");
+    EXPECT_TRUE(client->codingAccess());
+    client->OnConnectionEnded(false);
+    connect();
+    EXPECT_FALSE(client->codingAccess());
+}
+
+} // namespace
+} // namespace vesk::testing
