@@ -1,0 +1,89 @@
+// Runs the vesk-replay executable the way a developer does and checks what it prints.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct ReplayRun {
+    std::string output;
+    int status = -1;
+};
+
+ReplayRun runReplay(const std::string& arguments) {
+    ReplayRun run;
+    const std::string command = std::string(VESK_REPLAY_PATH) + " " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return run;
+    }
+    std::array<char, 4096> buffer{};
+    std::size_t read = 0;
+    while ((read = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+        run.output.append(buffer.data(), read);
+    }
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::string sampleSession() {
+    std::string files;
+    for (int number = 1; number <= 8; ++number) {
+        files += std::string(" ") + VESK_SAMPLE_SESSION + "/0" + std::to_string(number) + ".bin";
+    }
+    return files;
+}
+
+TEST(ReplayTool, SnapshotOfTheSampleSession) {
+    const ReplayRun run = runReplay(sampleSession());
+    ASSERT_EQ(run.status, 0) << run.output;
+    for (const char* expected : {
+             R"("characterName":"Tamsin")",
+             R"("loggedIn":true)",
+             R"("captureMode":0)",
+             R"("xp":1320)",
+             R"(["left arm",15])",
+             R"(["torso",3])",
+             R"({"text":"Bob says: hello there\u000d\u000a","handled":1})",
+             R"("vesk init 2.04\u000a\u0000")",
+             R"("\u00ff\u00fc'")",
+         }) {
+        EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
+    }
+    EXPECT_EQ(run.output.find("##VESK"), std::string::npos);
+}
+
+TEST(ReplayTool, CuttingTheReadsDifferentlyGivesTheSameLinesAndStatus) {
+    const ReplayRun whole = runReplay(sampleSession());
+    for (const char* size : {"1", "7", "64", "100000"}) {
+        const ReplayRun cut = runReplay(std::string("--chunk-size ") + size + sampleSession());
+        ASSERT_EQ(cut.status, 0) << cut.output;
+        const auto statusOf = [](const std::string& text) {
+            return text.substr(text.find("\"status\""));
+        };
+        EXPECT_EQ(statusOf(cut.output), statusOf(whole.output)) << size;
+    }
+}
+
+TEST(ReplayTool, SummaryCountsOnly) {
+    const ReplayRun run = runReplay("--summary" + sampleSession());
+    ASSERT_EQ(run.status, 0);
+    EXPECT_NE(run.output.find(R"("chunks":8)"), std::string::npos) << run.output;
+}
+
+TEST(ReplayTool, BadInputIsOneLineAndStatusTwo) {
+    for (const char* arguments :
+         {"--frobnicate", "/no/such/capture", "--chunk-size 0 x", "--port"}) {
+        const ReplayRun run = runReplay(arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_EQ(run.output.find('\n'), run.output.size() - 1) << arguments << ": " << run.output;
+        EXPECT_EQ(run.output.rfind("vesk-replay: ", 0), 0u) << run.output;
+    }
+}
+
+} // namespace
