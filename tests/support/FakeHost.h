@@ -12,7 +12,7 @@ namespace vesk::testing {
 // A Host that records everything the core does to the outside world and plays back scripted
 // answers. Tests read the public vectors directly.
 class FakeHost : public Host {
-public:
+  public:
     long sendToServer(std::string_view bytes) override;
     void showWarning(const std::string& text) override { warnings.push_back(text); }
     void showMessage(const std::string& text) override { messages.push_back(text); }
@@ -24,8 +24,10 @@ public:
     std::string clipboardText() override { return clipboard; }
     void setClipboardText(const std::string& text) override { clipboard = text; }
     bool playSound(const std::string& path) override;
-    bool startProcess(const std::string& program, const std::vector<std::string>& arguments) override;
+    bool startProcess(const std::string& program,
+                      const std::vector<std::string>& arguments) override;
     void openUrl(const std::string& url) override { openedUrls.push_back(url); }
+    std::optional<LoginDetails> askLoginDetails() override;
 
     struct StartedProcess {
         std::string program;
@@ -48,6 +50,9 @@ public:
 
     // Scripted answers to askQuestion, used front first; when empty the answer is No.
     std::deque<bool> questionAnswers;
+    // Scripted answers of the Login Do-hickey, used front first; when empty it is cancelled.
+    std::deque<std::optional<LoginDetails>> loginAnswers;
+    int loginDialogs = 0;
     bool soundsPlay = true;
     bool processesStart = true;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,12 +23,19 @@ enum class Change {
     News,
 };
 
+// What the player typed into the "Login Do-hickey": the name and the (masked) password.
+struct LoginDetails {
+    std::string name;
+    std::string password;
+    bool operator==(const LoginDetails&) const = default;
+};
+
 // The core's one door to the outside world. The Qt front end implements it with a socket,
 // message boxes and a monotonic clock; tests implement it with a recording fake that also
 // scripts the answers. Nothing in the core reaches a widget, a file dialog or a socket any
 // other way.
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // Hands bytes to the connection as they are; returns the number of bytes taken or -1.
@@ -58,7 +66,8 @@ public:
 
     // Starts a program with its arguments as a list: nothing passes through a shell, so no
     // character of a file name or setting is interpreted. False when it cannot be started.
-    virtual bool startProcess(const std::string& program, const std::vector<std::string>& arguments) = 0;
+    virtual bool startProcess(const std::string& program,
+                              const std::vector<std::string>& arguments) = 0;
 
     // Opens a web address in the desktop's browser.
     virtual void openUrl(const std::string& url) = 0;
@@ -66,6 +75,11 @@ public:
     // Ends the process with the given status after a fatal error. A test host records the
     // call instead; the caller returns right after calling it.
     virtual void terminate(int status) = 0;
+
+    // The modal "Login Do-hickey" that collects a name and password when the server asks
+    // for them, so the password is never typed into the visible input line. Nothing on
+    // Cancel.
+    virtual std::optional<LoginDetails> askLoginDetails() { return std::nullopt; }
 };
 
 } // namespace vesk
