@@ -12,7 +12,7 @@ namespace vesk::testing {
 // A Host that records everything the core does to the outside world and plays back scripted
 // answers. Tests read the public vectors directly.
 class FakeHost : public Host {
-  public:
+public:
     long sendToServer(std::string_view bytes) override;
     void showWarning(const std::string& text) override { warnings.push_back(text); }
     void showMessage(const std::string& text) override { messages.push_back(text); }
@@ -24,8 +24,7 @@ class FakeHost : public Host {
     std::string clipboardText() override { return clipboard; }
     void setClipboardText(const std::string& text) override { clipboard = text; }
     bool playSound(const std::string& path) override;
-    bool startProcess(const std::string& program,
-                      const std::vector<std::string>& arguments) override;
+    bool startProcess(const std::string& program, const std::vector<std::string>& arguments) override;
     void openUrl(const std::string& url) override { openedUrls.push_back(url); }
     std::optional<LoginDetails> askLoginDetails() override;
 

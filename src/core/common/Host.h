@@ -35,7 +35,7 @@ struct LoginDetails {
 // scripts the answers. Nothing in the core reaches a widget, a file dialog or a socket any
 // other way.
 class Host {
-  public:
+public:
     virtual ~Host() = default;
 
     // Hands bytes to the connection as they are; returns the number of bytes taken or -1.
@@ -66,8 +66,7 @@ class Host {
 
     // Starts a program with its arguments as a list: nothing passes through a shell, so no
     // character of a file name or setting is interpreted. False when it cannot be started.
-    virtual bool startProcess(const std::string& program,
-                              const std::vector<std::string>& arguments) = 0;
+    virtual bool startProcess(const std::string& program, const std::vector<std::string>& arguments) = 0;
 
     // Opens a web address in the desktop's browser.
     virtual void openUrl(const std::string& url) = 0;

@@ -14,9 +14,7 @@ void Reporting::debugTrace(const std::string& message) {
     host_.debugOutput(traced);
 }
 
-void Reporting::warningBox(const std::string& message) {
-    host_.showWarning(message);
-}
+void Reporting::warningBox(const std::string& message) { host_.showWarning(message); }
 
 void Reporting::fatalError(const std::string& message) {
     appendToDiagnosticLog(message + "\n");

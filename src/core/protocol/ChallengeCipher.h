@@ -14,8 +14,8 @@ struct ChallengePair {
     auto operator<=>(const ChallengePair&) const = default;
 };
 
-inline constexpr std::array<std::uint32_t, 4> challengeKey = {0x56455348u, 0x4B2D464Du, 0x55442D43u,
-                                                              0x4C49454Eu};
+inline constexpr std::array<std::uint32_t, 4> challengeKey = {0x56455348u, 0x4B2D464Du,
+                                                             0x55442D43u, 0x4C49454Eu};
 inline constexpr std::uint32_t challengeRoundConstant = 49;
 inline constexpr int challengeRounds = 32;
 
