@@ -1,5 +1,6 @@
 #include "common/FileText.h"
 
+#include <exception>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -66,7 +67,12 @@ std::optional<std::string> readFileText(const std::filesystem::path& path) {
     if (!file) {
         return std::nullopt;
     }
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    // A folder opens like a file here and only fails, with an exception, when read.
+    try {
+        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
 }
 
 #if !defined(_WIN32)

@@ -78,8 +78,11 @@ void StoredCharacters::profileRemoved(int removed) {
 }
 
 void StoredCharacters::clampProfiles(int profileCount) {
+    // Free slots keep -1, so a slot left free reads back the same after a save.
     for (auto& record : slots_) {
-        record.profile = std::clamp(record.profile, 0, std::max(profileCount - 1, 0));
+        if (!record.name.empty()) {
+            record.profile = std::clamp(record.profile, 0, std::max(profileCount - 1, 0));
+        }
     }
 }
 
