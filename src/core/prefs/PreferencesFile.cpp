@@ -11,6 +11,9 @@
 namespace vesk {
 namespace {
 
+// Lines are cut at 254 characters, except key lines inside a section: a padded key with a
+// 255-character path, or a friends list with many members, is longer than that, and the
+// client must read back every line it writes.
 constexpr std::size_t lineLimit = 254;
 // Section names are found with these separators: a tab after a name does not end it.
 constexpr std::string_view sectionSeparators = " \r\n";
@@ -42,7 +45,7 @@ void readValues(const SettingDefinition& row, KeywordTokenizer& tokenizer, Setti
 
 void readSection(std::string_view section, LineReader& reader, Preferences& preferences) {
     KeywordTokenizer tokenizer;
-    while (const auto line = reader.readLine(lineLimit)) {
+    while (const auto line = reader.readLine(LineReader::unlimited)) {
         const auto key = tokenizer.startLine(*line);
         if (!key) {
             continue;

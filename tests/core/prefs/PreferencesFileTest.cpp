@@ -203,11 +203,23 @@ TEST_F(PreferencesFileTest, HandWrittenLinesAreReadAsDocumented) {
     EXPECT_EQ(read.friends[0].name, "ShowWhoLevel");
 }
 
-TEST_F(PreferencesFileTest, OverLongLineIsCutAndItsTailIgnored) {
+TEST_F(PreferencesFileTest, LongLinesAreReadWholeAndTheirValuesCut) {
     const std::string longPath(300, 'p');
-    const Preferences read = this->read("GeneralInfo\nEditor " + longPath + " CmdEcho 0\nEnd\n");
-    EXPECT_EQ(read.settings.text(setting::editor), std::string(247, 'p'));
-    EXPECT_EQ(read.settings.number(setting::cmdEcho), 1);
+    const Preferences read = this->read("GeneralInfo\nEditor " + longPath + " CmdEcho 0\nEnd\n" +
+                                        std::string(300, 'S') + "GeneralWindow\nEnd\n");
+    EXPECT_EQ(read.settings.text(setting::editor), std::string(255, 'p'));
+    EXPECT_EQ(read.settings.number(setting::cmdEcho), 1) << "the tail is no key line";
+
+    Preferences written;
+    written.restoreDefaults();
+    written.settings.setText(setting::logFile, std::string(255, 'f'));
+    written.friends.addList("Guild");
+    for (int member = 0; member < 20; ++member) {
+        written.friends.addMember(0, std::string(31, static_cast<char>('a' + member)));
+    }
+    const Preferences back = this->read(PreferencesFile::write(written));
+    EXPECT_EQ(back.settings, written.settings);
+    EXPECT_EQ(back.friends, written.friends);
 }
 
 TEST_F(PreferencesFileTest, CharactersSectionFillsSlotsInOrder) {
