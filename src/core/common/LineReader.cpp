@@ -19,8 +19,8 @@ std::optional<std::string> LineReader::readLine(std::size_t limit) {
     return line;
 }
 
-std::string withoutCarriageReturn(std::string line) {
-    if (!line.empty() && line.back() == '\r') {
+std::string withoutCarriageReturns(std::string line) {
+    while (!line.empty() && line.back() == '\r') {
         line.pop_back();
     }
     return line;

@@ -24,8 +24,9 @@ class LineReader {
     std::size_t position_ = 0;
 };
 
-// A whole line minus a trailing carriage return: files written on Windows end their lines
-// with CR LF, and a bare LF works as well.
-std::string withoutCarriageReturn(std::string line);
+// A whole line minus its trailing carriage returns: files written on Windows end their lines
+// with CR LF, and a bare LF works as well. A value cannot end in a carriage return, so all
+// of them go, and a file read and written again stays the same.
+std::string withoutCarriageReturns(std::string line);
 
 } // namespace vesk

@@ -20,7 +20,7 @@ std::optional<std::string> nextSectionLine(LineReader& reader) {
     if (!line) {
         return std::nullopt;
     }
-    std::string whole = withoutCarriageReturn(std::move(*line));
+    std::string whole = withoutCarriageReturns(std::move(*line));
     if (equalsIgnoringCase(whole, "End")) {
         return std::nullopt;
     }
