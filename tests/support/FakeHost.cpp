@@ -29,6 +29,16 @@ bool FakeHost::startProcess(const std::string& program, const std::vector<std::s
     return processesStart;
 }
 
+std::optional<LoginDetails> FakeHost::askLoginDetails() {
+    ++loginDialogs;
+    if (loginAnswers.empty()) {
+        return std::nullopt;
+    }
+    auto answer = loginAnswers.front();
+    loginAnswers.pop_front();
+    return answer;
+}
+
 int FakeHost::countChanges(Change what) const {
     return static_cast<int>(std::count(changes.begin(), changes.end(), what));
 }
@@ -44,6 +54,7 @@ void FakeHost::clearRecords() {
     played.clear();
     started.clear();
     openedUrls.clear();
+    loginDialogs = 0;
 }
 
 } // namespace vesk::testing

@@ -27,6 +27,7 @@ class FakeHost : public Host {
     bool startProcess(const std::string& program,
                       const std::vector<std::string>& arguments) override;
     void openUrl(const std::string& url) override { openedUrls.push_back(url); }
+    std::optional<LoginDetails> askLoginDetails() override;
 
     struct StartedProcess {
         std::string program;
@@ -49,6 +50,9 @@ class FakeHost : public Host {
 
     // Scripted answers to askQuestion, used front first; when empty the answer is No.
     std::deque<bool> questionAnswers;
+    // Scripted answers of the Login Do-hickey, used front first; when empty it is cancelled.
+    std::deque<std::optional<LoginDetails>> loginAnswers;
+    int loginDialogs = 0;
     bool soundsPlay = true;
     bool processesStart = true;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,13 @@ enum class Change {
     HelpBrowser,
     FileBrowser,
     News,
+};
+
+// What the player typed into the "Login Do-hickey": the name and the (masked) password.
+struct LoginDetails {
+    std::string name;
+    std::string password;
+    bool operator==(const LoginDetails&) const = default;
 };
 
 // The core's one door to the outside world. The Qt front end implements it with a socket,
@@ -67,6 +75,11 @@ class Host {
     // Ends the process with the given status after a fatal error. A test host records the
     // call instead; the caller returns right after calling it.
     virtual void terminate(int status) = 0;
+
+    // The modal "Login Do-hickey" that collects a name and password when the server asks
+    // for them, so the password is never typed into the visible input line. Nothing on
+    // Cancel.
+    virtual std::optional<LoginDetails> askLoginDetails() { return std::nullopt; }
 };
 
 } // namespace vesk

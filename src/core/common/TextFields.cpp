@@ -1,0 +1,42 @@
+#include "common/TextFields.h"
+
+#include <algorithm>
+
+namespace vesk {
+namespace {
+
+char lowerAscii(char letter) {
+    return (letter >= 'A' && letter <= 'Z') ? static_cast<char>(letter - 'A' + 'a') : letter;
+}
+
+char upperAscii(char letter) {
+    return (letter >= 'a' && letter <= 'z') ? static_cast<char>(letter - 'a' + 'A') : letter;
+}
+
+} // namespace
+
+std::string cutToWidth(std::string_view text, std::size_t width) {
+    return std::string(text.substr(0, std::min(text.size(), width)));
+}
+
+bool equalsIgnoringCase(std::string_view first, std::string_view second) {
+    return first.size() == second.size() &&
+           std::equal(first.begin(), first.end(), second.begin(),
+                      [](char a, char b) { return lowerAscii(a) == lowerAscii(b); });
+}
+
+std::string lowerCased(std::string_view text) {
+    std::string lowered(text);
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(), lowerAscii);
+    return lowered;
+}
+
+std::string firstLetterUpper(std::string_view text) {
+    std::string result(text);
+    if (!result.empty()) {
+        result[0] = upperAscii(result[0]);
+    }
+    return result;
+}
+
+} // namespace vesk

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vesk {
+
+// The stored files keep text in fixed-width fields. Longer input is cut to the width, never
+// rejected, so a hand-edited file or a long server word cannot overflow a record.
+inline constexpr std::size_t nameWidth = 31;
+inline constexpr std::size_t triggerFieldWidth = 1023;
+inline constexpr std::size_t pathWidth = 255;
+
+std::string cutToWidth(std::string_view text, std::size_t width);
+
+// Letter case is compared byte by byte on ASCII letters only: the client's text is 8-bit bytes
+// with no character-set conversion, so other bytes must compare exactly.
+bool equalsIgnoringCase(std::string_view first, std::string_view second);
+std::string lowerCased(std::string_view text);
+// The first byte upper-cased, the rest untouched.
+std::string firstLetterUpper(std::string_view text);
+
+} // namespace vesk

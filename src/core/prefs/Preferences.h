@@ -1,0 +1,61 @@
+#pragma once
+
+#include "input/CharacterProfileList.h"
+#include "prefs/FontRecord.h"
+#include "prefs/Settings.h"
+#include "prefs/StoredCharacters.h"
+#include "social/FriendsLists.h"
+
+#include <filesystem>
+#include <string_view>
+
+namespace vesk {
+
+class Reporting;
+
+// Everything the player configures, in one object that lives for the whole run: the
+// settings, the stored characters, the friends lists, the main font and the profiles, plus
+// which character and profile are in use now. Loaded once at start-up from the working
+// folder and saved whenever a dialog or window toggle changes something, and at exit.
+class Preferences {
+  public:
+    static constexpr std::string_view fileName = "Preferences.DAT";
+
+    // Every value at its default, one "Default" profile, no characters, no friends lists.
+    void restoreDefaults();
+
+    // Defaults first, then "Preferences.DAT", "Prefs2.dat" and "Profiles.DAT" from the
+    // folder. A file that does not open is skipped; without "Profiles.DAT" the default
+    // profile gets the keypad direction macros.
+    void LoadPreferences(const std::filesystem::path& folder, Reporting& reporting);
+    // Writes "Preferences.DAT" (readable by its owner only: it holds passwords), then
+    // "Profiles.DAT", clamps the characters' profile indices, then writes "Prefs2.dat".
+    // When "Preferences.DAT" cannot be written nothing else is. False when any file failed;
+    // each failure has been reported and the old file is intact.
+    bool SavePreferences(const std::filesystem::path& folder, Reporting& reporting);
+
+    // The profile in use: index 0 stands in for an index out of range.
+    CharacterProfile& ActiveProfile() { return profiles.atOrDefault(activeProfile); }
+    const CharacterProfile& ActiveProfile() const { return profiles.atOrDefault(activeProfile); }
+    MacroTable& ActiveMacros() { return ActiveProfile().macros; }
+    const std::vector<TriggerRecord>& ActiveTriggers() const { return ActiveProfile().triggers; }
+    void SetActiveProfile(int index) { activeProfile = index; }
+
+    // The server has named the logged-in character: pick (or make) its profile.
+    void SelectProfileForCharacter(std::string_view name);
+    // Deletes a profile other than the default one and re-points the characters that used
+    // it; false when the index cannot be deleted.
+    bool DeleteProfile(int index);
+
+    Settings settings;
+    StoredCharacters characters;
+    FriendsLists friends;
+    FontRecord font;
+    CharacterProfileList profiles;
+    // The stored character chosen for this login, or -1.
+    int currentCharacter = -1;
+    // Index into profiles; never saved.
+    int activeProfile = 0;
+};
+
+} // namespace vesk

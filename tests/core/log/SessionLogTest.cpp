@@ -1,0 +1,161 @@
+#include "log/SessionLog.h"
+#include "common/FileText.h"
+#include "common/Reporting.h"
+#include "prefs/Settings.h"
+
+#include "../prefs/ScratchFolder.h"
+#include "FakeHost.h"
+
+#include <gtest/gtest.h>
+
+namespace vesk {
+namespace {
+
+class SessionLogTest : public ::testing::Test {
+  protected:
+    std::string logText(const std::string& name = "logfile.txt") const {
+        return readFileText(folder / name).value_or("<missing>");
+    }
+
+    void useAutomaticNames(int character, int date, int time) {
+        settings.setNumber(setting::logAutoName, 1);
+        settings.setNumber(setting::logAutoNameOpt, character, 0);
+        settings.setNumber(setting::logAutoNameOpt, date, 1);
+        settings.setNumber(setting::logAutoNameOpt, time, 2);
+    }
+
+    testing::ScratchFolder folder;
+    testing::FakeHost host;
+    Reporting reporting{host, folder / "Vesk.log"};
+    Settings settings;
+    LocalDateTime now{2005, 3, 4, 9, 8, 7};
+    SessionLog log{settings, reporting, folder.path(), [this] { return now; }};
+};
+
+TEST_F(SessionLogTest, NothingIsWrittenWhileLoggingIsOff) {
+    log.WriteLog("hello", LogCategory::Other);
+    EXPECT_EQ(logText(), "<missing>");
+    log.ToggleLogging();
+    EXPECT_TRUE(log.loggingOn());
+    EXPECT_EQ(host.countChanges(Change::Menu), 1);
+    log.WriteLog("hello", LogCategory::Other);
+    EXPECT_EQ(logText(), "hello\n");
+}
+
+TEST_F(SessionLogTest, CategorySwitchesChooseWhatIsWritten) {
+    settings.setNumber(setting::logEverything, 0);
+    settings.setNumber(setting::logSays, 0);
+    settings.setNumber(setting::logShouts, 0);
+    settings.setNumber(setting::logChannels, 0);
+    settings.setNumber(setting::logEverythingElse, 0);
+    log.ToggleLogging();
+    log.WriteLog("Bob says: hi", LogCategory::Say);
+    log.WriteLog("Bob tells you: hi", LogCategory::Tell);
+    log.WriteLog("[Gossip] hi", LogCategory::Channel);
+    log.WriteLog("Bob shouts hi", LogCategory::Shout);
+    log.WriteLog("The room is dark.", LogCategory::Other);
+    log.WriteLog("header", LogCategory::Header);
+    log.WriteLog("odd", 6);
+    log.WriteLog("odder", -1);
+    EXPECT_EQ(logText(), "Bob tells you: hi\nheader\n");
+
+    settings.setNumber(setting::logEverything, 2);
+    log.WriteLog("Bob says: again", LogCategory::Say);
+    EXPECT_EQ(logText(), "Bob tells you: hi\nheader\nBob says: again\n");
+}
+
+TEST_F(SessionLogTest, AutomaticNamesUseTheChosenParts) {
+    log.connectionMade();
+    log.SetCharacterName("Thorn");
+    struct Case {
+        int character, date, time;
+        const char* expected;
+    };
+    const Case cases[] = {{1, 1, 1, "Log_Thorn__03_04_05__09_08_07.txt"},
+                          {0, 0, 0, "Log.txt"},
+                          {1, 0, 0, "Log_Thorn.txt"},
+                          {0, 1, 0, "Log__03_04_05.txt"},
+                          {2, 1, 1, "Log__03_04_05__09_08_07.txt"}};
+    for (const auto& testCase : cases) {
+        useAutomaticNames(testCase.character, testCase.date, testCase.time);
+        EXPECT_EQ(log.LogFileName(), testCase.expected);
+    }
+    settings.setNumber(setting::logAutoName, 0);
+    settings.setText(setting::logFile, "my log.txt");
+    EXPECT_EQ(log.LogFileName(), "my log.txt");
+}
+
+TEST_F(SessionLogTest, ServerNamesCannotLeaveTheLogFolder) {
+    useAutomaticNames(1, 0, 0);
+    log.SetCharacterName("../../etc/passwd");
+    EXPECT_EQ(log.LogFileName(), "Log_______etc_passwd.txt");
+}
+
+TEST_F(SessionLogTest, AutomaticNameWaitsForTheCharacterAndStartsWithTheHeader) {
+    useAutomaticNames(1, 1, 1);
+    log.ToggleLogging();
+    log.connectionMade();
+    log.WriteLog("Welcome to FenmarchMUD", LogCategory::Other);
+    log.SetCharacterName("Thorn");
+    log.WriteLog("You are standing in a field.", LogCategory::Other);
+    const std::string rule(64, '=');
+    EXPECT_EQ(logText("Log_Thorn__03_04_05__09_08_07.txt"),
+              "\n" + rule + "\nLog for Thorn started on 03/04/05, at 09:08:07\n" + rule +
+                  "\n\nYou are standing in a field.\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+}
+
+TEST_F(SessionLogTest, HeaderOnlyWhenTheCharacterReallyChanges) {
+    log.ToggleLogging();
+    log.SetCharacterName("Thorn");
+    EXPECT_EQ(logText(), "<missing>") << "no connection date yet";
+    log.connectionMade();
+    log.SetCharacterName("");
+    log.SetCharacterName("Thorn");
+    const std::string once = logText();
+    EXPECT_NE(once.find("Log for Thorn"), std::string::npos);
+    log.SetCharacterName("THORN");
+    log.SetCharacterName("");
+    EXPECT_EQ(logText(), once);
+    EXPECT_EQ(host.countChanges(Change::Title), 5);
+}
+
+TEST_F(SessionLogTest, PrependWritesTheMainViewAsOneEntry) {
+    settings.setNumber(setting::logPrepend, 1);
+    int asked = 0;
+    const auto mainView = [&asked] {
+        ++asked;
+        return std::string("line one\nline two");
+    };
+    log.ToggleLogging(mainView);
+    log.ToggleLogging(mainView);
+    EXPECT_EQ(logText(), "line one\nline two\n");
+    EXPECT_EQ(asked, 1) << "not asked when logging is switched off";
+
+    settings.setNumber(setting::logEverything, 0);
+    settings.setNumber(setting::logEverythingElse, 0);
+    log.ToggleLogging(mainView);
+    EXPECT_EQ(logText(), "line one\nline two\n");
+}
+
+TEST_F(SessionLogTest, UnopenableFileWarnsForEveryEntry) {
+    settings.setText(setting::logFile, "no such folder/log.txt");
+    log.ToggleLogging();
+    log.WriteLog("one", LogCategory::Other);
+    log.WriteLog("two", LogCategory::Other);
+    EXPECT_EQ(host.warnings, (std::vector<std::string>{"Unable to open log file for appending!",
+                                                       "Unable to open log file for appending!"}));
+}
+
+TEST_F(SessionLogTest, HiddenInputIsNotLogged) {
+    log.ToggleLogging();
+    log.logEchoedCommand("look");
+    log.setInputHidden(true);
+    log.logEchoedCommand("my password");
+    log.setInputHidden(false);
+    log.logEchoedCommand("score");
+    EXPECT_EQ(logText(), "look\nscore\n");
+}
+
+} // namespace
+} // namespace vesk

@@ -1,0 +1,102 @@
+#include "prefs/AutoLogin.h"
+#include "common/LineSender.h"
+#include "common/Reporting.h"
+#include "log/SessionLog.h"
+#include "prefs/Preferences.h"
+
+#include "FakeHost.h"
+
+#include <gtest/gtest.h>
+
+namespace vesk {
+namespace {
+
+class RecordingSender : public LineSender {
+  public:
+    long doSend(std::string_view text) override {
+        sent.emplace_back(text);
+        return static_cast<long>(text.size());
+    }
+    std::vector<std::string> sent;
+};
+
+class AutoLoginTest : public ::testing::Test {
+  protected:
+    AutoLoginTest() {
+        preferences.restoreDefaults();
+        preferences.characters[0] = {"Alt", "x", -1, 0};
+        preferences.characters[1] = {"Thorn", "s3cret", -1, 0};
+        preferences.characters[2] = {"Quiet", "", -1, 0};
+    }
+
+    using Answers = std::vector<PromptAnswer>;
+
+    testing::FakeHost host;
+    Reporting reporting{host, "Vesk.log"};
+    Preferences preferences;
+    RecordingSender sender;
+    SessionLog log{preferences.settings, reporting, "."};
+    AutoLogin login{preferences, sender, host, log};
+};
+
+TEST_F(AutoLoginTest, StoredCharacterAnswersBothPromptsOncePerLogin) {
+    login.connectWithCharacter(1);
+    EXPECT_EQ(preferences.settings.number(setting::lastCharLoggedIn), 1);
+    EXPECT_EQ(log.characterName(), "Thorn");
+
+    const Answers answers = {login.OnNamePrompt(), login.OnPasswordPrompt(),
+                             login.OnPasswordPrompt()};
+    EXPECT_EQ(answers, (Answers{{true, "Thorn\n"}, {true, "[Censored]\n"}, {false, ""}}));
+    EXPECT_EQ(sender.sent, (std::vector<std::string>{"Thorn\n", "s3cret\n"}));
+    EXPECT_EQ(preferences.currentCharacter, -1);
+    EXPECT_EQ(host.loginDialogs, 0);
+}
+
+TEST_F(AutoLoginTest, StoredCharacterWithoutPasswordLeavesThePromptToThePlayer) {
+    login.connectWithCharacter(2);
+    login.OnNamePrompt();
+    EXPECT_EQ(login.OnPasswordPrompt(), (PromptAnswer{true, ""}));
+    EXPECT_EQ(sender.sent, (std::vector<std::string>{"Quiet\n"}));
+    EXPECT_EQ(preferences.currentCharacter, -1);
+}
+
+TEST_F(AutoLoginTest, DohickeyCollectsNameAndPasswordWithTheNameCapitalised) {
+    host.loginAnswers.push_back(LoginDetails{"bob", "hunter2"});
+    EXPECT_EQ(login.OnNamePrompt(), (PromptAnswer{true, "Bob\n"}));
+    EXPECT_EQ(log.characterName(), "Bob");
+    EXPECT_EQ(login.pendingName(), "");
+    EXPECT_EQ(login.pendingPassword(), "hunter2");
+    EXPECT_EQ(login.OnPasswordPrompt(), (PromptAnswer{true, "[Censored]\n"}));
+    EXPECT_EQ(login.OnPasswordPrompt(), (PromptAnswer{false, ""}));
+    EXPECT_EQ(sender.sent, (std::vector<std::string>{"Bob\n", "hunter2\n"}));
+}
+
+TEST_F(AutoLoginTest, CancelledDohickeySendsNothing) {
+    host.loginAnswers.push_back(std::nullopt);
+    EXPECT_EQ(login.OnNamePrompt(), (PromptAnswer{false, ""}));
+    EXPECT_EQ(login.OnPasswordPrompt(), (PromptAnswer{false, ""}));
+    EXPECT_TRUE(sender.sent.empty());
+    EXPECT_EQ(host.loginDialogs, 1);
+}
+
+TEST_F(AutoLoginTest, NothingIsAnsweredWithoutDohickeyOrAfterLogin) {
+    preferences.settings.setNumber(setting::usePasswordDohickey, 0);
+    EXPECT_EQ(login.OnNamePrompt(), (PromptAnswer{false, ""}));
+    EXPECT_EQ(host.loginDialogs, 0);
+
+    login.connectWithCharacter(1);
+    login.setLoggedIn(true);
+    EXPECT_EQ(login.OnNamePrompt(), (PromptAnswer{false, ""}));
+    EXPECT_EQ(login.OnPasswordPrompt(), (PromptAnswer{false, ""}));
+    EXPECT_TRUE(sender.sent.empty());
+}
+
+TEST_F(AutoLoginTest, OverlongDohickeyEntriesAreCut) {
+    host.loginAnswers.push_back(LoginDetails{std::string(300, 'n'), std::string(300, 'p')});
+    login.OnNamePrompt();
+    EXPECT_EQ(login.pendingPassword().size(), AutoLogin::pendingWidth);
+    EXPECT_EQ(sender.sent.at(0), "N" + std::string(253, 'n') + "\n");
+}
+
+} // namespace
+} // namespace vesk
