@@ -51,15 +51,13 @@ struct RecordingEvents : ServerEvents {
     void setSkillClass(std::string_view name) override {
         calls.push_back("class " + std::string(name));
     }
-    void setSkill(std::string_view key, std::int32_t level, std::int32_t percent) override {
-        calls.push_back("skill " + std::string(key) + " " + std::to_string(level) + " " +
-                        std::to_string(percent));
+    void setSkill(std::string_view key, std::string_view level, std::string_view percent) override {
+        calls.push_back("skill " + std::string(key) + " " + std::string(level) + " " +
+                        std::string(percent));
     }
     bool whoWindowExists() override { return windowsExist; }
-    void whoLogon(const WhoAnnouncement& entry) override {
-        calls.push_back("logon " + std::string(entry.name) + " " + std::to_string(entry.level) +
-                        " " + std::string(entry.word3) + "|" + std::string(entry.word4) + "|" +
-                        std::string(entry.word5));
+    void whoLogon(const std::vector<std::string_view>& arguments) override {
+        calls.push_back("logon " + join(arguments));
     }
     void whoLogoff(std::string_view name) override {
         calls.push_back("logoff " + std::string(name));

@@ -1,6 +1,7 @@
 #include "client/Client.h"
 
 #include "common/TextFormat.h"
+#include "prefs/SettingsTable.h"
 #include "protocol/ControlMarker.h"
 
 namespace vesk {
@@ -9,9 +10,49 @@ Client::Client(Host& host, std::filesystem::path workingDirectory)
     : host_(host), workingDirectory_(std::move(workingDirectory)),
       reporting_(host, workingDirectory_ / "Vesk.log"), connection_(host, reporting_, lag_),
       status_([&host] { host.changed(Change::Status); }),
+      log_(preferences_.settings, reporting_, workingDirectory_),
+      autoLogin_(preferences_, connection_, host, log_), skills_(host),
+      browser_(host, connection_, [this] { return connection_.connected(); }),
+      transfer_(host, connection_, workingDirectory_, transferEnvironment()),
+      help_(host, connection_, workingDirectory_, helpEnvironment()), news_(host),
+      router_({host, connection_.session(), preferences_, log_, autoLogin_, who_, skills_,
+               transfer_, browser_, help_, news_, windows_}),
       telnet_([&host](std::string_view reply) { host.sendToServer(reply); }),
-      parser_(status_, connection_, *this, connection_.session()),
-      receivePath_(mainBuffer_, parser_, *this) {}
+      parser_(status_, connection_, router_, connection_.session()),
+      receivePath_(mainBuffer_, parser_, noTriggers_) {
+    transfer_.setBrowser(&browser_);
+}
+
+FileTransfer::Environment Client::transferEnvironment() {
+    return {[this] { return preferences_.settings.text(setting::editor); },
+            [this] { return connection_.IsDevelopmentPort(); },
+            [this] { return connection_.connected(); }};
+}
+
+HelpBrowserModel::Environment Client::helpEnvironment() {
+    return {[this] { return preferences_.settings.text(setting::helpEditor); },
+            [this] { return connection_.connected(); }};
+}
+
+void Client::startUp() {
+    reporting_.removeDiagnosticLog();
+    preferences_.LoadPreferences(workingDirectory_, reporting_);
+    applySettings();
+    if (preferences_.settings.isOn(setting::logDefault)) {
+        log_.ToggleLogging();
+    }
+}
+
+// Settings that live outside the preferences object take their values again.
+void Client::applySettings() {
+    mainBuffer_.setWrapWidth(preferences_.settings.number(setting::numCharactersWidth));
+    windows_.who = preferences_.settings.isOn(setting::showWhoWindow);
+    windows_.skillsShown = preferences_.settings.isOn(setting::skillsOpen);
+}
+
+bool Client::saveSettings() {
+    return preferences_.SavePreferences(workingDirectory_, reporting_);
+}
 
 void Client::setTitle(std::string title) {
     title_ = std::move(title);
@@ -69,9 +110,20 @@ void Client::onConnected() {
     receivePath_.reset();
     connection_.setPhase(Connection::Phase::Connected);
     addNotice("[33m", "Connected!", 2);
+    startLogSection();
     setTitle("Vesk - Connecting to " + connection_.target().siteName);
-    codingAccess_ = false;
+    router_.revokeCodingAccess();
     host_.changed(Change::Menu);
+}
+
+// A new connection opens a new section of the log, under the same character when one is known.
+void Client::startLogSection() {
+    log_.connectionMade();
+    const std::string character = log_.characterName();
+    if (!character.empty()) {
+        log_.SetCharacterName("");
+        log_.SetCharacterName(character);
+    }
 }
 
 void Client::onReceived(std::string_view bytes) {
@@ -80,6 +132,7 @@ void Client::onReceived(std::string_view bytes) {
     }
     received_.clear();
     telnet_.filter(bytes, received_);
+    log_.setInputHidden(telnet_.serverEchoes());
     if (receivePath_.receive(received_)) {
         host_.changed(Change::MainBuffer);
     }
@@ -96,23 +149,23 @@ void Client::OnConnectionEnded(bool byExit) {
         return;
     }
     connection_.setPhase(Connection::Phase::NotConnected);
-    if (!byExit) {
-        setTitle("Vesk - Not Connected");
-        addNotice("[31m", "Connection closed.", 1);
+    autoLogin_.setLoggedIn(false);
+    log_.setInputHidden(false);
+    if (byExit) {
+        return;
     }
+    log_.SetCharacterName("");
+    setTitle("Vesk - Not Connected");
+    addNotice("[31m", "Connection closed.", 1);
     host_.changed(Change::Menu);
+    if (preferences_.settings.isOn(setting::displayLoginAtDisconnect)) {
+        host_.openLoginDialog();
+    }
 }
 
 void Client::Refresh() {
     if (connection_.connected() && !status_.characterName().empty()) {
         connection_.DoSend(std::string("vesk init ").append(clientVersion));
-    }
-}
-
-void Client::grantCodingAccess() {
-    if (!codingAccess_) {
-        codingAccess_ = true;
-        host_.changed(Change::Menu);
     }
 }
 

@@ -1,15 +1,24 @@
 #pragma once
 
+#include "client/ServerEventRouter.h"
 #include "common/Host.h"
 #include "common/Reporting.h"
 #include "display/TextBuffer.h"
+#include "log/SessionLog.h"
 #include "net/Connection.h"
 #include "net/LagMeter.h"
 #include "net/LineTriggers.h"
 #include "net/ReceivePath.h"
 #include "net/TelnetFilter.h"
-#include "protocol/ServerEvents.h"
+#include "prefs/AutoLogin.h"
+#include "prefs/Preferences.h"
+#include "protocol/NewsText.h"
 #include "protocol/ServerLineParser.h"
+#include "remote/FileBrowserModel.h"
+#include "remote/FileTransfer.h"
+#include "remote/HelpBrowserModel.h"
+#include "social/WhoList.h"
+#include "status/SkillsModel.h"
 #include "status/StatusModel.h"
 
 #include <filesystem>
@@ -19,18 +28,26 @@
 namespace vesk {
 
 // The client's whole state in one object graph, owned on the thread that runs the front end:
-// the connection and its receive path, the two text buffers, the status model and everything
-// the control channel drives. The front end gives it the socket's events and paints what it
-// holds; the core reaches the front end only through Host.
-class Client : private ServerEvents, private LineTriggers {
-  public:
+// the settings, the connection and its receive path, the two text buffers, the status model
+// and everything the control channel drives. The front end gives it the socket's events and
+// paints what it holds; the core reaches the front end only through Host.
+class Client {
+public:
     Client(Host& host, std::filesystem::path workingDirectory);
     Client(const Client&) = delete;
     Client& operator=(const Client&) = delete;
 
+    // Start-up without windows: the settings files are read, the scroll-back takes the
+    // configured width and logging starts when it is on by default.
+    void startUp();
+    // Exit: every settings file is written back. False when one could not be (reported).
+    bool saveSettings();
+
     // Connection commands and the socket's progress, in the order they happen.
     bool ConnectToSite(std::string_view hostName, std::string_view portText,
                        std::string_view siteName);
+    // Connecting from the login dialog with a stored character selected.
+    void connectWithCharacter(int slot) { autoLogin_.connectWithCharacter(slot); }
     void onHostLookupFailed();
     void onConnecting();
     void onConnectFailed();
@@ -44,7 +61,6 @@ class Client : private ServerEvents, private LineTriggers {
 
     // Asks the server to describe the character again, once it has named one.
     void Refresh();
-    // The once-a-second lag read-out.
     std::string lagReadout(bool narrow) const { return lag_.readoutText(narrow); }
 
     TextBuffer& mainBuffer() { return mainBuffer_; }
@@ -55,33 +71,54 @@ class Client : private ServerEvents, private LineTriggers {
     const ServerLineParser& parser() const { return parser_; }
     const ReceivePath& receivePath() const { return receivePath_; }
     Reporting& reporting() { return reporting_; }
+    Preferences& preferences() { return preferences_; }
+    SessionLog& sessionLog() { return log_; }
+    AutoLogin& autoLogin() { return autoLogin_; }
+    WhoList& whoList() { return who_; }
+    SkillsModel& skills() { return skills_; }
+    FileTransfer& transfer() { return transfer_; }
+    FileBrowserModel& fileBrowser() { return browser_; }
+    HelpBrowserModel& helpBrowser() { return help_; }
+    NewsText& news() { return news_; }
+    WindowPresence& windows() { return windows_; }
     bool serverEchoes() const { return telnet_.serverEchoes(); }
-    bool codingAccess() const { return codingAccess_; }
+    bool codingAccess() const { return router_.codingAccess(); }
     const std::string& title() const { return title_; }
     const std::filesystem::path& workingDirectory() const { return workingDirectory_; }
 
-  private:
+private:
     void setTitle(std::string title);
     void addNotice(std::string_view colour, std::string_view text, int emptyLines);
-
-    // ServerEvents: what the parser hands on. Parts of the client that are not built yet keep
-    // the harmless defaults.
-    void grantCodingAccess() override;
+    void applySettings();
+    void startLogSection();
+    FileTransfer::Environment transferEnvironment();
+    HelpBrowserModel::Environment helpEnvironment();
 
     Host& host_;
     std::filesystem::path workingDirectory_;
     Reporting reporting_;
+    Preferences preferences_;
     LagMeter lag_;
     Connection connection_;
     TextBuffer mainBuffer_;
     TextBuffer chatBuffer_;
     StatusModel status_;
+    SessionLog log_;
+    AutoLogin autoLogin_;
+    WhoList who_;
+    SkillsModel skills_;
+    FileBrowserModel browser_;
+    FileTransfer transfer_;
+    HelpBrowserModel help_;
+    NewsText news_;
+    WindowPresence windows_;
+    ServerEventRouter router_;
+    LineTriggers noTriggers_;
     TelnetFilter telnet_;
     ServerLineParser parser_;
     ReceivePath receivePath_;
     std::string title_ = "Vesk - Not Connected";
     std::string received_;
-    bool codingAccess_ = false;
 };
 
 } // namespace vesk

@@ -72,6 +72,9 @@ class Host {
     // Opens a web address in the desktop's browser.
     virtual void openUrl(const std::string& url) = 0;
 
+    // Opens the automatic-login dialog again (after a disconnect, when the player wants it).
+    virtual void openLoginDialog() {}
+
     // Ends the process with the given status after a fatal error. A test host records the
     // call instead; the caller returns right after calling it.
     virtual void terminate(int status) = 0;

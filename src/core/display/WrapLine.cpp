@@ -26,6 +26,10 @@ std::size_t breakPoint(std::string_view text, std::size_t limit) {
 WrappedLine WrapLine(std::string_view text, int width) {
     // A width below one could never make progress; it wraps after every column instead.
     const int limit = width < 1 ? 1 : width;
+    // Every byte takes at most one column, so a text no longer than the width never wraps.
+    if (text.size() <= static_cast<std::size_t>(limit)) {
+        return {text, {}};
+    }
     int columns = 0;
     std::size_t position = 0;
     while (position < text.size()) {

@@ -170,7 +170,8 @@ int ReceivePath::DispatchLine(std::string_view storedText, int& batch) {
 // because captured file and help text keeps its line structure.
 void ReceivePath::clean(std::string_view text) {
     const bool keepLineFeeds = parser_.captureMode() != CaptureMode::None;
-    cleaned_.clear();
+    cleaned_.resize(text.size());
+    char* out = cleaned_.data();
     for (std::size_t position = 0; position < text.size(); ++position) {
         const char byte = text[position];
         if (byte == escape && position + 1 < text.size() && text[position + 1] == '[') {
@@ -180,9 +181,10 @@ void ReceivePath::clean(std::string_view text) {
             }
             position = end;
         } else if (byte == '\t' || (byte >= 32 && byte <= 126) || (byte == '\n' && keepLineFeeds)) {
-            cleaned_.push_back(byte);
+            *out++ = byte;
         }
     }
+    cleaned_.resize(static_cast<std::size_t>(out - cleaned_.data()));
 }
 
 } // namespace vesk

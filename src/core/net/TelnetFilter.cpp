@@ -1,6 +1,5 @@
 #include "net/TelnetFilter.h"
 
-#include <algorithm>
 
 namespace vesk {
 namespace {
@@ -10,6 +9,15 @@ const telnet_telopt_t supportedOptions[] = {
     {TELNET_TELOPT_ECHO, TELNET_WONT, TELNET_DO},
     {-1, 0, 0},
 };
+
+// Telnet's NUL is a no-op: it goes, and the text behind it stays.
+void appendWithoutNul(std::string_view data, std::string& text) {
+    for (std::size_t nul = data.find('\0'); nul != std::string_view::npos; nul = data.find('\0')) {
+        text.append(data.substr(0, nul));
+        data.remove_prefix(nul + 1);
+    }
+    text.append(data);
+}
 
 } // namespace
 
@@ -48,8 +56,7 @@ void TelnetFilter::handle(telnet_event_t& event) {
     switch (event.type) {
     case TELNET_EV_DATA:
         if (output_ != nullptr) {
-            std::copy_if(event.data.buffer, event.data.buffer + event.data.size,
-                         std::back_inserter(*output_), [](char byte) { return byte != '\0'; });
+            appendWithoutNul(std::string_view(event.data.buffer, event.data.size), *output_);
         }
         break;
     case TELNET_EV_SEND:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/PromptAnswer.h"
+
 #include <string>
 #include <string_view>
 
@@ -9,15 +11,6 @@ class Host;
 class LineSender;
 class Preferences;
 class SessionLog;
-
-// What the receive path does with a login prompt the client answered: the prompt line is
-// shown with lineSuffix appended ("Bob\n", or "[Censored]\n" instead of the password), and
-// an answered prompt is neither logged nor treated as plain text.
-struct PromptAnswer {
-    bool answered = false;
-    std::string lineSuffix;
-    bool operator==(const PromptAnswer&) const = default;
-};
 
 // Answers the server's name and password prompts by itself, once per login: from the stored
 // character chosen in the login dialog, or else from the "Login Do-hickey". The answers go

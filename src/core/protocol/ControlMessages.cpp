@@ -168,14 +168,12 @@ void ControlMessages::onClass(ControlTokenizer& arguments) {
     }
 }
 
-// Levels and percents are read from their first three characters only.
 void ControlMessages::onSkill(ControlTokenizer& arguments) {
     const auto key = arguments.next();
     const auto level = arguments.next();
     const auto percent = arguments.next();
     if (key && level && percent && events_.skillsWindowExists()) {
-        events_.setSkill(*key, decimalValue(level->substr(0, 3)),
-                         decimalValue(percent->substr(0, 3)));
+        events_.setSkill(*key, *level, *percent);
     }
 }
 
@@ -184,13 +182,13 @@ void ControlMessages::onLogon(ControlTokenizer& arguments) {
     if (!name || !events_.whoWindowExists()) {
         return;
     }
-    WhoAnnouncement entry;
-    entry.name = *name;
-    if (const auto level = arguments.next()) {
-        entry.level = decimalValue(*level);
-        entry.word3 = arguments.next().value_or("");
-        entry.word4 = arguments.next().value_or("");
-        entry.word5 = arguments.next().value_or("");
+    std::vector<std::string_view> entry{*name};
+    while (entry.size() < 5) {
+        const auto word = arguments.next();
+        if (!word) {
+            break;
+        }
+        entry.push_back(*word);
     }
     events_.whoLogon(entry);
 }

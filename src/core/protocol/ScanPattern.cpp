@@ -60,18 +60,16 @@ ScanResult ScanPattern(std::string_view line, std::string_view format) {
             position = skipBlanks(line, position);
         } else if (wanted == '%' && index + 1 < format.size() && format[index + 1] == 'd') {
             std::int32_t value = 0;
-            if (!readNumber(line, position, value)) {
+            if (!readNumber(line, position, value) || !result.numbers.push_back(value)) {
                 break;
             }
-            result.numbers.push_back(value);
             ++result.conversions;
             ++index;
         } else if (wanted == '%' && index + 1 < format.size() && format[index + 1] == 's') {
             std::string_view word;
-            if (!readWord(line, position, word)) {
+            if (!readWord(line, position, word) || !result.words.push_back(word)) {
                 break;
             }
-            result.words.push_back(word);
             ++result.conversions;
             ++index;
         } else {

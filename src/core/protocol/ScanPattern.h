@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -9,10 +10,32 @@ namespace vesk {
 // What a scanf-style match against the start of a line produced: the numbers of "%d" and the
 // words of "%s" in the order they appear, and how many conversions succeeded before the first
 // mismatch. Words point into the matched line.
+// The patterns have at most six conversions, so the results live inline: matching runs for
+// every received line and must not allocate.
+template <typename Value>
+struct ScannedValues {
+    static constexpr std::size_t capacity = 6;
+    std::array<Value, capacity> items{};
+    std::size_t count = 0;
+
+    bool push_back(Value value) {
+        if (count == capacity) {
+            return false;
+        }
+        items[count++] = value;
+        return true;
+    }
+    const Value& operator[](std::size_t index) const { return items[index]; }
+    std::size_t size() const { return count; }
+    const Value* begin() const { return items.data(); }
+    const Value* end() const { return items.data() + count; }
+    std::vector<Value> toVector() const { return {begin(), end()}; }
+};
+
 struct ScanResult {
     int conversions = 0;
-    std::vector<std::int32_t> numbers;
-    std::vector<std::string_view> words;
+    ScannedValues<std::int32_t> numbers;
+    ScannedValues<std::string_view> words;
 };
 
 // Matches a format against the start of a line the way the server's prompts were always

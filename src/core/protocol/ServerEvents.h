@@ -1,25 +1,13 @@
 #pragma once
 
+#include "protocol/PromptAnswer.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vesk {
-
-// How the automatic login handled a login prompt: whether it put an answer on the wire, and
-// what to show behind the prompt instead (the name, or "[Censored]" for a password).
-struct PromptAnswer {
-    bool answered = false;
-    std::string lineSuffix;
-};
-
-// Who-list entry as the server announces it: a name, a level and three free words.
-struct WhoAnnouncement {
-    std::string_view name;
-    std::int32_t level = 0;
-    std::string_view word3, word4, word5;
-};
 
 // Everything the server-line parser hands on to parts of the client it does not own: the
 // session log, profiles, the automatic login, the skills and who-list windows, the help and
@@ -41,11 +29,13 @@ class ServerEvents {
     virtual bool skillsWindowExists() { return false; }
     virtual bool skillsWindowShown() { return false; }
     virtual void setSkillClass(std::string_view /*className*/) {}
-    virtual void setSkill(std::string_view /*key*/, std::int32_t /*level*/,
-                          std::int32_t /*percent*/) {}
+    // The level and percent tokens as received.
+    virtual void setSkill(std::string_view /*key*/, std::string_view /*level*/,
+                          std::string_view /*percent*/) {}
 
     virtual bool whoWindowExists() { return false; }
-    virtual void whoLogon(const WhoAnnouncement& /*entry*/) {}
+    // LOGON's arguments as received: name, level and three words, the missing ones left out.
+    virtual void whoLogon(const std::vector<std::string_view>& /*arguments*/) {}
     virtual void whoLogoff(std::string_view /*name*/) {}
 
     virtual void news(const std::vector<std::string_view>& /*words*/) {}

@@ -13,6 +13,12 @@ enum LogCategory { TellLog = 0, ShoutLog = 1, SayLog = 2, ChannelLog = 3, OtherL
 
 constexpr std::string_view shortPrompt = "hp: %d    sp: %d    mp: %d";
 
+// A two-word pattern can only match a line that holds its literal word somewhere; looking for
+// the word first keeps the common, unmatched line cheap.
+bool matchesTwoWords(std::string_view line, std::string_view literal, std::string_view pattern) {
+    return line.find(literal) != std::string_view::npos && ScanPattern(line, pattern).conversions == 2;
+}
+
 } // namespace
 
 ServerLineParser::ServerLineParser(StatusModel& status, LineSender& sender, ServerEvents& events,
@@ -70,7 +76,7 @@ void ServerLineParser::recogniseVitals(std::string_view line) {
     }
     const ScanResult full = ScanPattern(line, "HP: %d/%d | SP: %d/%d | MP: %d/%d");
     if (full.conversions == 6) {
-        status_.setFullVitals(full.numbers);
+        status_.setFullVitals(full.numbers.toVector());
     }
     const ScanResult vitals = ScanPattern(line, shortPrompt);
     if (vitals.conversions == 3) {
@@ -120,15 +126,15 @@ bool ServerLineParser::recogniseConversation(std::string_view line, int& recogni
         category = SayLog;
     } else if (line == "<=- Begin Review -=>" || line == "<=-  End Review  -=>") {
         category = ChannelLog;
-    } else if (ScanPattern(line, "%s says: %s").conversions == 2) {
+    } else if (matchesTwoWords(line, "says:", "%s says: %s")) {
         category = SayLog;
-    } else if (ScanPattern(line, "%s shouts %s").conversions == 2) {
+    } else if (matchesTwoWords(line, "shouts", "%s shouts %s")) {
         category = ShoutLog;
     } else if (line.starts_with("You shout")) {
         category = ShoutLog;
     } else if (line.starts_with("You tell")) {
         category = TellLog;
-    } else if (ScanPattern(line, "%s tells you: %s").conversions == 2) {
+    } else if (matchesTwoWords(line, "tells", "%s tells you: %s")) {
         category = TellLog;
     }
     if (category < 0) {

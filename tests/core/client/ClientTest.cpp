@@ -11,7 +11,7 @@ namespace vesk::testing {
 namespace {
 
 class ClientTest : public ::testing::Test {
-  protected:
+protected:
     ClientTest() {
         directory =
             std::filesystem::temp_directory_path() /
@@ -168,6 +168,50 @@ TEST_F(ClientTest, InitGrantsCodingAccessUntilTheNextConnection) {
     client->OnConnectionEnded(false);
     connect();
     EXPECT_FALSE(client->codingAccess());
+}
+
+} // namespace
+} // namespace vesk::testing
+
+namespace vesk::testing {
+namespace {
+
+TEST_F(ClientTest, StoredCharacterAnswersTheLoginPromptsOnce) {
+    const int slot = client->preferences().characters.addNew();
+    client->preferences().characters[slot].name = "Tamsin";
+    client->preferences().characters[slot].password = "secret";
+    client->connectWithCharacter(slot);
+    connect();
+    client->onReceived("What name would you like to use? ");
+    client->onReceived("Password: ");
+    EXPECT_EQ(host.sent, (std::vector<std::string>{std::string("Tamsin\n\0", 8),
+                                                   std::string("secret\n\0", 8)}));
+    const auto shown = rows();
+    EXPECT_EQ(shown[shown.size() - 2], "What name would you like to use? Tamsin");
+    EXPECT_EQ(shown.back(), "Password: [Censored]");
+    client->onReceived("\r\n##VESK NAME Tamsin\nWhat name would you like to use? ");
+    EXPECT_EQ(host.sent.size(), 2u);
+}
+
+TEST_F(ClientTest, NameSelectsTheProfileAndWhoListFollowsLogons) {
+    client->windows().who = true;
+    connect();
+    client->onReceived("##VESK NAME Tamsin\n##VESK LOGON Bob 12 the brave one\n##VESK LOGON Amy 3\n"
+                       "##VESK LOGOFF bob\n");
+    EXPECT_EQ(client->status().characterName(), "Tamsin");
+    ASSERT_EQ(client->whoList().size(), 1u);
+    EXPECT_EQ(client->whoList().entries()[0].name, "Amy");
+    EXPECT_GT(host.countChanges(Change::WhoList), 0);
+}
+
+TEST_F(ClientTest, ControlMessagesReachSkillsNewsAndHelp) {
+    connect();
+    client->onReceived("##VESK CLASS Mage\n##VESK SKILL fire 1234 56\n##VESK NEWS Server restart\n"
+                       "##VESK HELPCONTENTS combat magic\n");
+    EXPECT_EQ(client->skills().className(), "Mage");
+    EXPECT_EQ(client->skills().levels().entries().at(0).value, 123);
+    EXPECT_EQ(client->news().text(), "Server restart ");
+    EXPECT_EQ(client->helpBrowser().topics().size(), 2u);
 }
 
 } // namespace

@@ -131,9 +131,9 @@ TEST_F(ServerLineParserTest, ControlMessagesReachTheirOwners) {
     const std::pair<const char*, const char*> cases[] = {
         {"##VESK INIT", "init"},
         {"##VESK CLASS Mage", "class Mage"},
-        {"##VESK SKILL fire 1234 56", "skill fire 123 56"},
-        {"##VESK LOGON Bob 12 the brave one", "logon Bob 12 the|brave|one"},
-        {"##VESK LOGON Amy", "logon Amy 0 ||"},
+        {"##VESK SKILL fire 1234 56", "skill fire 1234 56"},
+        {"##VESK LOGON Bob 12 the brave one extra", "logon Bob,12,the,brave,one"},
+        {"##VESK LOGON Amy", "logon Amy"},
         {"##VESK LOGOFF Bob", "logoff Bob"},
         {"##VESK NEWS Server restart", "news Server,restart"},
         {"##VESK HELPCONTENTS alpha beta", "contents alpha,beta"},

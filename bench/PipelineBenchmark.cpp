@@ -1,0 +1,43 @@
+// The whole receive pipeline (telnet, cutting, storing, cleaning, parsing) on a realistic
+// 100 MB capture fed in 4 KiB reads, as the socket delivers it.
+#include "BenchHost.h"
+#include "CaptureGenerator.h"
+#include "client/Client.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+namespace {
+
+const std::string& capture() {
+    static const std::string text = vesk::bench::generateCapture(100u * 1024 * 1024);
+    return text;
+}
+
+void feed(vesk::Client& client, const std::string& text, std::size_t readSize) {
+    for (std::size_t position = 0; position < text.size(); position += readSize) {
+        client.onReceived(std::string_view(text).substr(position, readSize));
+    }
+}
+
+void PipelineOnHundredMegabytes(benchmark::State& state) {
+    const std::string& text = capture();
+    for (auto _ : state) {
+        state.PauseTiming();
+        vesk::bench::BenchHost host;
+        auto client = std::make_unique<vesk::Client>(host, std::filesystem::temp_directory_path());
+        client->ConnectToSite("localhost", "3000", "FenmarchMUD");
+        client->onConnected();
+        state.ResumeTiming();
+        feed(*client, text, static_cast<std::size_t>(state.range(0)));
+        benchmark::DoNotOptimize(client->mainBuffer().LineCount());
+        state.PauseTiming();
+        client.reset();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(PipelineOnHundredMegabytes)->Arg(4096)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
