@@ -1,0 +1,33 @@
+#include "ChallengeCheck.h"
+
+#include "TextWords.h"
+
+namespace vesk::sim {
+
+ChallengePair ChallengeCheck::issue() {
+    ChallengePair pair{static_cast<std::int32_t>(random()), static_cast<std::int32_t>(random())};
+    secret = pair;
+    return encipherChallenge(pair);
+}
+
+ChallengeCheck::Verdict ChallengeCheck::judge(ChallengePair reply) const {
+    if (!secret) {
+        return Verdict::NothingIssued;
+    }
+    return reply == *secret ? Verdict::Matched : Verdict::NotMatched;
+}
+
+std::optional<ChallengePair> ChallengeCheck::parseReply(std::string_view line) {
+    const auto words = splitWords(line);
+    if (words.size() != 4 || words[0] != "vesk" || words[1] != "reply") {
+        return std::nullopt;
+    }
+    const auto first = parseNumber(words[2]);
+    const auto second = parseNumber(words[3]);
+    if (!first || !second) {
+        return std::nullopt;
+    }
+    return ChallengePair{*first, *second};
+}
+
+} // namespace vesk::sim
