@@ -6,11 +6,11 @@ namespace vesk::sim {
 
 const std::vector<std::string>& ChannelBoard::channelNames() {
     static const std::vector<std::string> names = {
-        "Admin",    "Chosen",     "Cleric", "Council",  "Cre",         "Crimson",
-        "Dagda",    "Dominion",   "Dragon", "Druid",    "Enforcer",    "Fighter",
-        "Forester", "Gossip",     "Hm",     "Intercre", "Intergossip", "Mage",
-        "Mid",      "Minstrel",   "Monk",   "Mudinfo",  "Newbie",      "Rogue",
-        "Shire",    "Ultrashout", "Yak",    "Chat",     "Fenmarch"};
+        "Admin",    "Chosen",     "Cleric", "Council",         "Cre",         "Crimson",
+        "Dagda",    "Dominion",   "Dragon", "Druid",           "Enforcer",    "Fighter",
+        "Forester", "Gossip",     "Hm",     "Intercre",        "Intergossip", "Mage",
+        "Mid",      "Minstrel",   "Monk",   "Mudinfo",         "Newbie",      "Rogue",
+        "Shire",    "Ultrashout", "Yak",    "Cre@FenmarchMUD", "Chat",        "Fenmarch"};
     return names;
 }
 

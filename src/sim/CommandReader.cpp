@@ -34,6 +34,7 @@ void CommandReader::takeByte(unsigned char byte, std::vector<ReceivedLine>& line
             takeDataByte(byte, lines);
         } else if (byte == subnegotiationBegin) {
             state = TelnetState::Subnegotiation;
+            subnegotiationLength = 0;
         } else if (byte >= firstOptionCommand) {
             state = TelnetState::Option;
         } else {
@@ -44,7 +45,10 @@ void CommandReader::takeByte(unsigned char byte, std::vector<ReceivedLine>& line
         state = TelnetState::Data;
         return;
     case TelnetState::Subnegotiation:
-        if (byte == interpretAsCommand) {
+        if (++subnegotiationLength > maxSubnegotiationLength) {
+            state = TelnetState::Data;
+            takeDataByte(byte, lines);
+        } else if (byte == interpretAsCommand) {
             state = TelnetState::SubnegotiationCommand;
         }
         return;

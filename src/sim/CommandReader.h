@@ -21,6 +21,8 @@ struct ReceivedLine {
 class CommandReader {
   public:
     static constexpr std::size_t maxLineLength = 16384;
+    // Real subnegotiations are a few bytes; a longer one is noise and must not swallow input.
+    static constexpr std::size_t maxSubnegotiationLength = 512;
 
     // Every complete line the bytes finish, without its line feed.
     std::vector<ReceivedLine> feed(std::string_view bytes);
@@ -33,6 +35,7 @@ class CommandReader {
 
     TelnetState state = TelnetState::Data;
     std::string partial;
+    std::size_t subnegotiationLength = 0;
     bool cutting = false;
 };
 
