@@ -9,7 +9,8 @@ namespace {
 
 QString demoCharacterText() {
     QString text = QStringLiteral("\nDemo characters (name / password):\n");
-    for (const auto& account : AccountBook().demoCharacters()) {
+    const AccountBook accounts;
+    for (const auto& account : accounts.demoCharacters()) {
         text +=
             QStringLiteral("  %1 / %2   %3 %4, level %5%6\n")
                 .arg(QString::fromStdString(account.name), QString::fromStdString(account.password),
@@ -31,81 +32,89 @@ std::optional<quint16> portValue(const QString& text) {
                                 : std::nullopt;
 }
 
+struct OptionSpec {
+    const char* name;
+    const char* description;
+    const char* valueName;
+    const char* defaultValue;
+};
+
+// Every option but --help, with its default; parse() reads them back by name.
+constexpr OptionSpec optionSpecs[] = {
+    {"host", "Address to listen on.", "address", "127.0.0.1"},
+    {"game-port", "Game port (0 picks a free one).", "port", "3000"},
+    {"who-port", "Who's-online port (0 picks a free one).", "port", "3005"},
+    {"devel-port", "Development port (0 picks a free one).", "port", "3333"},
+    {"fragment", "Cut each write at a random byte with probability P.", "P", "0"},
+    {"seed", "Seed for everything random.", "n", "1"},
+    {"script", "Play this test script to the first client instead of the world.", "file", ""},
+    {"flood", "After login, send this file as fast as the socket takes it.", "file", ""},
+    {"repeat", "How often --flood sends the file.", "n", "1"},
+    {"chatter-ms", "Pause between the simulated players' chatter (0: none).", "ms", "20000"},
+    {"round-ms", "Length of one fight round.", "ms", "1500"},
+};
+
+std::optional<int> intValue(const QCommandLineParser& parser, const char* name, int lowest) {
+    bool ok = false;
+    const auto value = parser.value(QString::fromLatin1(name)).toInt(&ok);
+    return ok && value >= lowest ? std::optional<int>(value) : std::nullopt;
+}
+
+std::optional<SimOptions> readOptions(const QCommandLineParser& parser) {
+    const auto text = [&](const char* name) { return parser.value(QString::fromLatin1(name)); };
+    SimOptions options;
+    const auto gamePort = portValue(text("game-port"));
+    const auto whoPort = portValue(text("who-port"));
+    const auto develPort = portValue(text("devel-port"));
+    bool probabilityOk = false;
+    bool seedOk = false;
+    options.fragmentProbability = text("fragment").toDouble(&probabilityOk);
+    options.seed = text("seed").toUInt(&seedOk);
+    const auto repeat = intValue(parser, "repeat", 1);
+    const auto chatter = intValue(parser, "chatter-ms", 0);
+    const auto round = intValue(parser, "round-ms", 10);
+    const bool probabilityInRange =
+        probabilityOk && options.fragmentProbability >= 0 && options.fragmentProbability <= 1;
+    if (!gamePort || !whoPort || !develPort || !probabilityInRange || !seedOk || !repeat ||
+        !chatter || !round) {
+        return std::nullopt;
+    }
+    options.host = text("host");
+    options.gamePort = *gamePort;
+    options.whoPort = *whoPort;
+    options.develPort = *develPort;
+    options.scriptFile = text("script");
+    options.floodFile = text("flood");
+    options.floodRepeat = *repeat;
+    options.chatterMilliseconds = *chatter;
+    options.roundMilliseconds = *round;
+    return options;
+}
+
 } // namespace
 
 SimOptionsResult SimOptionsParser::parse(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("A small FenmarchMUD for trying Vesk."));
     parser.addHelpOption();
-    const QCommandLineOption host(QStringLiteral("host"), QStringLiteral("Address to listen on."),
-                                  QStringLiteral("address"), QStringLiteral("127.0.0.1"));
-    const QCommandLineOption game(QStringLiteral("game-port"),
-                                  QStringLiteral("Game port (0 picks a free one)."),
-                                  QStringLiteral("port"), QStringLiteral("3000"));
-    const QCommandLineOption who(QStringLiteral("who-port"), QStringLiteral("Who's-online port."),
-                                 QStringLiteral("port"), QStringLiteral("3005"));
-    const QCommandLineOption devel(QStringLiteral("devel-port"),
-                                   QStringLiteral("Development port."), QStringLiteral("port"),
-                                   QStringLiteral("3333"));
-    const QCommandLineOption fragment(QStringLiteral("fragment"),
-                                      QStringLiteral("Cut each write with probability P."),
-                                      QStringLiteral("P"), QStringLiteral("0"));
-    const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Random seed."),
-                                  QStringLiteral("n"), QStringLiteral("1"));
-    const QCommandLineOption script(QStringLiteral("script"),
-                                    QStringLiteral("Play a test script instead of the world."),
-                                    QStringLiteral("file"));
-    const QCommandLineOption flood(QStringLiteral("flood"),
-                                   QStringLiteral("After login, send this file as fast as "
-                                                  "possible."),
-                                   QStringLiteral("file"));
-    const QCommandLineOption repeat(QStringLiteral("repeat"),
-                                    QStringLiteral("How often --flood sends the file."),
-                                    QStringLiteral("n"), QStringLiteral("1"));
-    const QCommandLineOption chatter(QStringLiteral("chatter-ms"),
-                                     QStringLiteral("Pause between simulated players' chatter "
-                                                    "(0: none)."),
-                                     QStringLiteral("ms"), QStringLiteral("20000"));
-    const QCommandLineOption round(QStringLiteral("round-ms"),
-                                   QStringLiteral("Length of one fight round."),
-                                   QStringLiteral("ms"), QStringLiteral("1500"));
-    parser.addOptions(
-        {host, game, who, devel, fragment, seed, script, flood, repeat, chatter, round});
-
+    for (const auto& spec : optionSpecs) {
+        parser.addOption(QCommandLineOption(
+            QString::fromLatin1(spec.name), QString::fromLatin1(spec.description),
+            QString::fromLatin1(spec.valueName), QString::fromLatin1(spec.defaultValue)));
+    }
     if (!parser.parse(arguments)) {
         return {std::nullopt, parser.errorText() + QStringLiteral("\n"), 2};
     }
     if (parser.isSet(QStringLiteral("help"))) {
         return {std::nullopt, parser.helpText() + demoCharacterText(), 0};
     }
-    SimOptions options;
-    options.host = parser.value(host);
-    const auto gamePort = portValue(parser.value(game));
-    const auto whoPort = portValue(parser.value(who));
-    const auto develPort = portValue(parser.value(devel));
-    bool probabilityOk = false, seedOk = false, repeatOk = false, chatterOk = false,
-         roundOk = false;
-    options.fragmentProbability = parser.value(fragment).toDouble(&probabilityOk);
-    options.seed = parser.value(seed).toUInt(&seedOk);
-    options.floodRepeat = parser.value(repeat).toInt(&repeatOk);
-    options.chatterMilliseconds = parser.value(chatter).toInt(&chatterOk);
-    options.roundMilliseconds = parser.value(round).toInt(&roundOk);
-    options.scriptFile = parser.value(script);
-    options.floodFile = parser.value(flood);
-    const bool valid =
-        gamePort && whoPort && develPort && probabilityOk && options.fragmentProbability >= 0 &&
-        options.fragmentProbability <= 1 && seedOk && repeatOk && options.floodRepeat >= 1 &&
-        chatterOk && options.chatterMilliseconds >= 0 && roundOk && options.roundMilliseconds >= 10;
-    if (!valid) {
-        return {std::nullopt,
-                QStringLiteral("vesk-sim: a port, probability (0..1), seed, repeat count or "
-                               "interval is out of range; see --help\n"),
-                2};
+    if (auto options = readOptions(parser)) {
+        return {options, QString(), 0};
     }
-    options.gamePort = *gamePort;
-    options.whoPort = *whoPort;
-    options.develPort = *develPort;
-    return {options, QString(), 0};
+    return {std::nullopt,
+            QStringLiteral("vesk-sim: a port, probability (0..1), seed, repeat count or interval "
+                           "is out of range; see --help\n"),
+            2};
 }
 
 } // namespace vesk::sim
