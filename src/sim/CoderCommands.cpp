@@ -66,10 +66,14 @@ void CoderCommands::takeBatch(std::string_view line) {
         return;
     }
     const auto count = receiver->linesReceived();
-    session.services().files.write(uploadPath, receiver->lines());
+    const bool saved = session.services().files.write(uploadPath, receiver->lines());
     session.control().send("SENDLINE", "DONE");
-    session.text().line("Saved " + uploadPath + " (" + std::to_string(count) + " lines).");
-    session.log("saved " + uploadPath + " with " + std::to_string(count) + " lines");
+    if (saved) {
+        session.text().line("Saved " + uploadPath + " (" + std::to_string(count) + " lines).");
+        session.log("saved " + uploadPath + " with " + std::to_string(count) + " lines");
+    } else {
+        session.text().line("osave: the source tree is full; " + uploadPath + " was not saved.");
+    }
     receiver.reset();
     upload = Upload::Idle;
 }

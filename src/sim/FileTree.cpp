@@ -114,9 +114,13 @@ const std::vector<std::string>* FileTree::read(std::string_view path) const {
     return found == contents.end() ? nullptr : &found->second;
 }
 
-void FileTree::write(const std::string& path, std::vector<std::string> lines) {
+bool FileTree::write(const std::string& path, std::vector<std::string> lines) {
+    if (!contents.contains(path) && contents.size() >= maxFiles) {
+        return false;
+    }
     contents[path] = std::move(lines);
     addDirectoriesOf(path);
+    return true;
 }
 
 void FileTree::addDirectoriesOf(const std::string& path) {

@@ -24,7 +24,9 @@ class FileTree {
     std::vector<std::string> subdirectories(std::string_view directory) const;
     std::vector<std::string> files(std::string_view directory) const;
     const std::vector<std::string>* read(std::string_view path) const;
-    void write(const std::string& path, std::vector<std::string> lines);
+    static constexpr std::size_t maxFiles = 500;
+    // False when the path is new and the tree already holds maxFiles files.
+    bool write(const std::string& path, std::vector<std::string> lines);
 
   private:
     void addDirectoriesOf(const std::string& path);

@@ -93,7 +93,9 @@ void GameSession::takeLine(const ReceivedLine& line) {
     if (!login.loggedIn()) {
         takeLoginLine(line.text);
     } else if (flood) {
-        heldDuringFlood.push_back(line.text);
+        if (heldDuringFlood.size() < maxHeldLines) {
+            heldDuringFlood.push_back(line.text);
+        }
     } else {
         runCommand(line.text);
     }

@@ -79,7 +79,8 @@ class GameSession : public QObject, public CharacterLink {
     std::vector<std::unique_ptr<CommandGroup>> groups;
     QTimer promptTimer;
     FloodDriver* flood = nullptr;
-    std::deque<std::string> heldDuringFlood;
+    std::deque<std::string> heldDuringFlood; // at most maxHeldLines
+    static constexpr std::size_t maxHeldLines = 1000;
     bool hangingUp = false;
 };
 

@@ -22,7 +22,8 @@ UploadReceiver::Outcome UploadReceiver::takeLine(std::string_view line) {
 }
 
 void UploadReceiver::addLine(std::string_view text) {
-    if (received.size() < maxLines) {
+    if (received.size() < maxLines && keptBytes + text.size() <= maxBytes) {
+        keptBytes += text.size();
         received.emplace_back(text);
     }
 }

@@ -12,7 +12,9 @@ namespace vesk::sim {
 // and the upload ends with "@##VESK_FINISHFILE". An empty batch arrives as nothing at all.
 class UploadReceiver {
   public:
+    // An upload holds at most this much; the rest is counted but not kept.
     static constexpr std::size_t maxLines = 100000;
+    static constexpr std::size_t maxBytes = 4 * 1024 * 1024;
     static constexpr std::string_view finishMarker = "@##VESK_FINISHFILE";
     enum class Outcome { Batch, Finished, NotABatch };
 
@@ -25,6 +27,7 @@ class UploadReceiver {
     void addLine(std::string_view text);
 
     std::vector<std::string> received;
+    std::size_t keptBytes = 0;
 };
 
 } // namespace vesk::sim
