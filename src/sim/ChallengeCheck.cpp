@@ -2,19 +2,29 @@
 
 #include "TextWords.h"
 
+#include <algorithm>
+
 namespace vesk::sim {
 
 ChallengePair ChallengeCheck::issue() {
     ChallengePair pair{static_cast<std::int32_t>(random()), static_cast<std::int32_t>(random())};
-    secret = pair;
+    if (outstanding.size() == maxOutstanding) {
+        outstanding.erase(outstanding.begin());
+    }
+    outstanding.push_back(pair);
     return encipherChallenge(pair);
 }
 
-ChallengeCheck::Verdict ChallengeCheck::judge(ChallengePair reply) const {
-    if (!secret) {
+ChallengeCheck::Verdict ChallengeCheck::judge(ChallengePair reply) {
+    if (outstanding.empty()) {
         return Verdict::NothingIssued;
     }
-    return reply == *secret ? Verdict::Matched : Verdict::NotMatched;
+    const auto found = std::find(outstanding.begin(), outstanding.end(), reply);
+    if (found == outstanding.end()) {
+        return Verdict::NotMatched;
+    }
+    outstanding.erase(found);
+    return Verdict::Matched;
 }
 
 std::optional<ChallengePair> ChallengeCheck::parseReply(std::string_view line) {

@@ -71,8 +71,19 @@ TEST(ChallengeCheckTest, AcceptsOnlyTheDecipheredPair) {
     const auto sent = check.issue();
     const auto answer = decipherChallenge(sent);
     EXPECT_NE(answer, sent);
-    EXPECT_EQ(check.judge(answer), ChallengeCheck::Verdict::Matched);
     EXPECT_EQ(check.judge({answer.first + 1, answer.second}), ChallengeCheck::Verdict::NotMatched);
+    EXPECT_EQ(check.judge(sent), ChallengeCheck::Verdict::NotMatched);
+    EXPECT_EQ(check.judge(answer), ChallengeCheck::Verdict::Matched);
+}
+
+// The client asks twice per login (two login lines), so both challenges must stay answerable.
+TEST(ChallengeCheckTest, TwoOutstandingChallengesMatchInEitherOrderOnce) {
+    ChallengeCheck check(5);
+    const auto first = decipherChallenge(check.issue());
+    const auto second = decipherChallenge(check.issue());
+    EXPECT_EQ(check.judge(second), ChallengeCheck::Verdict::Matched);
+    EXPECT_EQ(check.judge(first), ChallengeCheck::Verdict::Matched);
+    EXPECT_EQ(check.judge(first), ChallengeCheck::Verdict::NothingIssued);
 }
 
 TEST(ChallengeCheckTest, ParsesOnlyWellFormedReplies) {
