@@ -32,7 +32,7 @@ std::optional<quint16> portValue(const QString& text) {
                                 : std::nullopt;
 }
 
-struct OptionSpec {
+struct OptionDefinition {
     const char* name;
     const char* description;
     const char* valueName;
@@ -40,7 +40,7 @@ struct OptionSpec {
 };
 
 // Every option but --help, with its default; parse() reads them back by name.
-constexpr OptionSpec optionSpecs[] = {
+constexpr OptionDefinition optionDefinitions[] = {
     {"host", "Address to listen on.", "address", "127.0.0.1"},
     {"game-port", "Game port (0 picks a free one).", "port", "3000"},
     {"who-port", "Who's-online port (0 picks a free one).", "port", "3005"},
@@ -97,10 +97,11 @@ SimOptionsResult SimOptionsParser::parse(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("A small FenmarchMUD for trying Vesk."));
     parser.addHelpOption();
-    for (const auto& spec : optionSpecs) {
-        parser.addOption(QCommandLineOption(
-            QString::fromLatin1(spec.name), QString::fromLatin1(spec.description),
-            QString::fromLatin1(spec.valueName), QString::fromLatin1(spec.defaultValue)));
+    for (const auto& definition : optionDefinitions) {
+        parser.addOption(QCommandLineOption(QString::fromLatin1(definition.name),
+                                            QString::fromLatin1(definition.description),
+                                            QString::fromLatin1(definition.valueName),
+                                            QString::fromLatin1(definition.defaultValue)));
     }
     if (!parser.parse(arguments)) {
         return {std::nullopt, parser.errorText() + QStringLiteral("\n"), 2};
