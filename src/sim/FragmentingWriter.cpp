@@ -17,6 +17,14 @@ void FragmentingWriter::write(const QByteArray& bytes) {
     if (bytes.isEmpty() || closing) {
         return;
     }
+    if (backlog() + bytes.size() > maxBacklog) {
+        closing = true;
+        queue.clear();
+        queuedBytes = 0;
+        // Later, not here: a write may come from deep inside a broadcast to many clients.
+        QMetaObject::invokeMethod(&socket, &QTcpSocket::abort, Qt::QueuedConnection);
+        return;
+    }
     std::uniform_real_distribution<double> chance(0.0, 1.0);
     if (bytes.size() >= 2 && chance(random) < cutProbability) {
         std::uniform_int_distribution<qsizetype> cutAt(1, bytes.size() - 1);

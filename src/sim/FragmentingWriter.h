@@ -20,6 +20,9 @@ class FragmentingWriter : public QObject {
 
   public:
     static constexpr int pauseMilliseconds = 5;
+    // A client that leaves this much unread is not reading at all; it is cut off rather than
+    // let its queue eat the server's memory.
+    static constexpr qint64 maxBacklog = 64 * 1024 * 1024;
 
     FragmentingWriter(QTcpSocket& socket, double cutProbability, unsigned seed,
                       QObject* parent = nullptr);
