@@ -4,8 +4,11 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -84,6 +87,70 @@ TEST(ReplayTool, BadInputIsOneLineAndStatusTwo) {
         EXPECT_EQ(run.output.find('\n'), run.output.size() - 1) << arguments << ": " << run.output;
         EXPECT_EQ(run.output.rfind("vesk-replay: ", 0), 0u) << run.output;
     }
+}
+
+// A working directory with a stored character, written by hand in the settings file syntax.
+class ReplayWithSettings : public ::testing::Test {
+protected:
+    void SetUp() override {
+        directory = std::filesystem::temp_directory_path() /
+                    ("vesk-replay-test-" + std::to_string(::getpid()) + "-" +
+                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(directory);
+        std::filesystem::create_directories(directory);
+        std::ofstream preferences(directory / "Preferences.DAT");
+        preferences << "LogPrefs\nLogDefault 1\nLogAutoName 0\nLogFile session.log\nEnd\n"
+                       "Characters\nCharacter\nName Tamsin\nPassword \"tamsin\"\nProfile -1\n"
+                       "Default 1\nEnd\nEnd\n";
+        const auto namePrompt = directory / "name.bin";
+        const auto passwordPrompt = directory / "password.bin";
+        const auto rest = directory / "rest.bin";
+        std::ofstream(namePrompt, std::ios::binary) << "What name would you like to use? ";
+        std::ofstream(passwordPrompt, std::ios::binary) << "Password: ";
+        std::ofstream(rest, std::ios::binary)
+            << "\r\nAllowing login.\r\n##VESK NAME Tamsin\n"
+               "##VESK LOGON Bob 12 the brave one\nBob says: hi\r\n";
+        capture = namePrompt.string() + " " + passwordPrompt.string() + " " + rest.string();
+    }
+    void TearDown() override { std::filesystem::remove_all(directory); }
+
+    std::filesystem::path directory;
+    std::string capture;
+};
+
+TEST_F(ReplayWithSettings, StoredCharacterLogsInAndSettingsAreSaved) {
+    const ReplayRun run =
+        runReplay("--dir " + directory.string() + " --character Tamsin --save " + capture);
+    ASSERT_EQ(run.status, 0) << run.output;
+    for (const char* expected : {
+             R"("Tamsin\u000a\u0000")",
+             R"("tamsin\u000a\u0000")",
+             R"([Censored])",
+             R"("currentCharacter":"Tamsin")",
+             R"("profiles":["Default","Tamsin"])",
+             R"("activeProfile":1)",
+             R"({"name":"Bob","level":12,"word3":"The","word4":"Brave","word5":"one"})",
+         }) {
+        EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
+    }
+    EXPECT_EQ(std::filesystem::status(directory / "Preferences.DAT").permissions() &
+                  std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    std::ifstream profiles(directory / "Profiles.DAT");
+    std::stringstream saved;
+    saved << profiles.rdbuf();
+    EXPECT_NE(saved.str().find("Tamsin"), std::string::npos);
+    std::ifstream log(directory / "session.log");
+    std::stringstream logged;
+    logged << log.rdbuf();
+    EXPECT_NE(logged.str().find("Bob says: hi"), std::string::npos) << logged.str();
+    EXPECT_EQ(logged.str().find("tamsin"), std::string::npos) << "the password reached the log";
+}
+
+TEST_F(ReplayWithSettings, UnknownCharacterIsBadInput) {
+    const ReplayRun run =
+        runReplay("--dir " + directory.string() + " --character Nobody " + capture);
+    EXPECT_EQ(run.status, 2);
 }
 
 } // namespace

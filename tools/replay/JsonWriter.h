@@ -9,7 +9,7 @@ namespace vesk::replay {
 // Writes JSON text with no whitespace beyond what keeps it readable. Strings are byte strings:
 // bytes 0x80-0xFF and control bytes become \u00XX, so any server text round-trips.
 class JsonWriter {
-  public:
+public:
     void beginObject() { open('{'); }
     void endObject() { close('}'); }
     void beginArray() { open('['); }
@@ -21,7 +21,7 @@ class JsonWriter {
 
     const std::string& text() const { return out_; }
 
-  private:
+private:
     void open(char bracket);
     void close(char bracket);
     void separate();

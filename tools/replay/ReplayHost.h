@@ -13,7 +13,7 @@ namespace vesk::replay {
 // boxes become lines on stderr, questions are answered No, and nothing is played or started
 // (only recorded), so a replay never touches the desktop.
 class ReplayHost : public Host {
-  public:
+public:
     long sendToServer(std::string_view bytes) override;
     void showWarning(const std::string& text) override;
     void showMessage(const std::string& text) override;
@@ -38,7 +38,7 @@ class ReplayHost : public Host {
     std::vector<std::string> played;
     std::vector<StartedProcess> started;
 
-  private:
+private:
     std::string clipboard_;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };

@@ -1,0 +1,176 @@
+#include "Replay.h"
+
+#include "Snapshot.h"
+#include "client/Client.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <sstream>
+
+namespace vesk::replay {
+namespace {
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "vesk-replay: %s\n", message.c_str());
+    return 2;
+}
+
+std::optional<std::string> readFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::ostringstream content;
+    content << file.rdbuf();
+    if (file.bad()) {
+        return std::nullopt;
+    }
+    return content.str();
+}
+
+std::filesystem::path freshDirectory() {
+    std::random_device seed;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        auto path =
+            std::filesystem::temp_directory_path() / ("vesk-replay-" + std::to_string(seed()));
+        std::error_code error;
+        if (std::filesystem::create_directory(path, error)) {
+            return path;
+        }
+    }
+    return {};
+}
+
+// The reads of one run of consecutive captures: each whole, or their concatenation cut into
+// equal pieces.
+std::vector<std::string> readsOf(const std::vector<std::string>& captures, std::size_t chunkSize) {
+    if (chunkSize == 0) {
+        return captures;
+    }
+    std::string all;
+    for (const auto& capture : captures) {
+        all += capture;
+    }
+    std::vector<std::string> reads;
+    for (std::size_t position = 0; position < all.size(); position += chunkSize) {
+        reads.push_back(all.substr(position, chunkSize));
+    }
+    return reads;
+}
+
+struct Counts {
+    std::size_t chunks = 0;
+    std::size_t bytes = 0;
+};
+
+class ReplayRun {
+public:
+    ReplayRun(const ReplayOptions& options, const std::filesystem::path& directory)
+        : options_(options), client_(host_, directory) {}
+
+    int run() {
+        client_.startUp();
+        if (auto status = connect(); status != 0) {
+            return status;
+        }
+        if (auto status = playSteps(); status != 0) {
+            return status;
+        }
+        if (options_.save) {
+            client_.saveSettings();
+        }
+        print();
+        return 0;
+    }
+
+private:
+    int connect() {
+        if (options_.character) {
+            const int slot = client_.preferences().characters.findByName(*options_.character);
+            if (slot < 0) {
+                return fail("no stored character named '" + *options_.character + "'");
+            }
+            client_.connectWithCharacter(slot);
+        }
+        const char* site = options_.port == "3333" ? "FenmarchDevel" : "FenmarchMUD";
+        if (!client_.ConnectToSite("localhost", options_.port, site)) {
+            return fail("cannot connect to port '" + options_.port + "'");
+        }
+        client_.onConnecting();
+        client_.onConnected();
+        return 0;
+    }
+
+    int playSteps() {
+        std::vector<std::string> captures;
+        for (const auto& step : options_.steps) {
+            if (step.kind != ReplayStep::Kind::Capture) {
+                feed(captures);
+                if (auto status = act(step); status != 0) {
+                    return status;
+                }
+                continue;
+            }
+            auto content = readFile(step.value);
+            if (!content) {
+                return fail("cannot read '" + step.value + "'");
+            }
+            counts_.bytes += content->size();
+            captures.push_back(std::move(*content));
+        }
+        feed(captures);
+        return 0;
+    }
+
+    void feed(std::vector<std::string>& captures) {
+        for (const auto& read : readsOf(captures, options_.chunkSize)) {
+            client_.onReceived(read);
+            ++counts_.chunks;
+        }
+        captures.clear();
+    }
+
+    int act(const ReplayStep& step) {
+        const char* option = step.kind == ReplayStep::Kind::Type ? "--type" : "--key";
+        return fail(std::string(option) + " is not available in this build");
+    }
+
+    void print() {
+        if (options_.summary) {
+            std::printf("{\"chunks\":%zu,\"bytes\":%zu,\"lines\":%d,\"sent\":%zu}\n",
+                        counts_.chunks, counts_.bytes, client_.mainBuffer().LineCount(),
+                        host_.sent.size());
+            return;
+        }
+        std::cout << snapshotJson(client_, host_) << '\n';
+    }
+
+    const ReplayOptions& options_;
+    ReplayHost host_;
+    Client client_;
+    Counts counts_;
+};
+
+} // namespace
+
+int runReplay(const ReplayOptions& options) {
+    // Every capture must be readable before anything runs, so bad input changes nothing.
+    for (const auto& step : options.steps) {
+        if (step.kind == ReplayStep::Kind::Capture &&
+            !std::ifstream(step.value, std::ios::binary)) {
+            return fail("cannot read '" + step.value + "'");
+        }
+    }
+    const std::filesystem::path directory =
+        options.directory.empty() ? freshDirectory() : std::filesystem::path(options.directory);
+    if (directory.empty() || !std::filesystem::is_directory(directory)) {
+        return fail("'" + directory.string() + "' is not a directory");
+    }
+    ReplayRun run(options, directory);
+    return run.run();
+}
+
+} // namespace vesk::replay
