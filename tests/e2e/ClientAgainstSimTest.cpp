@@ -1,0 +1,109 @@
+#include "SimProcess.h"
+#include "SocketHost.h"
+#include "client/Client.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+namespace vesk::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+// One client core connected to a fresh simulator that cuts its writes at random places.
+class ClientAgainstSim : public ::testing::Test {
+protected:
+    void SetUp() override {
+        directory = std::filesystem::temp_directory_path() /
+                    ("vesk-e2e-" + std::to_string(::getpid()) + "-" +
+                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(directory);
+        std::filesystem::create_directories(directory);
+        ASSERT_TRUE(sim.ready()) << sim.output();
+    }
+    void TearDown() override { std::filesystem::remove_all(directory); }
+
+    // Connects as a stored character, the way the login dialog does.
+    void connectAs(const std::string& name, const std::string& password) {
+        host = std::make_unique<SocketHost>(sim.port("game"));
+        ASSERT_TRUE(host->connected());
+        client = std::make_unique<Client>(*host, directory);
+        client->startUp();
+        const int slot = client->preferences().characters.addNew();
+        client->preferences().characters[slot].name = name;
+        client->preferences().characters[slot].password = password;
+        client->connectWithCharacter(slot);
+        ASSERT_TRUE(client->ConnectToSite("127.0.0.1", "3000", "FenmarchMUD"));
+        client->onConnecting();
+        client->onConnected();
+    }
+
+    // Feeds what arrives to the client until the condition holds or ten seconds pass.
+    bool runUntil(const std::function<bool()>& condition) {
+        const auto deadline = std::chrono::steady_clock::now() + 10s;
+        while (!condition()) {
+            if (std::chrono::steady_clock::now() > deadline || host->closedByServer()) {
+                return false;
+            }
+            const std::string bytes = host->receive(100ms);
+            if (!bytes.empty()) {
+                client->onReceived(bytes);
+            }
+        }
+        return true;
+    }
+
+    std::string visibleText() {
+        std::string text;
+        for (int index = 0; index < client->mainBuffer().LineCount(); ++index) {
+            text += *client->mainBuffer().GetPlainLine(index) + "\n";
+        }
+        return text;
+    }
+
+    vesk::sim::test::SimProcess sim{{"--fragment", "0.5", "--seed", "11", "--chatter-ms", "0"}};
+    std::filesystem::path directory;
+    std::unique_ptr<SocketHost> host;
+    std::unique_ptr<Client> client;
+};
+
+TEST_F(ClientAgainstSim, StoredCharacterLogsInAndTheControlChannelFillsTheStatus) {
+    connectAs("Tamsin", "tamsin");
+    ASSERT_TRUE(runUntil([&] {
+        return client->connection().session().loggedIn && client->status().hpMax > 0 &&
+               client->status().limbDamage.size() > 0 &&
+               sim.output().find("challenge reply matched") != std::string::npos;
+    })) << sim.output()
+        << visibleText();
+    EXPECT_EQ(client->status().characterName(), "Tamsin");
+    EXPECT_EQ(sim.output().find("challenge reply did not match"), std::string::npos);
+    const std::string shown = visibleText();
+    EXPECT_EQ(shown.find("VESK"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("Password: [Censored]"), std::string::npos) << shown;
+}
+
+TEST_F(ClientAgainstSim, FightDrivesCombatantsExperienceAndTheEnd) {
+    connectAs("Tamsin", "tamsin");
+    ASSERT_TRUE(runUntil([&] { return client->connection().session().loggedIn; }));
+    const std::int32_t experienceBefore = client->status().xp;
+    client->connection().DoSend("south");
+    client->connection().DoSend("kill training dummy");
+    ASSERT_TRUE(runUntil([&] { return client->status().attackers.size() > 0; })) << visibleText();
+    ASSERT_TRUE(runUntil([&] {
+        return client->status().attackers.size() == 0 && client->status().xp > experienceBefore;
+    })) << visibleText();
+}
+
+TEST_F(ClientAgainstSim, SkillsAndHelpRequestsAreAnswered) {
+    connectAs("Quill", "quill");
+    ASSERT_TRUE(runUntil([&] { return client->connection().session().loggedIn; }));
+    EXPECT_TRUE(client->codingAccess());
+    client->connection().DoSend("vesk skills");
+    ASSERT_TRUE(runUntil([&] { return client->skills().levels().size() > 0; })) << visibleText();
+    EXPECT_FALSE(client->skills().className().empty());
+}
+
+} // namespace
+} // namespace vesk::testing
