@@ -2,7 +2,7 @@
 # Runs every libFuzzer harness of a build folder from its seed corpus. The pipeline harness gets
 # VESK_FUZZ_SECONDS (default 60); the file-reader harnesses a sixth of that each.
 set -euo pipefail
-build=${1:-build/asan}
+build=$(cd "${1:-build/asan}" && pwd)
 seconds=${VESK_FUZZ_SECONDS:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
 shopt -s nullglob
