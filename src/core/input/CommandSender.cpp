@@ -65,6 +65,8 @@ std::optional<char> CommandSender::stackSeparator() const {
 
 std::vector<std::string_view> CommandSender::SplitStackedCommand(std::string_view text,
                                                                  std::optional<char> separator) {
+    // Commands are bytes in no particular character set, so the separator is found byte by
+    // byte.
     std::vector<std::string_view> pieces;
     if (separator) {
         std::size_t found = text.find(*separator);
