@@ -45,6 +45,11 @@ class Host {
     virtual void showWarning(const std::string& text) = 0;
     // A plain modal information box.
     virtual void showMessage(const std::string& text) = 0;
+    // A modal box with its own title and a warning icon. A host without titled boxes shows
+    // the "Warning" box instead.
+    virtual void showTitledWarning(const std::string& /*title*/, const std::string& text) {
+        showWarning(text);
+    }
 
     // Milliseconds of a monotonic clock that wraps at 2^32.
     virtual std::uint32_t milliseconds() = 0;

@@ -1,0 +1,145 @@
+#include "input/CommandSender.h"
+
+#include "common/Host.h"
+#include "display/TextBuffer.h"
+#include "input/ChannelNames.h"
+#include "log/SessionLog.h"
+#include "net/Connection.h"
+#include "prefs/Settings.h"
+
+#include <algorithm>
+
+namespace vesk {
+namespace {
+
+constexpr std::string_view wordBreaks = " \r\n";
+
+std::string_view firstWord(std::string_view text) {
+    const std::size_t start = text.find_first_not_of(wordBreaks);
+    if (start == std::string_view::npos) {
+        return {};
+    }
+    text.remove_prefix(start);
+    return text.substr(0, text.find_first_of(wordBreaks));
+}
+
+// A channel name matches in lower case only: "gossip" does, "Gossip" does not.
+bool isLowerCaseChannel(std::string_view word) {
+    return std::any_of(ChannelNames.begin(), ChannelNames.end(), [word](std::string_view name) {
+        if (word.size() != name.size()) {
+            return false;
+        }
+        for (std::size_t index = 0; index < name.size(); ++index) {
+            const char lower = (name[index] >= 'A' && name[index] <= 'Z')
+                                   ? static_cast<char>(name[index] - 'A' + 'a')
+                                   : name[index];
+            if (word[index] != lower) {
+                return false;
+            }
+        }
+        return true;
+    });
+}
+
+} // namespace
+
+CommandSender::CommandSender(Connection& connection, const Settings& settings,
+                             TextBuffer& mainBuffer, TextBuffer& chatBuffer, SessionLog& log,
+                             Host& host, std::function<bool()> serverEchoes)
+    : connection_(connection), settings_(settings), mainBuffer_(mainBuffer),
+      chatBuffer_(chatBuffer), log_(log), host_(host), serverEchoes_(std::move(serverEchoes)) {}
+
+bool CommandSender::connected() const {
+    return connection_.connected();
+}
+
+std::optional<char> CommandSender::stackSeparator() const {
+    // An empty separator field stores a zero byte; it means "no separator", so the whole
+    // line is one piece instead of being cut at the string's end.
+    const char separator = settings_.character(setting::stackCharacter);
+    if (settings_.number(setting::useCommandStacking) == 0 || separator == '\0') {
+        return std::nullopt;
+    }
+    return separator;
+}
+
+std::vector<std::string_view> CommandSender::SplitStackedCommand(std::string_view text,
+                                                                 std::optional<char> separator) {
+    // Commands are bytes in no particular character set, so the separator is found byte by
+    // byte.
+    std::vector<std::string_view> pieces;
+    if (separator) {
+        std::size_t found = text.find(*separator);
+        while (!text.empty() && found != std::string_view::npos) {
+            pieces.push_back(text.substr(0, found));
+            text.remove_prefix(found + 1);
+            found = text.find(*separator);
+        }
+    }
+    pieces.push_back(text);
+    return pieces;
+}
+
+bool CommandSender::IsChatCommand(std::string_view text) {
+    const std::string_view word = firstWord(text);
+    if (word == "tell" || word == "say" || word == "shout") {
+        return true;
+    }
+    constexpr std::string_view emote = "emote";
+    return isLowerCaseChannel(word) ||
+           (word.ends_with(emote) &&
+            isLowerCaseChannel(word.substr(0, word.size() - emote.size())));
+}
+
+void CommandSender::SendCommand(std::string_view text) {
+    if (!connected()) {
+        return;
+    }
+    // Echoing may store into a buffer the text was read from, so the pieces come from a copy.
+    const std::string command(text);
+    const std::optional<char> separator = stackSeparator();
+    if (!separator) {
+        EchoCommand(command);
+        connection_.DoSend(command.ends_with('\n') ? command : command + '\n');
+        return;
+    }
+    for (std::string_view piece : SplitStackedCommand(command, separator)) {
+        sendPiece(piece);
+    }
+}
+
+// Every stacked piece gets its own line feed, even one that already ends in one.
+void CommandSender::sendPiece(std::string_view piece) {
+    EchoCommand(piece);
+    std::string line(piece);
+    line.push_back('\n');
+    connection_.DoSend(line);
+}
+
+void CommandSender::SendUserCommand(std::string_view text, bool remember) {
+    if (!connected()) {
+        return;
+    }
+    if (remember && !serverEchoes()) {
+        history_.remember(text);
+    }
+    SendCommand(text);
+}
+
+void CommandSender::EchoCommand(std::string_view text) {
+    if (settings_.number(setting::cmdEcho) == 0 || serverEchoes()) {
+        return;
+    }
+    if (settings_.isOn(setting::chatOpen) && IsChatCommand(text)) {
+        chatBuffer_.AddString(text);
+        host_.changed(Change::ChatBuffer);
+        return;
+    }
+    std::string echoed(text);
+    echoed.push_back('\n');
+    mainBuffer_.AddText(echoed);
+    host_.changed(Change::MainBuffer);
+    log_.logEchoedCommand(text);
+}
+
+} // namespace vesk
