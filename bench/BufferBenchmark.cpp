@@ -18,7 +18,8 @@ long residentBytes() {
 }
 
 std::string lineOf(int number) {
-    std::string line = "Line " + std::to_string(number) + " of the scroll-back, padded out to a full row";
+    std::string line =
+        "Line " + std::to_string(number) + " of the scroll-back, padded out to a full row";
     line.resize(79, '.');
     return line + "\n";
 }

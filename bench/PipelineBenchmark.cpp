@@ -3,6 +3,7 @@
 #include "BenchHost.h"
 #include "CaptureGenerator.h"
 #include "client/Client.h"
+#include "prefs/SettingsTable.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,12 +22,24 @@ void feed(vesk::Client& client, const std::string& text, std::size_t readSize) {
     }
 }
 
+// A thousand enabled triggers on the active profile, none of which the capture sets off: the
+// cost of checking every line against all of them.
+void addTriggers(vesk::Client& client, int count) {
+    client.preferences().settings.setNumber(vesk::setting::triggersEnabled, count > 0 ? 1 : 0);
+    auto& triggers = client.preferences().ActiveProfile().triggers;
+    for (int number = 0; number < count; ++number) {
+        triggers.push_back({"The troll " + std::to_string(number) + " ", "flee", 1});
+    }
+    client.triggers().triggersChanged();
+}
+
 void PipelineOnHundredMegabytes(benchmark::State& state) {
     const std::string& text = capture();
     for (auto _ : state) {
         state.PauseTiming();
         vesk::bench::BenchHost host;
         auto client = std::make_unique<vesk::Client>(host, std::filesystem::temp_directory_path());
+        addTriggers(*client, static_cast<int>(state.range(1)));
         client->ConnectToSite("localhost", "3000", "FenmarchMUD");
         client->onConnected();
         state.ResumeTiming();
@@ -38,6 +51,11 @@ void PipelineOnHundredMegabytes(benchmark::State& state) {
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
-BENCHMARK(PipelineOnHundredMegabytes)->Arg(4096)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(PipelineOnHundredMegabytes)
+    ->Args({4096, 0})
+    ->Args({4096, 1000})
+    ->ArgNames({"read", "triggers"})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 } // namespace

@@ -147,6 +147,19 @@ TEST_F(ReplayWithSettings, StoredCharacterLogsInAndSettingsAreSaved) {
     EXPECT_EQ(logged.str().find("tamsin"), std::string::npos) << "the password reached the log";
 }
 
+TEST_F(ReplayWithSettings, TypedLinesAndMacroKeysGoThroughTheSendPathInOrder) {
+    const ReplayRun run = runReplay("--dir " + directory.string() + " --character Tamsin " +
+                                    capture + " --type \"say hi\" --key \"Keypad Up + Num Lock\"");
+    ASSERT_EQ(run.status, 0) << run.output;
+    const std::size_t say = run.output.find(R"("say hi\u000a\u0000")");
+    const std::size_t north = run.output.find(R"("north\u000a\u0000")");
+    ASSERT_NE(say, std::string::npos) << run.output;
+    ASSERT_NE(north, std::string::npos) << run.output;
+    EXPECT_LT(say, north);
+    EXPECT_NE(run.output.find(R"("history":["say hi"])"), std::string::npos) << run.output;
+    EXPECT_EQ(runReplay(capture + " --key \"No Such Key\"").status, 2);
+}
+
 TEST_F(ReplayWithSettings, UnknownCharacterIsBadInput) {
     const ReplayRun run =
         runReplay("--dir " + directory.string() + " --character Nobody " + capture);

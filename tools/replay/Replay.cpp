@@ -2,6 +2,8 @@
 
 #include "Snapshot.h"
 #include "client/Client.h"
+#include "input/InputLine.h"
+#include "input/InputText.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -69,7 +71,8 @@ struct Counts {
 class ReplayRun {
 public:
     ReplayRun(const ReplayOptions& options, const std::filesystem::path& directory)
-        : options_(options), client_(host_, directory) {}
+        : options_(options), client_(host_, directory),
+          input_(client_.commandSender(), client_.preferences(), editor_, host_) {}
 
     int run() {
         client_.startUp();
@@ -133,9 +136,17 @@ private:
         captures.clear();
     }
 
+    // A typed line as if Enter was pressed in the input line, or a macro key pressed.
     int act(const ReplayStep& step) {
-        const char* option = step.kind == ReplayStep::Kind::Type ? "--type" : "--key";
-        return fail(std::string(option) + " is not available in this build");
+        if (step.kind == ReplayStep::Kind::Type) {
+            editor_.setText(step.value);
+            input_.SubmitInputLine();
+            return 0;
+        }
+        if (!input_.pressKey(step.value)) {
+            return fail("no macro key named '" + step.value + "'");
+        }
+        return 0;
     }
 
     void print() {
@@ -151,6 +162,8 @@ private:
     const ReplayOptions& options_;
     ReplayHost host_;
     Client client_;
+    InputText editor_;
+    InputLine input_;
     Counts counts_;
 };
 

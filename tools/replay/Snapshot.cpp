@@ -196,6 +196,8 @@ std::string snapshotJson(Client& client, const ReplayHost& host) {
     writeSettingsState(json, client);
     json.key("chat");
     writeLines(json, client.chatBuffer());
+    json.key("history");
+    writeStrings(json, client.commandSender().history().entries());
     json.key("skills");
     writeSkills(json, client.skills());
     writeRemote(json, client);

@@ -18,8 +18,11 @@ Client::Client(Host& host, std::filesystem::path workingDirectory)
       router_({host, connection_.session(), preferences_, log_, autoLogin_, who_, skills_,
                transfer_, browser_, help_, news_, windows_}),
       telnet_([&host](std::string_view reply) { host.sendToServer(reply); }),
+      sender_(connection_, preferences_.settings, mainBuffer_, chatBuffer_, log_, host,
+              [this] { return telnet_.serverEchoes(); }),
+      triggers_(preferences_, sender_, host),
       parser_(status_, connection_, router_, connection_.session()),
-      receivePath_(mainBuffer_, parser_, noTriggers_) {
+      receivePath_(mainBuffer_, parser_, triggers_) {
     transfer_.setBrowser(&browser_);
 }
 

@@ -4,6 +4,8 @@
 #include "common/Host.h"
 #include "common/Reporting.h"
 #include "display/TextBuffer.h"
+#include "input/CommandSender.h"
+#include "input/TriggerEngine.h"
 #include "log/SessionLog.h"
 #include "net/Connection.h"
 #include "net/LagMeter.h"
@@ -81,6 +83,9 @@ public:
     HelpBrowserModel& helpBrowser() { return help_; }
     NewsText& news() { return news_; }
     WindowPresence& windows() { return windows_; }
+    // The one send path for everything the player, a macro or a trigger sends.
+    CommandSender& commandSender() { return sender_; }
+    TriggerEngine& triggers() { return triggers_; }
     bool serverEchoes() const { return telnet_.serverEchoes(); }
     bool codingAccess() const { return router_.codingAccess(); }
     const std::string& title() const { return title_; }
@@ -113,8 +118,9 @@ private:
     NewsText news_;
     WindowPresence windows_;
     ServerEventRouter router_;
-    LineTriggers noTriggers_;
     TelnetFilter telnet_;
+    CommandSender sender_;
+    TriggerEngine triggers_;
     ServerLineParser parser_;
     ReceivePath receivePath_;
     std::string title_ = "Vesk - Not Connected";
