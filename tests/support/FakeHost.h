@@ -16,6 +16,9 @@ class FakeHost : public Host {
     long sendToServer(std::string_view bytes) override;
     void showWarning(const std::string& text) override { warnings.push_back(text); }
     void showMessage(const std::string& text) override { messages.push_back(text); }
+    void showTitledMessage(const std::string& title, const std::string& text) override {
+        messages.push_back(title + "|" + text);
+    }
     std::uint32_t milliseconds() override { return clock; }
     void debugOutput(const std::string& text) override { traces.push_back(text); }
     void changed(Change what) override { changes.push_back(what); }

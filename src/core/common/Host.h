@@ -50,6 +50,10 @@ class Host {
     virtual void showTitledWarning(const std::string& /*title*/, const std::string& text) {
         showWarning(text);
     }
+    // A plain information box with its own title; without titled boxes, the plain box.
+    virtual void showTitledMessage(const std::string& /*title*/, const std::string& text) {
+        showMessage(text);
+    }
 
     // Milliseconds of a monotonic clock that wraps at 2^32.
     virtual std::uint32_t milliseconds() = 0;

@@ -66,7 +66,7 @@ FindState::Result FindState::FindNext(const Request& request) {
         }
         ClearSelection();
         if (SearchedWholeBuffer(backwards)) {
-            host_.showMessage(std::string(notFound));
+            host_.showTitledMessage(std::string(title), std::string(notFound));
             return {Outcome::NotFound, {}};
         }
         if (!AskToLoopBack(backwards)) {
