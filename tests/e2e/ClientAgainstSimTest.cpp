@@ -21,13 +21,18 @@ protected:
                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(directory);
         std::filesystem::create_directories(directory);
-        ASSERT_TRUE(sim.ready()) << sim.output();
+        sim = std::make_unique<vesk::sim::test::SimProcess>(simArguments());
+        ASSERT_TRUE(sim->ready()) << sim->output();
+    }
+
+    virtual std::vector<std::string> simArguments() const {
+        return {"--fragment", "0.5", "--seed", "11", "--chatter-ms", "0"};
     }
     void TearDown() override { std::filesystem::remove_all(directory); }
 
     // Connects as a stored character, the way the login dialog does.
     void connectAs(const std::string& name, const std::string& password) {
-        host = std::make_unique<SocketHost>(sim.port("game"));
+        host = std::make_unique<SocketHost>(sim->port("game"));
         ASSERT_TRUE(host->connected());
         client = std::make_unique<Client>(*host, directory);
         client->startUp();
@@ -63,7 +68,7 @@ protected:
         return text;
     }
 
-    vesk::sim::test::SimProcess sim{{"--fragment", "0.5", "--seed", "11", "--chatter-ms", "0"}};
+    std::unique_ptr<vesk::sim::test::SimProcess> sim;
     std::filesystem::path directory;
     std::unique_ptr<SocketHost> host;
     std::unique_ptr<Client> client;
@@ -74,11 +79,11 @@ TEST_F(ClientAgainstSim, StoredCharacterLogsInAndTheControlChannelFillsTheStatus
     ASSERT_TRUE(runUntil([&] {
         return client->connection().session().loggedIn && client->status().hpMax > 0 &&
                client->status().limbDamage.size() > 0 &&
-               sim.output().find("challenge reply matched") != std::string::npos;
-    })) << sim.output()
+               sim->output().find("challenge reply matched") != std::string::npos;
+    })) << sim->output()
         << visibleText();
     EXPECT_EQ(client->status().characterName(), "Tamsin");
-    EXPECT_EQ(sim.output().find("challenge reply did not match"), std::string::npos);
+    EXPECT_EQ(sim->output().find("challenge reply did not match"), std::string::npos);
     const std::string shown = visibleText();
     EXPECT_EQ(shown.find("VESK"), std::string::npos) << shown;
     EXPECT_NE(shown.find("Password: [Censored]"), std::string::npos) << shown;
@@ -104,6 +109,26 @@ TEST_F(ClientAgainstSim, SkillsAndHelpRequestsAreAnswered) {
     ASSERT_TRUE(runUntil([&] { return client->skills().levels().size() > 0; })) << visibleText();
     EXPECT_FALSE(client->skills().className().empty());
 }
+
+// The same login under different cuts: every write cut somewhere, with other seeds.
+class LoginUnderEveryCut : public ClientAgainstSim, public ::testing::WithParamInterface<int> {
+protected:
+    std::vector<std::string> simArguments() const override {
+        return {"--fragment", "1", "--seed", std::to_string(GetParam()), "--chatter-ms", "0"};
+    }
+};
+
+TEST_P(LoginUnderEveryCut, EndsLoggedInWithNothingOfTheControlChannelShown) {
+    connectAs("Brannoc", "brannoc");
+    ASSERT_TRUE(runUntil([&] {
+        return client->status().hpMax > 0 &&
+               sim->output().find("challenge reply matched") != std::string::npos;
+    })) << sim->output()
+        << visibleText();
+    EXPECT_EQ(visibleText().find("VESK"), std::string::npos) << visibleText();
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, LoginUnderEveryCut, ::testing::Values(1, 2, 3, 4, 5));
 
 } // namespace
 } // namespace vesk::testing
