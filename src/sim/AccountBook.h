@@ -21,14 +21,14 @@ struct Account {
 // The characters the simulator knows: a few built-in demo characters, and every guest that
 // picked a new name during this run (a guest's first password is kept, so a reconnect checks it).
 class AccountBook {
-  public:
+public:
     AccountBook();
 
     const Account* find(std::string_view name) const;
     const Account& addGuest(std::string_view name, std::string_view password);
     const std::vector<Account>& demoCharacters() const { return demo; }
 
-  private:
+private:
     std::vector<Account> demo;
     std::deque<Account> guests; // a deque: logins in progress keep pointers into it
 };

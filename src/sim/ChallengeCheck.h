@@ -16,7 +16,7 @@ namespace vesk::sim {
 // sees ("Allowing login." and the terminal line), so two challenges may be out at once and
 // their replies may come in either order: every unanswered one stays valid.
 class ChallengeCheck {
-  public:
+public:
     enum class Verdict { Matched, NotMatched, NothingIssued };
     static constexpr std::size_t maxOutstanding = 8;
 
@@ -30,7 +30,7 @@ class ChallengeCheck {
     // The numbers of a "vesk reply y z" line; nothing when the line is not such a reply.
     static std::optional<ChallengePair> parseReply(std::string_view line);
 
-  private:
+private:
     std::mt19937 random;
     std::vector<ChallengePair> outstanding;
 };

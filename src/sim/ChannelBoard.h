@@ -13,7 +13,7 @@ namespace vesk::sim {
 // listener sees ("[Gossip] Bob: hi", "[Gossip] Bob waves"), and the recent lines that
 // "review <channel>" shows between the review markers.
 class ChannelBoard {
-  public:
+public:
     static constexpr std::size_t historyLength = 20;
     static constexpr std::string_view beginReview = "<=- Begin Review -=>";
     static constexpr std::string_view endReview = "<=-  End Review  -=>";
@@ -34,7 +34,7 @@ class ChannelBoard {
     std::string speak(const Speech& speech, std::string_view speaker, std::string_view text);
     std::vector<std::string> review(std::string_view channel) const;
 
-  private:
+private:
     std::map<std::string, std::deque<std::string>, std::less<>> history;
 };
 

@@ -9,7 +9,7 @@ class ControlWriter;
 // How the world reaches the player of a character: a connected game session implements it.
 // The world talks through it to announce arrivals, speech and who logs on or off.
 class CharacterLink {
-  public:
+public:
     virtual ~CharacterLink() = default;
 
     // A line of game text, followed in good time by a fresh prompt.

@@ -16,11 +16,11 @@ class GameSession;
 // with SENDLINE n and SENDLINE DONE; "ofile dir|files <path>" feeds the file browser; "more",
 // "clone" and "update" answer the browser's pop-up menu. Players get none of this.
 class CoderCommands : public CommandGroup {
-  public:
+public:
     explicit CoderCommands(GameSession& session) : session(session) {}
     bool handle(const CommandLine& command) override;
 
-  private:
+private:
     enum class Upload { Idle, AwaitingName, Receiving };
 
     bool takeUploadLine(const CommandLine& command);

@@ -13,7 +13,7 @@ struct CommandLine {
 // One family of game commands (moving about, talking, the client's "vesk" requests, coding).
 // A session offers each typed line to its groups in turn until one takes it.
 class CommandGroup {
-  public:
+public:
     virtual ~CommandGroup() = default;
     virtual bool handle(const CommandLine& command) = 0;
 };

@@ -19,7 +19,7 @@ struct ReceivedLine {
 };
 
 class CommandReader {
-  public:
+public:
     static constexpr std::size_t maxLineLength = 16384;
     // Real subnegotiations are a few bytes; a longer one is noise and must not swallow input.
     static constexpr std::size_t maxSubnegotiationLength = 512;
@@ -27,7 +27,7 @@ class CommandReader {
     // Every complete line the bytes finish, without its line feed.
     std::vector<ReceivedLine> feed(std::string_view bytes);
 
-  private:
+private:
     enum class TelnetState { Data, Command, Option, Subnegotiation, SubnegotiationCommand };
 
     void takeByte(unsigned char byte, std::vector<ReceivedLine>& lines);

@@ -32,7 +32,7 @@ struct Combatant {
 // reads: limb names between apostrophes with one blank before the value, combatants as
 // "@name words@ health flag", numbers in decimal.
 class ControlWriter {
-  public:
+public:
     explicit ControlWriter(TelnetWriter& text) : text(text) {}
 
     void send(std::string_view keyword, std::string_view arguments = {});
@@ -52,7 +52,7 @@ class ControlWriter {
 
     static std::string quotedLimb(const LimbValue& entry);
 
-  private:
+private:
     TelnetWriter& text;
 };
 

@@ -12,11 +12,11 @@ class GameSession;
 // quit. "score" and "rest" also send the control lines that keep the client's status window in
 // step with what the text says.
 class ExplorationCommands : public CommandGroup {
-  public:
+public:
     explicit ExplorationCommands(GameSession& session) : session(session) {}
     bool handle(const CommandLine& command) override;
 
-  private:
+private:
     void look();
     void move(const std::string& direction);
     void score();

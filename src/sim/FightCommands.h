@@ -21,11 +21,11 @@ class GameSession;
 class FightCommands : public QObject, public CommandGroup {
     Q_OBJECT
 
-  public:
+public:
     explicit FightCommands(GameSession& session);
     bool handle(const CommandLine& command) override;
 
-  private:
+private:
     struct Foe {
         std::string name;
         int hp = 0;

@@ -13,7 +13,7 @@ namespace vesk::sim {
 // "update": a few directories of .c, .h and other files, held in memory. Uploads replace a
 // file's lines for the rest of the run. Directory paths end with "/", file paths do not.
 class FileTree {
-  public:
+public:
     FileTree();
 
     // "/d/town" and "d/town/" both give "/d/town/"; nothing for a path with "." or ".." parts.
@@ -28,7 +28,7 @@ class FileTree {
     // False when the path is new and the tree already holds maxFiles files.
     bool write(const std::string& path, std::vector<std::string> lines);
 
-  private:
+private:
     void addDirectoriesOf(const std::string& path);
 
     std::map<std::string, std::vector<std::string>, std::less<>> contents;

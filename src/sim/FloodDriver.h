@@ -16,17 +16,17 @@ class FragmentingWriter;
 class FloodDriver : public QObject {
     Q_OBJECT
 
-  public:
+public:
     static constexpr qint64 backlogLimit = 1 << 20;
     static constexpr std::string_view endMarker = "<<< vesk-sim flood end >>>";
 
     FloodDriver(FragmentingWriter& writer, QByteArray data, int repeat, QObject* parent = nullptr);
     void start();
 
-  signals:
+signals:
     void finished();
 
-  private:
+private:
     void fill();
     void report();
 

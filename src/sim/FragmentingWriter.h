@@ -18,7 +18,7 @@ namespace vesk::sim {
 class FragmentingWriter : public QObject {
     Q_OBJECT
 
-  public:
+public:
     static constexpr int pauseMilliseconds = 5;
     // A client that leaves this much unread is not reading at all; it is cut off rather than
     // let its queue eat the server's memory.
@@ -33,11 +33,11 @@ class FragmentingWriter : public QObject {
     // Hang up once everything written so far has gone out.
     void closeAfterWriting();
 
-  signals:
+signals:
     // The network took some bytes: a good moment to write more.
     void progressed();
 
-  private:
+private:
     struct Piece {
         QByteArray bytes;
         bool pauseBefore = false;

@@ -30,7 +30,7 @@ class FloodDriver;
 class GameSession : public QObject, public CharacterLink {
     Q_OBJECT
 
-  public:
+public:
     GameSession(QTcpSocket* socket, int clientNumber, bool developmentSite,
                 SessionServices services, QObject* parent = nullptr);
     ~GameSession() override;
@@ -54,7 +54,7 @@ class GameSession : public QObject, public CharacterLink {
     void refreshPrompt() override;
     void takenOver() override;
 
-  private:
+private:
     void readClient();
     void takeLine(const ReceivedLine& line);
     void takeLoginLine(const std::string& line);

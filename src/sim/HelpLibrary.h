@@ -11,7 +11,7 @@ namespace vesk::sim {
 // categories of one-word topics, and a page for each. Pages hold some lines wider than 80
 // columns, as the game's real pages do, so the client's wrapping is exercised.
 class HelpLibrary {
-  public:
+public:
     HelpLibrary();
 
     // Nothing for an unknown category key.
@@ -19,7 +19,7 @@ class HelpLibrary {
     // A page for every topic; an unknown topic gets a short page saying so.
     std::vector<std::string> page(std::string_view topic) const;
 
-  private:
+private:
     struct Category {
         std::string key;
         std::vector<std::string> topics;

@@ -10,7 +10,7 @@ namespace vesk::sim {
 // The login conversation of one game connection, as a state machine: name, then password,
 // then in. It decides; the session does the talking (prompts, echo negotiation, texts).
 class LoginFlow {
-  public:
+public:
     enum class Step {
         Ignored,        // an empty line while a prompt waits
         NameRefused,    // not a usable name: ask again
@@ -32,7 +32,7 @@ class LoginFlow {
 
     static bool isUsableName(std::string_view candidate);
 
-  private:
+private:
     enum class State { Name, Password, NewPassword, Done };
 
     Step takeName(std::string_view line);

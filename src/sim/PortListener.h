@@ -15,7 +15,7 @@ namespace vesk::sim {
 class PortListener : public QObject {
     Q_OBJECT
 
-  public:
+public:
     explicit PortListener(std::string label, QObject* parent = nullptr);
 
     // Port 0 picks a free port; port() then tells which.
@@ -24,10 +24,10 @@ class PortListener : public QObject {
     const std::string& label() const { return name; }
     QString errorText() const { return server.errorString(); }
 
-  signals:
+signals:
     void clientArrived(QTcpSocket* socket);
 
-  private:
+private:
     void acceptAll();
 
     std::string name;

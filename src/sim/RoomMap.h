@@ -23,7 +23,7 @@ struct Room {
 
 // The little town the simulator's world is made of. Fixed at start; characters walk it by id.
 class RoomMap {
-  public:
+public:
     RoomMap();
 
     const Room* find(std::string_view id) const;
@@ -31,7 +31,7 @@ class RoomMap {
     // "n" and "north" both give "north"; nothing for a word that is no direction.
     static std::optional<std::string> directionFromWord(std::string_view word);
 
-  private:
+private:
     std::vector<Room> rooms;
 };
 

@@ -30,12 +30,12 @@ struct ScriptParseResult {
 //   pause MS             wait MS milliseconds
 //   close                hang up; the script ends
 class ScriptParser {
-  public:
+public:
     static ScriptParseResult parse(std::string_view script);
     // Turns the escapes above into bytes; nothing when an escape is malformed.
     static std::optional<std::string> unescape(std::string_view text);
 
-  private:
+private:
     static std::optional<ScriptStep> parseLine(std::string_view line, std::string& error);
 };
 

@@ -21,15 +21,15 @@ namespace vesk::sim {
 class ScriptPlayer : public QObject {
     Q_OBJECT
 
-  public:
+public:
     ScriptPlayer(QTcpSocket* socket, std::vector<ScriptStep> steps, double cutProbability,
                  unsigned seed, QObject* parent = nullptr);
     void start();
 
-  signals:
+signals:
     void finished(bool passed);
 
-  private:
+private:
     void runSteps();
     bool expectationMet(const ScriptStep& step);
     void readClient();

@@ -29,7 +29,7 @@ struct SimOptionsResult {
 
 // The command line of vesk-sim, with its help text (which lists the demo characters).
 class SimOptionsParser {
-  public:
+public:
     static SimOptionsResult parse(const QStringList& arguments);
 };
 

@@ -26,7 +26,7 @@ class World;
 class SimServer : public QObject {
     Q_OBJECT
 
-  public:
+public:
     explicit SimServer(SimOptions options, QObject* parent = nullptr);
     ~SimServer() override;
 
@@ -34,11 +34,11 @@ class SimServer : public QObject {
     // logged) when something is missing or a port cannot be opened.
     bool start();
 
-  signals:
+signals:
     // With --script: the one scripted conversation is over.
     void scriptFinished(bool passed);
 
-  private:
+private:
     bool loadFiles();
     bool openPort(PortListener& listener, quint16 port);
     void gameClient(QTcpSocket* socket, bool developmentSite);

@@ -18,12 +18,12 @@ class World;
 class SimulatedPlayers : public QObject {
     Q_OBJECT
 
-  public:
+public:
     // chatterMilliseconds 0: they log on once and then keep quiet.
     SimulatedPlayers(World& world, int chatterMilliseconds, unsigned seed,
                      QObject* parent = nullptr);
 
-  private:
+private:
     struct Member {
         WhoEntry entry;
         std::string room;

@@ -12,11 +12,11 @@ class GameSession;
 // form the client sorts into its log categories ("You say:", "Bob says: hi",
 // "[Gossip] Bob: hi", the review markers).
 class SocialCommands : public CommandGroup {
-  public:
+public:
     explicit SocialCommands(GameSession& session) : session(session) {}
     bool handle(const CommandLine& command) override;
 
-  private:
+private:
     void say(const std::string& text);
     void tell(const CommandLine& command);
     void shout(const std::string& text);

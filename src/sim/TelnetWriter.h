@@ -13,7 +13,7 @@ enum class AnsiColour { Red = 31, Green = 32, Yellow = 33, Blue = 34, Magenta = 
 // end without a line feed (the next line first finishes the prompt's line), a literal byte 255
 // is doubled, and the echo option is switched around password entry.
 class TelnetWriter {
-  public:
+public:
     explicit TelnetWriter(FragmentingWriter& output) : output(output) {}
 
     // What a MUD asks of a fresh connection; the client is free to refuse or ignore it.
@@ -29,7 +29,7 @@ class TelnetWriter {
     // ESC[3xm text ESC[0;37;40m: a colour and the reset the client knows.
     static std::string coloured(AnsiColour colour, std::string_view text);
 
-  private:
+private:
     void put(std::string_view text);
 
     FragmentingWriter& output;

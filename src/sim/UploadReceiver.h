@@ -11,7 +11,7 @@ namespace vesk::sim {
 // one wire line of "@" and the file's lines joined by "$^" (every line end, the last one too),
 // and the upload ends with "@##VESK_FINISHFILE". An empty batch arrives as nothing at all.
 class UploadReceiver {
-  public:
+public:
     // An upload holds at most this much; the rest is counted but not kept.
     static constexpr std::size_t maxLines = 100000;
     static constexpr std::size_t maxBytes = 4 * 1024 * 1024;
@@ -23,7 +23,7 @@ class UploadReceiver {
     // The file's lines; complete once takeLine said Finished.
     const std::vector<std::string>& lines() const { return received; }
 
-  private:
+private:
     void addLine(std::string_view text);
 
     std::vector<std::string> received;

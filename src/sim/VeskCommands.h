@@ -11,11 +11,11 @@ class GameSession;
 // on the control channel and a challenge), "vesk reply y z" (the challenge answer, checked and
 // logged), "vesk skills", "vesk helpchange <category>" and "vesk help <topic> <category>".
 class VeskCommands : public CommandGroup {
-  public:
+public:
     explicit VeskCommands(GameSession& session);
     bool handle(const CommandLine& command) override;
 
-  private:
+private:
     void initialise(const CommandLine& command);
     void sendWhoList();
     void reply(const CommandLine& command);

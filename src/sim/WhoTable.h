@@ -9,7 +9,7 @@ namespace vesk::sim {
 
 // The readable who table that the who's-online port and the "who" command print.
 class WhoTable {
-  public:
+public:
     static std::vector<std::string> format(const std::vector<WhoEntry>& entries);
 };
 

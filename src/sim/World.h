@@ -22,7 +22,7 @@ class CharacterLink;
 class World : public QObject {
     Q_OBJECT
 
-  public:
+public:
     static constexpr int lingerMilliseconds = 60000;
 
     struct Entry {
@@ -53,10 +53,10 @@ class World : public QObject {
     void removeSimulated(const std::string& name);
     bool isSimulated(const std::string& name) const;
 
-  signals:
+signals:
     void simulatedPlayerTold(QString from, QString to, QString text);
 
-  private:
+private:
     struct Presence {
         std::unique_ptr<CharacterState> character;
         CharacterLink* link = nullptr;

@@ -12,7 +12,7 @@ const std::string wontEcho = "\xFF\xFC\x01";
 const std::string terminalLine = "\r\n        >>> Terminal currently set to ansi <<<\r\n";
 
 class LoginTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { ASSERT_TRUE(sim.ready()) << sim.output(); }
     int gamePort() { return sim.port("game"); }
 

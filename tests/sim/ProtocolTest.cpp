@@ -12,7 +12,7 @@ namespace vesk::sim::test {
 namespace {
 
 class ProtocolTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { ASSERT_TRUE(sim.ready()) << sim.output(); }
 
     std::unique_ptr<TestClient> loggedIn(const char* name, const char* password) {

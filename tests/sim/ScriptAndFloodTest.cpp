@@ -12,7 +12,7 @@ namespace {
 
 // A file in the test's temporary folder, removed afterwards.
 class TemporaryFile {
-  public:
+public:
     TemporaryFile(const std::string& name, const std::string& content)
         : path(std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()))) {
         std::ofstream(path, std::ios::binary) << content;
@@ -20,7 +20,7 @@ class TemporaryFile {
     ~TemporaryFile() { std::filesystem::remove(path); }
     std::string name() const { return path.string(); }
 
-  private:
+private:
     std::filesystem::path path;
 };
 

@@ -17,7 +17,7 @@ inline constexpr auto waitBound = 5s;
 // A vesk-sim child process on free ports of 127.0.0.1. A thread keeps reading its standard
 // output so the simulator never blocks on a full pipe; tests wait on that output with a bound.
 class SimProcess {
-  public:
+public:
     explicit SimProcess(std::vector<std::string> extraArguments = {});
     ~SimProcess();
     SimProcess(const SimProcess&) = delete;
@@ -33,7 +33,7 @@ class SimProcess {
     bool running();
     std::string output();
 
-  private:
+private:
     void drain(int descriptor);
 
     pid_t child = -1;

@@ -12,7 +12,7 @@ namespace vesk::sim::test {
 // A plain TCP client on 127.0.0.1 that talks like Vesk: every line it sends ends with a line
 // feed and a zero byte. Reads wait for a text with a bound and consume up to it.
 class TestClient {
-  public:
+public:
     explicit TestClient(int port);
     ~TestClient();
     TestClient(const TestClient&) = delete;
@@ -33,7 +33,7 @@ class TestClient {
     bool logIn(std::string_view name, std::string_view password,
                std::string_view confirmation = "Allowing login.");
 
-  private:
+private:
     bool receiveMore(std::chrono::steady_clock::time_point deadline);
 
     int socketDescriptor = -1;

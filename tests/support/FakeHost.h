@@ -12,7 +12,7 @@ namespace vesk::testing {
 // A Host that records everything the core does to the outside world and plays back scripted
 // answers. Tests read the public vectors directly.
 class FakeHost : public Host {
-  public:
+public:
     long sendToServer(std::string_view bytes) override;
     void showWarning(const std::string& text) override { warnings.push_back(text); }
     void showMessage(const std::string& text) override { messages.push_back(text); }

@@ -35,7 +35,7 @@ struct LoginDetails {
 // scripts the answers. Nothing in the core reaches a widget, a file dialog or a socket any
 // other way.
 class Host {
-  public:
+public:
     virtual ~Host() = default;
 
     // Hands bytes to the connection as they are; returns the number of bytes taken or -1.

@@ -11,7 +11,7 @@ namespace vesk {
 // stateful like the readers expect: it remembers the rest of the current line between calls,
 // so a reader takes the keyword with FirstToken and then pulls that key's values.
 class KeywordTokenizer {
-  public:
+public:
     static constexpr std::string_view blanks = " \t\r\n";
 
     // Nothing for an empty line, a line of blanks, or a comment line starting with '#'.
@@ -29,7 +29,7 @@ class KeywordTokenizer {
     // Every remaining token joined with single blanks: how paths with spaces are read.
     std::string remainingTokensJoined();
 
-  private:
+private:
     std::string line_;
     std::size_t position_ = 0;
     std::string_view separators_ = blanks;

@@ -12,14 +12,14 @@ namespace vesk {
 // cut to the reader's line limit. The rest of an over-long line is skipped rather than read
 // as a line of its own, so the tail of a long value can never pose as another key.
 class LineReader {
-  public:
+public:
     static constexpr std::size_t unlimited = std::numeric_limits<std::size_t>::max();
 
     explicit LineReader(std::string_view content) : content_(content) {}
 
     std::optional<std::string> readLine(std::size_t limit);
 
-  private:
+private:
     std::string_view content_;
     std::size_t position_ = 0;
 };

@@ -8,7 +8,7 @@ namespace vesk {
 // terminating zero byte and stamps the lag meter. Login answers and control-channel replies
 // call it directly; everything the player types goes through the send path first.
 class LineSender {
-  public:
+public:
     virtual ~LineSender() = default;
     // Returns the number of bytes handed to the connection, or -1.
     virtual long doSend(std::string_view text) = 0;

@@ -10,7 +10,7 @@ namespace vesk {
 // The three reporting routines every part of the client uses, plus the plain append to the
 // diagnostic log. They are thin: the decision what to report stays with the caller.
 class Reporting {
-  public:
+public:
     Reporting(Host& host, std::filesystem::path diagnosticLog);
 
     // Trace for developers; every ':' becomes ';' as the trace channel has always shown it.
@@ -29,7 +29,7 @@ class Reporting {
     Host& host() { return host_; }
     const std::filesystem::path& diagnosticLogPath() const { return diagnosticLog_; }
 
-  private:
+private:
     Host& host_;
     std::filesystem::path diagnosticLog_;
 };

@@ -13,7 +13,7 @@ class TextBuffer;
 // last. It outlives the dialog; each step selects the match in the main buffer (the main view
 // draws that selection) or asks whether to loop back round the buffer.
 class FindState {
-  public:
+public:
     struct Request {
         std::string text;
         bool ignoreCase = true;
@@ -47,7 +47,7 @@ class FindState {
     int searchCol() const { return searchCol_; }
     const std::string& lastSearchText() const { return lastSearchText_; }
 
-  private:
+private:
     void RestartFrom(bool backwards);
     void Select(TextPosition match, int length);
     void ClearSelection();

@@ -23,7 +23,7 @@ struct TextLine {
 // Storage is a deque, so appending is amortised O(1) without ever copying the table; `capacity`
 // still reports the nominal size the rest of the client has always seen (100, growing by 100).
 class TextBuffer {
-  public:
+public:
     TextBuffer();
 
     // Stores text as one or more new lines, wrapped at the current width.
@@ -65,7 +65,7 @@ class TextBuffer {
     // The owning pane's normalised selection, all -1 when nothing is selected.
     std::int32_t selStartLine = -1, selStartCol = -1, selEndLine = -1, selEndCol = -1;
 
-  private:
+private:
     void storeLine(std::string_view text);
     void reserveNextSlot();
 

@@ -15,7 +15,7 @@ class Reporting;
 // A named set of macros and triggers; the active one drives the macro keys and the trigger
 // matcher. Profiles are plain values: copying one is the deep copy the Profiles dialog edits.
 class CharacterProfile {
-  public:
+public:
     static constexpr std::string_view fieldSeparator = "@#$#@";
 
     CharacterProfile() : macros(MacroTable::withStandardKeys()) {}
@@ -34,7 +34,7 @@ class CharacterProfile {
 
     bool operator==(const CharacterProfile&) const = default;
 
-  private:
+private:
     void readTriggers(LineReader& reader);
     void readMacros(LineReader& reader);
 

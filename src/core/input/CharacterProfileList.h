@@ -15,7 +15,7 @@ class Reporting;
 // default profile, which cannot be renamed or deleted and stands in whenever an index is out
 // of range. It lives in the preferences and is stored in "Profiles.DAT".
 class CharacterProfileList {
-  public:
+public:
     static constexpr std::string_view fileName = "Profiles.DAT";
 
     // The start-up list: one profile "Default" with the standard keys and no triggers.
@@ -53,7 +53,7 @@ class CharacterProfileList {
 
     bool operator==(const CharacterProfileList&) const = default;
 
-  private:
+private:
     std::vector<CharacterProfile> profiles_;
 };
 

@@ -11,7 +11,7 @@ namespace vesk {
 // operator[] adds it (empty) at the end when absent, as the macro keys have always done; the
 // added key then shows on the Macros page and is written with the next save.
 class MacroTable {
-  public:
+public:
     using Entry = std::pair<std::string, std::string>;
 
     // The 56 keys every new profile starts with, all empty.
@@ -29,7 +29,7 @@ class MacroTable {
     std::size_t size() const { return entries_.size(); }
     bool operator==(const MacroTable&) const = default;
 
-  private:
+private:
     std::vector<Entry> entries_;
 };
 

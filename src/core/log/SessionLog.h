@@ -33,7 +33,7 @@ struct LocalDateTime {
 // inside the working folder. Entries come from the receive path, the echo of sent commands,
 // the header and the prepended window text, all on the one thread of the client.
 class SessionLog {
-  public:
+public:
     using Clock = std::function<LocalDateTime()>;
 
     SessionLog(const Settings& settings, Reporting& reporting, std::filesystem::path folder,
@@ -62,7 +62,7 @@ class SessionLog {
     const std::string& connectionDate() const { return connectionDate_; }
     const std::string& connectionTime() const { return connectionTime_; }
 
-  private:
+private:
     bool categoryWanted(int category) const;
     bool waitingForCharacterName() const;
     void writeHeader();

@@ -18,7 +18,7 @@ namespace vesk {
 // routine every line leaves through. The socket itself belongs to the front end, which reports
 // its progress here.
 class Connection : public LineSender {
-  public:
+public:
     enum class Phase { NotConnected, Resolving, Connecting, Connected };
 
     struct Target {
@@ -50,7 +50,7 @@ class Connection : public LineSender {
     SessionState& session() { return session_; }
     const SessionState& session() const { return session_; }
 
-  private:
+private:
     Host& host_;
     Reporting& reporting_;
     LagMeter& lag_;

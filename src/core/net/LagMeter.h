@@ -12,7 +12,7 @@ namespace vesk {
 // always starts at the latest send. The clock wraps at 2^32, so the lag is an unsigned
 // difference.
 class LagMeter {
-  public:
+public:
     // Where the once-a-second refresh writes, decided by the status window's settings.
     enum class Display { None, MainWindow, StatusWindow };
 
@@ -34,7 +34,7 @@ class LagMeter {
     std::uint32_t sendTime() const { return sendTime_; }
     std::uint32_t pendingSends() const { return pendingSends_; }
 
-  private:
+private:
     double fillFraction() const;
 
     std::uint32_t sendTime_ = 0;

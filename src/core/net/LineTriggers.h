@@ -7,7 +7,7 @@ namespace vesk {
 // The trigger check every dispatched line passes after the parser. It sets `recognised` to 1
 // when a trigger fires. The default matches nothing.
 class LineTriggers {
-  public:
+public:
     virtual ~LineTriggers() = default;
     virtual void MatchTriggers(std::string_view /*cleanLine*/, int& /*recognised*/) {}
 };

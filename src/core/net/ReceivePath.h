@@ -18,7 +18,7 @@ namespace vesk {
 // read that ends in the first characters of the marker at the start of a line ("#", "##VE"):
 // the rest may make it a control line.
 class ReceivePath {
-  public:
+public:
     // Lines of this length or more are stored and shown but never parsed nor matched.
     static constexpr std::size_t longestParsedLine = 20000;
     // A held-back control fragment longer than this can never be parsed; it is shown as text.
@@ -37,7 +37,7 @@ class ReceivePath {
     }
     const std::string& pendingFragment() const { return pending_; }
 
-  private:
+private:
     // The lines one read stored: the batch counter, and whether the unfinished last line grew.
     struct Batch {
         int stored = 0;

@@ -1,6 +1,5 @@
 #include "net/TelnetFilter.h"
 
-
 namespace vesk {
 namespace {
 

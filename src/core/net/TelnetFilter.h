@@ -13,7 +13,7 @@ namespace vesk {
 // dropped without losing what follows it. Options the client does not support are refused;
 // the server's ECHO is accepted, which tells the client that a password is being typed.
 class TelnetFilter {
-  public:
+public:
     // `reply` puts negotiation answers on the wire as they are.
     explicit TelnetFilter(std::function<void(std::string_view)> reply);
     ~TelnetFilter();
@@ -27,7 +27,7 @@ class TelnetFilter {
     // A new connection starts without any negotiated state.
     void reset();
 
-  private:
+private:
     static void onEvent(telnet_t* telnet, telnet_event_t* event, void* self);
     void handle(telnet_event_t& event);
 

@@ -17,7 +17,7 @@ class SessionLog;
 // straight to DoSend: they are not echoed, stacked or remembered in the history. Once the
 // server names the character (logged in), no prompt is answered until the next connection.
 class AutoLogin {
-  public:
+public:
     static constexpr std::size_t pendingWidth = 254;
 
     AutoLogin(Preferences& preferences, LineSender& sender, Host& host, SessionLog& log);
@@ -39,7 +39,7 @@ class AutoLogin {
     const std::string& pendingName() const { return pendingName_; }
     const std::string& pendingPassword() const { return pendingPassword_; }
 
-  private:
+private:
     bool hasCurrentCharacter() const;
     PromptAnswer answerFromDohickey();
     void send(const std::string& text);

@@ -37,7 +37,7 @@ struct FontRecord {
 
     auto operator<=>(const FontRecord&) const = default;
 
-  private:
+private:
     std::int32_t integerAt(std::size_t offset) const;
     void setIntegerAt(std::size_t offset, std::int32_t value);
 };

@@ -18,7 +18,7 @@ class Reporting;
 // which character and profile are in use now. Loaded once at start-up from the working
 // folder and saved whenever a dialog or window toggle changes something, and at exit.
 class Preferences {
-  public:
+public:
     static constexpr std::string_view fileName = "Preferences.DAT";
 
     // Every value at its default, one "Default" profile, no characters, no friends lists.

@@ -12,7 +12,7 @@ class Reporting;
 // with its own format. Reading is forgiving: unknown sections and keys are skipped, a key
 // without its value keeps the value it had, and nothing in the text can stop the reading.
 class PreferencesFile {
-  public:
+public:
     static void read(std::string_view text, Preferences& preferences, Reporting& reporting);
     static std::string write(const Preferences& preferences);
 };

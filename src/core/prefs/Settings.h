@@ -21,7 +21,7 @@ struct SettingValue {
 // Settings are read and changed by their key; an unknown key reads as 0 or empty and cannot
 // be set, so a misspelt key is harmless.
 class Settings {
-  public:
+public:
     Settings();
 
     void restoreDefaults();
@@ -43,7 +43,7 @@ class Settings {
 
     bool operator==(const Settings&) const = default;
 
-  private:
+private:
     std::vector<SettingValue> values_;
 };
 

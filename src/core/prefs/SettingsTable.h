@@ -32,7 +32,7 @@ struct SettingKey {
 };
 
 class SettingsTable {
-  public:
+public:
     // Every setting of "Preferences.DAT" in written order, section by section.
     static std::span<const SettingDefinition> definitions();
     // The sections in written order; "Characters" has no table rows of its own.

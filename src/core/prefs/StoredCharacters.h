@@ -24,7 +24,7 @@ struct CharacterRecord {
 // The 64 character slots of the preferences, kept contiguous from slot 0, and their
 // "Characters" section of "Preferences.DAT".
 class StoredCharacters {
-  public:
+public:
     static constexpr int slotCount = 64;
 
     const CharacterRecord& operator[](int slot) const { return slots_[index(slot)]; }
@@ -54,7 +54,7 @@ class StoredCharacters {
     void clear() { slots_ = {}; }
     bool operator==(const StoredCharacters&) const = default;
 
-  private:
+private:
     static std::size_t index(int slot) { return static_cast<std::size_t>(slot); }
     int firstFree() const;
     void readBlock(LineReader& reader, Reporting& reporting, CharacterRecord& record);

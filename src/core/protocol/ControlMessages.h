@@ -18,7 +18,7 @@ enum class CaptureMode { None = 0, FileText = 1, HelpText = 2 };
 // handler that reads its own arguments from the shared tokenizer; a missing argument ends the
 // handler quietly, an unknown keyword does nothing.
 class ControlMessages {
-  public:
+public:
     ControlMessages(StatusModel& status, LineSender& sender, ServerEvents& events,
                     SessionState& session);
 
@@ -27,7 +27,7 @@ class ControlMessages {
 
     CaptureMode captureMode() const { return captureMode_; }
 
-  private:
+private:
     using Handler = void (ControlMessages::*)(ControlTokenizer&);
     static Handler handlerFor(std::string_view keyword);
 

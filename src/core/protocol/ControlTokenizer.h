@@ -9,7 +9,7 @@ namespace vesk {
 // the position is shared, so a handler reads its arguments from where the keyword ended: limb
 // names are read up to the next apostrophe, the numbers after them up to the next blank.
 class ControlTokenizer {
-  public:
+public:
     static constexpr std::string_view standardDelimiters = " \n\r";
     static constexpr std::string_view limbNameDelimiters = "'\n\t";
     static constexpr std::string_view spaceDelimiter = " ";
@@ -20,7 +20,7 @@ class ControlTokenizer {
     // the token is consumed with it. Nothing when only delimiters remain.
     std::optional<std::string_view> next(std::string_view delimiters = standardDelimiters);
 
-  private:
+private:
     std::string_view line_;
     std::size_t position_ = 0;
 };

@@ -11,7 +11,7 @@ class Host;
 // The text of the news window the server opens with its news messages. The window appears at the
 // first message and keeps its text for the rest of the run; each message adds a line of words.
 class NewsText {
-  public:
+public:
     static constexpr std::string_view title = "Vesk News";
     static constexpr std::string_view closeButton = "Okie dokie";
     static constexpr std::string_view downloadButton = "Download newest version of Vesk";
@@ -25,7 +25,7 @@ class NewsText {
     bool exists() const { return exists_; }
     const std::string& text() const { return text_; }
 
-  private:
+private:
     Host& host_;
     bool exists_ = false;
     std::string text_;

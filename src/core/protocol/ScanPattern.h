@@ -12,8 +12,7 @@ namespace vesk {
 // mismatch. Words point into the matched line.
 // The patterns have at most six conversions, so the results live inline: matching runs for
 // every received line and must not allocate.
-template <typename Value>
-struct ScannedValues {
+template <typename Value> struct ScannedValues {
     static constexpr std::size_t capacity = 6;
     std::array<Value, capacity> items{};
     std::size_t count = 0;

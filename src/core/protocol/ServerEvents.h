@@ -14,7 +14,7 @@ namespace vesk {
 // file browsers and the file transfer. Each has a harmless default so the parser runs before
 // all of them exist; the client object overrides what it has.
 class ServerEvents {
-  public:
+public:
     virtual ~ServerEvents() = default;
 
     virtual void writeLog(std::string_view /*line*/, int /*category*/) {}

@@ -16,7 +16,8 @@ constexpr std::string_view shortPrompt = "hp: %d    sp: %d    mp: %d";
 // A two-word pattern can only match a line that holds its literal word somewhere; looking for
 // the word first keeps the common, unmatched line cheap.
 bool matchesTwoWords(std::string_view line, std::string_view literal, std::string_view pattern) {
-    return line.find(literal) != std::string_view::npos && ScanPattern(line, pattern).conversions == 2;
+    return line.find(literal) != std::string_view::npos &&
+           ScanPattern(line, pattern).conversions == 2;
 }
 
 } // namespace

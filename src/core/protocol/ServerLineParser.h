@@ -23,7 +23,7 @@ enum DispatchResult : int {
 // capture mode the content goes to the file transfer or the help browser. The checks run in a
 // fixed order and the first one that decides ends the line's reading.
 class ServerLineParser {
-  public:
+public:
     ServerLineParser(StatusModel& status, LineSender& sender, ServerEvents& events,
                      SessionState& session);
 
@@ -40,7 +40,7 @@ class ServerLineParser {
     std::int32_t experienceOfLastLine() const { return experienceOfLastLine_; }
     void withdrawExperience(std::int32_t amount) { status_.addExperience(-amount); }
 
-  private:
+private:
     bool inCapture() const { return captureMode() != CaptureMode::None; }
     void recogniseVitals(std::string_view line);
     bool recogniseExperience(std::string_view line, int& recognised);

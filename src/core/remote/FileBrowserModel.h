@@ -16,7 +16,7 @@ class LineSender;
 // draws it; the control-message parser fills it; the player's clicks become listing requests
 // here. Directory paths are the server's and are only ever sent back to it.
 class FileBrowserModel {
-  public:
+public:
     static constexpr std::size_t directoryLimit = 1024;
     static constexpr std::size_t pathLimit = 255;
     static constexpr std::string_view idleStatus = "Current Status: Idle";
@@ -71,7 +71,7 @@ class FileBrowserModel {
 
     static FileImage ImageFor(std::string_view fileName);
 
-  private:
+private:
     void Start();
     void AddSubdirectory(int parent, std::string_view name);
     void InsertSorted(int parent, int child);

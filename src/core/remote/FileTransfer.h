@@ -21,7 +21,7 @@ class LineSender;
 // The working files always have the fixed names below in the working directory: the name the
 // server sends is only recorded in the info file and returned to the server, never used locally.
 class FileTransfer {
-  public:
+public:
     // Settings read when they are needed, so a change in the options takes effect at once.
     struct Environment {
         std::function<std::string()> editor;   // the editor program setting
@@ -77,7 +77,7 @@ class FileTransfer {
     int receivedLines() const { return receivedLines_; }
     bool receiving() const { return receiveFile_.is_open(); }
 
-  private:
+private:
     std::filesystem::path WorkingPath(const std::string& name) const;
     void SetTitleSuffix(std::string suffix);
     void SetBrowserStatus(std::string_view text);

@@ -17,7 +17,7 @@ class LineSender;
 // one, the status line, and the page being captured into "help.txt" for the help editor. The
 // control-message parser hands it the server's side; the window hands it the player's clicks.
 class HelpBrowserModel {
-  public:
+public:
     struct Category {
         std::string_view itemText;
         std::string_view key;
@@ -65,7 +65,7 @@ class HelpBrowserModel {
     const std::string& status() const { return status_; }
     const std::string& selectedCategory() const { return selectedCategory_; }
 
-  private:
+private:
     bool Connected() const;
     void SetStatus(std::string text);
     void CloseHelpFile();

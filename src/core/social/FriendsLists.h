@@ -20,7 +20,7 @@ struct FriendsList {
 // members). Every name entered is reduced to its first word; an entry without any word
 // changes nothing, so no list or member ever has an empty name.
 class FriendsLists {
-  public:
+public:
     const std::vector<FriendsList>& lists() const { return lists_; }
     std::size_t size() const { return lists_.size(); }
     const FriendsList& operator[](std::size_t index) const { return lists_[index]; }
@@ -40,7 +40,7 @@ class FriendsLists {
     void clear() { lists_.clear(); }
     bool operator==(const FriendsLists&) const = default;
 
-  private:
+private:
     std::vector<FriendsList> lists_;
 };
 

@@ -21,7 +21,7 @@ struct WhoEntry {
 // entries in arrival order; never saved. The caller checks that the who-list window exists
 // and repaints it when a call reports a change.
 class WhoList {
-  public:
+public:
     static constexpr std::size_t capacity = 100;
 
     // LOGON's arguments: name, level, word3, word4, word5; missing ones are empty (a missing
@@ -33,7 +33,7 @@ class WhoList {
     const std::vector<WhoEntry>& entries() const { return entries_; }
     std::size_t size() const { return entries_.size(); }
 
-  private:
+private:
     std::vector<WhoEntry>::iterator findByName(std::string_view name);
 
     std::vector<WhoEntry> entries_;

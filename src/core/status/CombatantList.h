@@ -8,7 +8,7 @@ namespace vesk {
 // The fighters on one side of the current fight. Health is kept as the server sent it; readers
 // convert it to tenths of full health.
 class CombatantList {
-  public:
+public:
     struct Combatant {
         std::string name;
         std::string health;
@@ -24,7 +24,7 @@ class CombatantList {
     // Health in tenths (0 … 10 in practice): the leading decimal digits, 0 when there are none.
     int healthTenths(int index) const;
 
-  private:
+private:
     std::vector<Combatant> entries_;
 };
 

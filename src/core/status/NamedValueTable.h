@@ -11,7 +11,7 @@ namespace vesk {
 // name adds it with 0: the status window and the skills window rely on every name they ask
 // about having an entry afterwards.
 class NamedValueTable {
-  public:
+public:
     struct Entry {
         std::string name;
         std::int32_t value = 0;
@@ -29,7 +29,7 @@ class NamedValueTable {
     const std::vector<Entry>& entries() const { return entries_; }
     int size() const { return static_cast<int>(entries_.size()); }
 
-  private:
+private:
     std::vector<Entry> entries_;
 };
 

@@ -16,7 +16,7 @@ class LineSender;
 // the progress towards the next level. The control-message parser writes it; the window reads the
 // rows of the class's layout as text.
 class SkillsModel {
-  public:
+public:
     static constexpr std::size_t classNameLimit = 31;
     // Numbers of a skill message are read from at most this many leading characters.
     static constexpr std::size_t numberTokenLimit = 3;
@@ -53,7 +53,7 @@ class SkillsModel {
     const NamedValueTable& levels() const { return skillLevel_; }
     const NamedValueTable& percents() const { return skillPercent_; }
 
-  private:
+private:
     RowText rowText(const SkillRow& row);
 
     Host& host_;

@@ -16,7 +16,7 @@ namespace vesk {
 // recognised prompts write it; the status window only reads it. Operations that the player
 // should see at once ask for a repaint through the callback given at construction.
 class StatusModel {
-  public:
+public:
     static constexpr std::size_t characterNameLimit = 63;
 
     explicit StatusModel(std::function<void()> repaint = {});
@@ -47,7 +47,7 @@ class StatusModel {
     // Asks the status view to repaint (the armour message repaints even without a value).
     void requestRepaint();
 
-  private:
+private:
     std::string characterName_;
     std::function<void()> repaint_;
 };

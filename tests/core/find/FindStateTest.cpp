@@ -17,7 +17,7 @@ const std::string loopToBottom = "Vesk Find|The search string was not found.\n\n
                                  "bottom and continue the search?";
 
 class FindStateTest : public ::testing::Test {
-  protected:
+protected:
     FakeHost host;
     TextBuffer buffer;
     FindState find{buffer, host};
@@ -57,7 +57,8 @@ TEST_F(FindStateTest, LoopingBackFindsATextBeforeTheStart) {
 TEST_F(FindStateTest, AnAbsentTextFromTheStartOnlySaysItWasNotFound) {
     EXPECT_EQ(step("dragon").outcome, Outcome::NotFound);
     EXPECT_TRUE(host.questions.empty());
-    EXPECT_EQ(host.messages, std::vector<std::string>{"Vesk Find|The search string was not found."});
+    EXPECT_EQ(host.messages,
+              std::vector<std::string>{"Vesk Find|The search string was not found."});
 
     host.messages.clear();
     step("orc");
@@ -74,7 +75,8 @@ TEST_F(FindStateTest, BackwardsStartsAtTheEndAndLoopsToTheBottom) {
     EXPECT_EQ(step("orc", true).match, (TextPosition{2, 3}));
     EXPECT_EQ(host.questions, std::vector<std::string>{loopToBottom});
     EXPECT_EQ(step("dragon", true).outcome, Outcome::NotFound);
-    EXPECT_EQ(host.messages, std::vector<std::string>{"Vesk Find|The search string was not found."});
+    EXPECT_EQ(host.messages,
+              std::vector<std::string>{"Vesk Find|The search string was not found."});
 }
 
 TEST_F(FindStateTest, OneLetterBackwardsMovesOnAtEveryStep) {

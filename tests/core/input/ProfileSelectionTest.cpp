@@ -8,7 +8,7 @@ namespace {
 // The profile list and the stored characters meet here: the server names a character and
 // the matching profile becomes the active one.
 class ProfileSelectionTest : public ::testing::Test {
-  protected:
+protected:
     ProfileSelectionTest() {
         preferences.restoreDefaults();
         preferences.profiles.appendNew("Warrior");

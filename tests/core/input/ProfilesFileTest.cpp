@@ -9,7 +9,7 @@ namespace vesk {
 namespace {
 
 class ProfilesFileTest : public ::testing::Test {
-  protected:
+protected:
     CharacterProfileList read(const std::string& text) {
         CharacterProfileList list;
         list.loadFromText(text, "Profiles.DAT", reporting);

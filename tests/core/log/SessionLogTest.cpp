@@ -12,7 +12,7 @@ namespace vesk {
 namespace {
 
 class SessionLogTest : public ::testing::Test {
-  protected:
+protected:
     std::string logText(const std::string& name = "logfile.txt") const {
         return readFileText(folder / name).value_or("<missing>");
     }

@@ -12,7 +12,7 @@ namespace vesk {
 namespace {
 
 class RecordingSender : public LineSender {
-  public:
+public:
     long doSend(std::string_view text) override {
         sent.emplace_back(text);
         return static_cast<long>(text.size());
@@ -21,7 +21,7 @@ class RecordingSender : public LineSender {
 };
 
 class AutoLoginTest : public ::testing::Test {
-  protected:
+protected:
     AutoLoginTest() {
         preferences.restoreDefaults();
         preferences.characters[0] = {"Alt", "x", -1, 0};

@@ -10,7 +10,7 @@ namespace vesk {
 namespace {
 
 class PreferencesFileTest : public ::testing::Test {
-  protected:
+protected:
     Preferences read(const std::string& text) {
         Preferences preferences;
         preferences.restoreDefaults();

@@ -14,7 +14,7 @@ namespace vesk {
 namespace {
 
 class PreferencesSaveTest : public ::testing::Test {
-  protected:
+protected:
     Preferences loadFromFolder() {
         Preferences preferences;
         preferences.LoadPreferences(folder.path(), reporting);
@@ -38,7 +38,7 @@ class PreferencesSaveTest : public ::testing::Test {
 
 // Makes every write past a few bytes fail as a full disk would, for the life of the object.
 class FullDisk {
-  public:
+public:
     FullDisk() {
         ::getrlimit(RLIMIT_FSIZE, &saved_);
         previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
@@ -51,7 +51,7 @@ class FullDisk {
         std::signal(SIGXFSZ, previousHandler_);
     }
 
-  private:
+private:
     rlimit saved_{};
     void (*previousHandler_)(int) = nullptr;
 };

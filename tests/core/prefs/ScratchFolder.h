@@ -8,7 +8,7 @@ namespace vesk::testing {
 
 // A fresh folder under the system's temporary folder for one test, removed afterwards.
 class ScratchFolder {
-  public:
+public:
     ScratchFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "vesk-XXXXXX").string();
         path_ = mkdtemp(pattern.data());
@@ -23,7 +23,7 @@ class ScratchFolder {
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
-  private:
+private:
     std::filesystem::path path_;
 };
 

@@ -8,7 +8,7 @@ namespace vesk::testing {
 namespace {
 
 class ServerLineParserTest : public ::testing::Test {
-  protected:
+protected:
     ServerLineParserTest() { session.connected = true; }
 
     int parse(std::string_view line) {

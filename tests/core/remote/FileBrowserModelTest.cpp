@@ -14,7 +14,7 @@ using Image = FileBrowserModel::FileImage;
 using Command = FileBrowserModel::FileCommand;
 
 class FileBrowserModelTest : public ::testing::Test {
-  protected:
+protected:
     FakeHost host;
     RecordingSender sender;
     bool connected = true;

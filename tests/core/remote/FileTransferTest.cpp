@@ -15,7 +15,7 @@ using testing::RecordingSender;
 using testing::ScratchDirectory;
 
 class FileTransferTest : public ::testing::Test {
-  protected:
+protected:
     FakeHost host;
     RecordingSender sender;
     ScratchDirectory directory;

@@ -14,7 +14,7 @@ using testing::RecordingSender;
 using testing::ScratchDirectory;
 
 class HelpBrowserModelTest : public ::testing::Test {
-  protected:
+protected:
     FakeHost host;
     RecordingSender sender;
     ScratchDirectory directory;

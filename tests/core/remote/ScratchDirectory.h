@@ -10,7 +10,7 @@ namespace vesk::testing {
 
 // A fresh, empty working directory for one test, removed afterwards.
 class ScratchDirectory {
-  public:
+public:
     ScratchDirectory() {
         std::random_device seed;
         path_ = std::filesystem::temp_directory_path() /
@@ -40,7 +40,7 @@ class ScratchDirectory {
                                               std::filesystem::directory_iterator()));
     }
 
-  private:
+private:
     std::filesystem::path path_;
 };
 

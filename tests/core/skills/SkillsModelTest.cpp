@@ -69,7 +69,7 @@ TEST(SkillLayouts, TheClassChoosesItsLayoutExactly) {
 }
 
 class SkillsModelTest : public ::testing::Test {
-  protected:
+protected:
     FakeHost host;
     SkillsModel skills{host};
 

@@ -10,7 +10,7 @@ std::vector<std::string_view> words(std::initializer_list<std::string_view> list
 }
 
 class StatusModelTest : public ::testing::Test {
-  protected:
+protected:
     int repaints = 0;
     StatusModel model{[this] { ++repaints; }};
 };
