@@ -11,6 +11,12 @@ if [ -x build/release/src/ui/vesk ]; then
   exec build/release/src/ui/vesk --demo "$@"
 fi
 if [ -x build/release/tools/replay/vesk-replay ]; then
-  exec build/release/tools/replay/vesk-replay tests/data/sample-session/*.bin
+  echo "Replaying tests/data/sample-session through the client's pipeline:"
+  if command -v python3 >/dev/null; then
+    build/release/tools/replay/vesk-replay tests/data/sample-session/*.bin | python3 -m json.tool
+  else
+    build/release/tools/replay/vesk-replay tests/data/sample-session/*.bin
+  fi
+  exit 0
 fi
 echo "Built. The client's front end is not part of this build yet."
