@@ -5,7 +5,7 @@
 #include "prefs/Preferences.h"
 #include "prefs/PreferencesFile.h"
 
-#include "FakeHost.h"
+#include "RewriteSettles.h"
 
 #include <cstdlib>
 #include <string_view>
@@ -22,13 +22,5 @@ std::string rewritten(std::string_view text, vesk::Reporting& reporting) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    vesk::testing::FakeHost host;
-    vesk::Reporting reporting(host, "/dev/null");
-    const std::string first =
-        rewritten(std::string_view(reinterpret_cast<const char*>(data), size), reporting);
-    const std::string second = rewritten(first, reporting);
-    if (rewritten(second, reporting) != second) {
-        std::abort();
-    }
-    return 0;
+    return vesk::testing::checkRewriteSettles(data, size, rewritten);
 }
