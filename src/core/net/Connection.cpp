@@ -1,6 +1,7 @@
 #include "net/Connection.h"
 
-#include <algorithm>
+#include "common/TextFields.h"
+
 #include <cctype>
 
 namespace vesk {
@@ -51,12 +52,7 @@ std::optional<std::uint16_t> Connection::portNumber() const {
 }
 
 bool Connection::IsDevelopmentSite() const {
-    constexpr std::string_view development = "FenmarchDevel";
-    return std::equal(target_.siteName.begin(), target_.siteName.end(), development.begin(),
-                      development.end(), [](char a, char b) {
-                          return std::tolower(static_cast<unsigned char>(a)) ==
-                                 std::tolower(static_cast<unsigned char>(b));
-                      });
+    return equalsIgnoringCase(target_.siteName, "FenmarchDevel");
 }
 
 void Connection::setPhase(Phase phase) {

@@ -1,12 +1,11 @@
 #include "protocol/ControlMessages.h"
 
 #include "common/DecimalText.h"
+#include "common/TextFields.h"
 #include "common/TextFormat.h"
 #include "protocol/ChallengeCipher.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 #include <utility>
 
 namespace vesk {
@@ -33,13 +32,6 @@ std::vector<std::int32_t> numbers(ControlTokenizer& arguments, std::size_t most)
         values.push_back(decimalValue(*token));
     }
     return values;
-}
-
-bool equalsIgnoringCase(std::string_view left, std::string_view right) {
-    return std::equal(left.begin(), left.end(), right.begin(), right.end(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) ==
-               std::tolower(static_cast<unsigned char>(b));
-    });
 }
 
 } // namespace
