@@ -2,7 +2,8 @@
 # Installs the Debian/Ubuntu packages the build, the tests and the demo need, when missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang pkg-config libtelnet-dev libgtest-dev libgmock-dev
-          libbenchmark-dev qt6-base-dev xvfb xauth)
+          libbenchmark-dev qt6-base-dev qt6-multimedia-dev fonts-dejavu-core
+          xvfb xauth xdotool imagemagick x11-utils)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
