@@ -1,0 +1,59 @@
+#pragma once
+
+#include "display/Search.h"
+#include "display/TextBuffer.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vesk {
+
+// The selection of one text pane, made with the mouse: the anchor where the button went down,
+// the end where it came up, and the point under the pointer while it is dragged. The normalised
+// range (start before end) is kept in the buffer's selection fields, which painting and Find
+// read; Find also selects its matches there directly.
+class TextSelection {
+public:
+    explicit TextSelection(TextBuffer& buffer) : buffer_(buffer) {}
+
+    void clear();
+    // Button down on a character (nothing when the press missed every row).
+    void begin(std::optional<TextPosition> anchor);
+    // The pointer moved while the button is held: the highlight follows it.
+    void drag(std::optional<TextPosition> pointer);
+    // Button up: the selection is fixed, or dropped when the release missed every row.
+    void end(std::optional<TextPosition> release);
+
+    bool dragging() const { return dragging_; }
+    bool hasRange() const { return buffer_.selStartLine >= 0; }
+
+    // The selected plain text, lines joined by "\r\n"; nothing while dragging, without a
+    // selection, or when a selected line is gone.
+    std::optional<std::string> selectedText() const;
+
+private:
+    void show(TextPosition from, TextPosition to);
+
+    TextBuffer& buffer_;
+    std::optional<TextPosition> anchor_;
+    bool dragging_ = false;
+};
+
+// The whole buffer's plain text, lines joined by "\r\n" (crlf) or "\n"; two blanks when that
+// text is empty, as a cleared pane copies.
+std::string QueryText(const TextBuffer& buffer, bool crlf);
+
+// The word around a column of a plain-text line, bounded by any of the delimiters; nothing
+// when the column is past the text or the word is shorter than two characters.
+std::optional<std::string> WordAt(std::string_view plain, int column, std::string_view delimiters);
+
+// Delimiters of the right-click menu: the examine word stops at dots and colons, the link word
+// keeps them.
+inline constexpr std::string_view examineDelimiters = " '\t,.;:!?][|";
+inline constexpr std::string_view linkDelimiters = " '\t,;!?][|";
+
+// "http://" is put in front of a link word unless it begins with "http" already.
+std::string LinkAddress(std::string_view word);
+
+} // namespace vesk
