@@ -57,6 +57,19 @@ bool Client::saveSettings() {
     return preferences_.SavePreferences(workingDirectory_, reporting_);
 }
 
+std::string Client::title() const {
+    const std::string& suffix = transfer_.titleSuffix();
+    if (!connection_.connected() || (!connection_.session().loggedIn && suffix.empty())) {
+        return title_;
+    }
+    std::string composed = connection_.IsDevelopmentSite() ? "DEVEL" : "Vesk";
+    const std::string name = log_.characterName();
+    if (!name.empty()) {
+        composed += " (" + name + ")";
+    }
+    return composed + suffix;
+}
+
 void Client::setTitle(std::string title) {
     title_ = std::move(title);
     host_.changed(Change::Title);

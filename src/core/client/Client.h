@@ -88,7 +88,9 @@ public:
     TriggerEngine& triggers() { return triggers_; }
     bool serverEchoes() const { return telnet_.serverEchoes(); }
     bool codingAccess() const { return router_.codingAccess(); }
-    const std::string& title() const { return title_; }
+    // The window title: the connection's state until the server names the character, then
+    // "Vesk (Name)" ("DEVEL (Name)" on the development site) with any transfer progress after it.
+    std::string title() const;
     const std::filesystem::path& workingDirectory() const { return workingDirectory_; }
 
 private:

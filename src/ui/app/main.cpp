@@ -1,11 +1,82 @@
 // vesk: the FenmarchMUD desktop client.
+#include "app/Application.h"
+#include "app/DemoSimulator.h"
+#include "app/MainWindow.h"
+#include "app/QtHost.h"
+#include "client/Client.h"
+
 #include <QApplication>
-#include <QMainWindow>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QStringList argumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index) {
+        arguments << QString::fromLocal8Bit(argv[index]);
+    }
+    return arguments;
+}
+
+// Without a display Qt would abort; the player gets one clear line instead.
+bool displayAvailable() {
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    const vesk::ParsedStart parsed = vesk::parseStartOptions(argumentsOf(argc, argv));
+    if (!parsed.options) {
+        std::fputs(parsed.message.toLocal8Bit().constData(), parsed.exitCode == 0 ? stdout : stderr);
+        return parsed.exitCode;
+    }
+    if (!displayAvailable()) {
+        std::fputs("vesk: no display to open a window on (set DISPLAY, or run it under xvfb-run)\n",
+                   stderr);
+        return 1;
+    }
     QApplication application(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Vesk - Not Connected");
-    window.show();
+    QApplication::setApplicationName("Vesk");
+    QApplication::setOrganizationName("Vesk");
+    QApplication::setApplicationVersion("2.04");
+    QApplication::setWindowIcon(QIcon(":/vesk/icons/vesk.png"));
+    const vesk::StartOptions& options = *parsed.options;
+    const QString folder = vesk::settingsFolder(options);
+    if (folder.isEmpty()) {
+        std::fputs("vesk: the settings folder could not be created\n", stderr);
+        return 1;
+    }
+    vesk::SiteAddresses sites;
+    if (!options.hostName.isEmpty()) {
+        sites.hostName = options.hostName;
+    }
+    vesk::DemoSimulator simulator;
+    if (options.demo) {
+        const QString program = options.simulatorPath.isEmpty()
+                                    ? vesk::DemoSimulator::locate(QApplication::applicationDirPath())
+                                    : options.simulatorPath;
+        const auto demoSites = simulator.start(program);
+        if (!demoSites) {
+            std::fprintf(stderr, "vesk: %s\n", simulator.error().toLocal8Bit().constData());
+            return 1;
+        }
+        sites = *demoSites;
+    }
+    vesk::QtHost host;
+    vesk::Client client(host, folder.toLocal8Bit().toStdString());
+    client.startUp();
+    vesk::MainWindow window(client, host, sites);
+    window.showAtSavedPlacement();
     return QApplication::exec();
 }

@@ -1,0 +1,69 @@
+#include "app/DemoSimulator.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace vesk {
+
+DemoSimulator::~DemoSimulator() {
+    if (process_.state() != QProcess::NotRunning) {
+        process_.terminate();
+        if (!process_.waitForFinished(2000)) {
+            process_.kill();
+            process_.waitForFinished(1000);
+        }
+    }
+}
+
+QString DemoSimulator::locate(const QString& clientFolder) {
+    for (const QString& candidate :
+         {clientFolder + "/vesk-sim", clientFolder + "/../sim/vesk-sim"}) {
+        if (QFileInfo(candidate).isExecutable()) {
+            return QFileInfo(candidate).absoluteFilePath();
+        }
+    }
+    return QStandardPaths::findExecutable("vesk-sim");
+}
+
+std::optional<SiteAddresses> DemoSimulator::start(const QString& programPath) {
+    if (programPath.isEmpty()) {
+        error_ = "the simulator vesk-sim was not found";
+        return std::nullopt;
+    }
+    process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process_.start(programPath, {"--game-port", "0", "--who-port", "0", "--devel-port", "0"});
+    if (!process_.waitForStarted(5000)) {
+        error_ = "the simulator could not be started: " + process_.errorString();
+        return std::nullopt;
+    }
+    SiteAddresses sites;
+    sites.hostName = "127.0.0.1";
+    const QRegularExpression portLine("^vesk-sim: (game|who|devel) port (\\d+)");
+    QDeadlineTimer deadline(10000);
+    while (!deadline.hasExpired()) {
+        if (!process_.canReadLine() && !process_.waitForReadyRead(deadline.remainingTime())) {
+            break;
+        }
+        while (process_.canReadLine()) {
+            const QString line = QString::fromLocal8Bit(process_.readLine()).trimmed();
+            if (line == "vesk-sim: ready") {
+                return sites;
+            }
+            const auto match = portLine.match(line);
+            if (!match.hasMatch()) {
+                continue;
+            }
+            const auto port = static_cast<quint16>(match.captured(2).toUInt());
+            const QString kind = match.captured(1);
+            (kind == "game" ? sites.gamePort : kind == "who" ? sites.whoPort
+                                                               : sites.developmentPort) = port;
+        }
+    }
+    error_ = "the simulator did not report its ports";
+    return std::nullopt;
+}
+
+} // namespace vesk

@@ -1,0 +1,335 @@
+#include "app/MainWindow.h"
+
+#include "app/MainFont.h"
+#include "app/MainMenu.h"
+#include "app/QtHost.h"
+#include "client/Client.h"
+#include "display/ColourPalette.h"
+#include "display/FindDialog.h"
+#include "display/OutputView.h"
+#include "input/InputLineEdit.h"
+#include "lag/LagBar.h"
+#include "net/ServerSocket.h"
+#include "prefs/SettingsTable.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QScrollBar>
+#include <QScreen>
+
+namespace vesk {
+
+namespace {
+
+constexpr SettingKey windowLocation{"GeneralInfo", "Location"};
+constexpr SettingKey windowDimensions{"GeneralInfo", "Dimensions"};
+constexpr SettingKey isMaximizedKey{"GeneralInfo", "IsMaximized"};
+constexpr SettingKey lagMeter{"GeneralInfo", "LagMeter"};
+constexpr SettingKey useEasyMouseCopy{"GeneralInfo", "useEasyMouseCopy"};
+constexpr SettingKey statusLeft{"StatusWindow", "FixedLocation"};
+constexpr SettingKey chatLines{"ChatWindow", "NumLines"};
+constexpr SettingKey chatLocation{"ChatWindow", "Location"};
+
+} // namespace
+
+MainWindow::MainWindow(Client& client, QtHost& host, SiteAddresses sites)
+    : client_(client), host_(host), sites_(std::move(sites)),
+      socket_(std::make_unique<ServerSocket>(client, host)),
+      findState_(client.mainBuffer(), host) {
+    setWindowTitle(QString::fromLatin1(client_.title()));
+    host_.setDialogParent(this);
+    createPanes();
+    menu_ = new MainMenu(*this, client_);
+    connectMenu();
+    connectInput();
+    connect(&host_, &QtHost::changedSignal, this, &MainWindow::onChanged);
+    applyMainFont(mainFontFrom(client_.preferences().font));
+    connect(&lagTimer_, &QTimer::timeout, this, &MainWindow::onLagTimer);
+    lagTimer_.start(1000);
+}
+
+MainWindow::~MainWindow() = default;
+
+FindDialog* MainWindow::findDialog() const { return find_.data(); }
+
+void MainWindow::createPanes() {
+    panes_ = new QWidget(this);
+    panes_->installEventFilter(this);
+    setCentralWidget(panes_);
+    const ColourPalette palette = ColourPalette::fromSettings(client_.preferences().settings);
+    output_ = new OutputView(client_.mainBuffer(), panes_);
+    outputScroll_ = new QScrollBar(Qt::Vertical, panes_);
+    output_->setScrollBar(outputScroll_);
+    chat_ = new OutputView(client_.chatBuffer(), panes_);
+    chatScroll_ = new QScrollBar(Qt::Vertical, panes_);
+    chat_->setScrollBar(chatScroll_);
+    chat_->setWheelScrolls(false);
+    for (OutputView* view : {output_, chat_}) {
+        view->setColours(palette);
+        connect(view, &OutputView::leftPressed, this, [this] {
+            output_->selection().clear();
+            chat_->selection().clear();
+            output_->update();
+            chat_->update();
+        });
+        connect(view, &OutputView::selectionFinished, this, &MainWindow::afterSelection);
+        connect(view, &OutputView::menuRequested, this,
+                [this, view](QPoint position) { showOutputMenu(*view, position); });
+    }
+    input_ = new InputLineEdit(client_, panes_);
+    statusPane_ = new QWidget(panes_);
+    statusPane_->setAutoFillBackground(true);
+    statusPane_->setPalette(QPalette(Qt::black));
+    lagReadout_ = new QLabel("Lag-o-Meter: 0.000 s", panes_);
+    lagBar_ = new LagBar(client_.lagMeter(), panes_);
+    output_->refresh();
+    chat_->refresh();
+}
+
+void MainWindow::connectMenu() {
+    connect(menu_->connectGame, &QAction::triggered, this, &MainWindow::connectToGame);
+    connect(menu_->disconnect, &QAction::triggered, this, &MainWindow::disconnectFromServer);
+    connect(menu_->whosOnline, &QAction::triggered, this, &MainWindow::connectToWhoService);
+    connect(menu_->logToFile, &QAction::triggered, this, &MainWindow::toggleLogging);
+    connect(menu_->exit, &QAction::triggered, this, &MainWindow::exitClient);
+    connect(menu_->copy, &QAction::triggered, this, &MainWindow::copySelection);
+    connect(menu_->paste, &QAction::triggered, input_, &InputLineEdit::paste);
+    connect(menu_->find, &QAction::triggered, this, &MainWindow::openFind);
+    connect(menu_->statusWindow, &QAction::triggered, this,
+            [this] { toggleSetting(setting::statusOpen); });
+    connect(menu_->chatPane, &QAction::triggered, this,
+            [this] { toggleSetting(setting::chatOpen); });
+}
+
+void MainWindow::connectInput() {
+    connect(input_, &InputLineEdit::scrollPageUp, output_, &OutputView::pageUp);
+    connect(input_, &InputLineEdit::scrollPageDown, output_, &OutputView::pageDown);
+    connect(input_, &InputLineEdit::copyOutputSelection, this, [this] {
+        if (const auto text = output_->selection().selectedText(); text && !text->empty()) {
+            host_.setClipboardText(*text);
+        }
+    });
+    connect(input_, &InputLineEdit::openFind, this, &MainWindow::openFind);
+    connect(input_, &InputLineEdit::connectToDevelopmentSite, this,
+            &MainWindow::connectToDevelopmentSite);
+    input_->setFocus();
+}
+
+void MainWindow::showAtSavedPlacement() {
+    const Settings& settings = client_.preferences().settings;
+    if (settings.isOn(isMaximizedKey)) {
+        showMaximized();
+    } else {
+        QRect placement(settings.number(windowLocation, 0), settings.number(windowLocation, 1),
+                        settings.number(windowDimensions, 0), settings.number(windowDimensions, 1));
+        // A placement that no screen shows any more (a monitor unplugged) is moved onto the
+        // primary screen instead of leaving the window out of reach.
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        placement.setSize(placement.size().expandedTo(QSize(320, 200)).boundedTo(screen.size()));
+        bool visible = false;
+        for (const QScreen* each : QGuiApplication::screens()) {
+            visible = visible || each->availableGeometry().intersects(placement);
+        }
+        if (!visible) {
+            placement.moveTopLeft(screen.topLeft());
+        }
+        resize(placement.size());
+        move(placement.topLeft());
+        show();
+    }
+    relayout();
+    input_->setFocus();
+}
+
+void MainWindow::connectToGame() {
+    socket_->connectToSite(sites_.hostName, sites_.gamePort, "FenmarchMUD");
+}
+
+void MainWindow::connectToWhoService() {
+    socket_->connectToSite(sites_.hostName, sites_.whoPort, "FenmarchMUD");
+}
+
+void MainWindow::connectToDevelopmentSite() {
+    socket_->connectToSite(sites_.hostName, sites_.developmentPort, "FenmarchDevel");
+}
+
+void MainWindow::disconnectFromServer() { socket_->disconnectFromServer(); }
+
+void MainWindow::exitClient() {
+    exiting_ = true;
+    socket_->closeForExit();
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!exiting_) {
+        exiting_ = true;
+        socket_->closeForExit();
+    }
+    if (find_) {
+        find_->close();
+    }
+    savePlacement();
+    client_.saveSettings();
+    event->accept();
+    QApplication::quit();
+}
+
+void MainWindow::copySelection() {
+    auto text = output_->selection().selectedText();
+    if (!text) {
+        text = chat_->selection().selectedText();
+    }
+    if (text && !text->empty()) {
+        host_.setClipboardText(*text);
+    }
+}
+
+void MainWindow::afterSelection() {
+    if (client_.preferences().settings.number(useEasyMouseCopy) != 1) {
+        return;
+    }
+    copySelection();
+    output_->selection().clear();
+    output_->update();
+}
+
+void MainWindow::openFind() {
+    if (find_) {
+        find_->show();
+        find_->focusText();
+        return;
+    }
+    find_ = new FindDialog(findState_, *output_, this);
+    find_->adjustSize();
+    const QPoint corner = output_->mapTo(this, QPoint(output_->width() - find_->width() - 1, 1));
+    find_->move(mapToGlobal(corner));
+    find_->show();
+    find_->focusText();
+}
+
+void MainWindow::toggleLogging() {
+    client_.sessionLog().ToggleLogging([this] { return QueryText(client_.mainBuffer(), false); });
+    menu_->refresh();
+}
+
+void MainWindow::toggleSetting(SettingKey key) {
+    Settings& settings = client_.preferences().settings;
+    settings.setNumber(key, settings.isOn(key) ? 0 : 1);
+    client_.saveSettings();
+    menu_->refresh();
+    relayout();
+}
+
+void MainWindow::applyMainFont(const QFont& font) {
+    mainFont_ = font;
+    output_->setTextFont(font);
+    chat_->setTextFont(font);
+    input_->setFont(font);
+    relayout();
+}
+
+void MainWindow::relayout() {
+    const Settings& settings = client_.preferences().settings;
+    const QFontMetrics metrics(mainFont_);
+    MainLayoutInput in;
+    in.clientWidth = panes_->width();
+    in.clientHeight = panes_->height();
+    in.maximised = isMaximized();
+    in.fontHeight = metrics.height();
+    in.lineHeight = metrics.lineSpacing();
+    in.statusOpen = settings.isOn(setting::statusOpen);
+    in.statusMoveable = settings.isOn(setting::statusMoveable);
+    in.statusLeft = settings.isOn(statusLeft);
+    in.statusNarrow = settings.isOn(setting::statusNarrow);
+    in.lagMeter = settings.isOn(lagMeter);
+    in.lagReadoutHeight = lagReadout_->sizeHint().height();
+    in.lagBarHeight = 6;
+    in.chatOpen = settings.isOn(setting::chatOpen);
+    in.chatLines = settings.number(chatLines);
+    in.chatLocation = settings.number(chatLocation);
+    layout_ = LayoutMainWindow(in);
+    const auto place = [](QWidget* widget, const PaneRect& rect, bool shown) {
+        widget->setGeometry(rect.x, rect.y, std::max(0, rect.width), std::max(0, rect.height));
+        widget->setVisible(shown);
+    };
+    place(input_, layout_.input, true);
+    place(output_, layout_.output, true);
+    place(outputScroll_, layout_.outputScroll, true);
+    place(chat_, layout_.chat, in.chatOpen);
+    place(chatScroll_, layout_.chatScroll, in.chatOpen);
+    place(statusPane_, layout_.status, layout_.statusDocked);
+    const bool lagShown = layout_.statusDocked && in.lagMeter;
+    place(lagReadout_, layout_.lagReadout, lagShown);
+    place(lagBar_, layout_.lagBar, lagShown);
+    lagReadout_->setText(QString::fromStdString(client_.lagReadout(in.statusNarrow)));
+    output_->refresh();
+    chat_->refresh();
+}
+
+void MainWindow::onChanged(Change what) {
+    switch (what) {
+    case Change::MainBuffer:
+        output_->refresh();
+        input_->setMasked(client_.serverEchoes());
+        break;
+    case Change::ChatBuffer:
+        chat_->refresh();
+        break;
+    case Change::Title:
+        setWindowTitle(QString::fromLatin1(client_.title()));
+        break;
+    case Change::Menu:
+        menu_->refresh();
+        setWindowTitle(QString::fromLatin1(client_.title()));
+        input_->setMasked(client_.serverEchoes());
+        break;
+    default:
+        break;
+    }
+}
+
+// Once a second while connected: the lag read-out and its bar, where the status window's
+// settings put them.
+void MainWindow::onLagTimer() {
+    const Settings& settings = client_.preferences().settings;
+    const auto display = LagMeter::SelectLagDisplay(settings.isOn(setting::statusOpen),
+                                                    settings.isOn(setting::statusMoveable), false);
+    if (!client_.connection().connected() || display != LagMeter::Display::MainWindow) {
+        return;
+    }
+    lagReadout_->setText(QString::fromStdString(client_.lagReadout(settings.isOn(setting::statusNarrow))));
+    lagBar_->update();
+}
+
+void MainWindow::savePlacement() {
+    Settings& settings = client_.preferences().settings;
+    settings.setNumber(isMaximizedKey, isMaximized() ? 1 : 0);
+    if (!isMaximized()) {
+        settings.setNumber(windowLocation, pos().x(), 0);
+        settings.setNumber(windowLocation, pos().y(), 1);
+        settings.setNumber(windowDimensions, width(), 0);
+        settings.setNumber(windowDimensions, height(), 1);
+    }
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    savePlacement();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    savePlacement();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == panes_ && event->type() == QEvent::Resize) {
+        relayout();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace vesk

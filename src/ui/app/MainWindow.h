@@ -1,0 +1,101 @@
+#pragma once
+
+#include "app/SiteAddresses.h"
+#include "common/Host.h"
+#include "display/FindState.h"
+#include "layout/MainWindowLayout.h"
+#include "prefs/SettingsTable.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include <memory>
+
+class QLabel;
+class QScrollBar;
+
+namespace vesk {
+
+class Client;
+class FindDialog;
+class InputLineEdit;
+class LagBar;
+class MainMenu;
+class OutputView;
+class QtHost;
+class ServerSocket;
+
+// The one main window: the output view with its scroll bar, the input line under it, the docked
+// status pane with the lag meter, and the chat pane when open, placed by the layout arithmetic;
+// the menu and its commands; the title; the once-a-second lag refresh; the window placement,
+// restored at start and saved at exit.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Client& client, QtHost& host, SiteAddresses sites);
+    ~MainWindow() override;
+
+    // Restores the saved placement and shows the window.
+    void showAtSavedPlacement();
+
+    // Commands of the menu, also used by the tests and the dialogs.
+    void connectToGame();
+    void connectToWhoService();
+    void connectToDevelopmentSite();
+    void disconnectFromServer();
+    void exitClient();
+    void copySelection();
+    void openFind();
+    void relayout();
+    void applyMainFont(const QFont& font);
+
+    OutputView& outputView() { return *output_; }
+    OutputView& chatView() { return *chat_; }
+    InputLineEdit& inputLine() { return *input_; }
+    MainMenu& menu() { return *menu_; }
+    QLabel& lagReadout() { return *lagReadout_; }
+    FindDialog* findDialog() const;
+    const MainLayout& currentLayout() const { return layout_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createPanes();
+    void connectMenu();
+    void connectInput();
+    void onChanged(Change what);
+    void onLagTimer();
+    void showOutputMenu(OutputView& view, QPoint position);
+    void afterSelection();
+    void toggleLogging();
+    void toggleSetting(SettingKey key);
+    void savePlacement();
+
+    Client& client_;
+    QtHost& host_;
+    SiteAddresses sites_;
+    std::unique_ptr<ServerSocket> socket_;
+    FindState findState_;
+    QWidget* panes_ = nullptr;
+    OutputView* output_ = nullptr;
+    QScrollBar* outputScroll_ = nullptr;
+    OutputView* chat_ = nullptr;
+    QScrollBar* chatScroll_ = nullptr;
+    InputLineEdit* input_ = nullptr;
+    QWidget* statusPane_ = nullptr;
+    QLabel* lagReadout_ = nullptr;
+    LagBar* lagBar_ = nullptr;
+    MainMenu* menu_ = nullptr;
+    QPointer<FindDialog> find_;
+    QTimer lagTimer_;
+    QFont mainFont_;
+    MainLayout layout_;
+    bool exiting_ = false;
+};
+
+} // namespace vesk

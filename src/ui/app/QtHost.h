@@ -1,0 +1,86 @@
+#pragma once
+
+#include "common/Host.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+namespace vesk {
+
+// The core's door to the desktop: message boxes, the clipboard, sound, processes, web
+// addresses, the clock and the socket's send side. "Something changed" notices become the
+// changed() signal, which the main window turns into coalesced repaints.
+//
+// A modal box shown from inside the core (a warning while a read is handled, the Login
+// Do-hickey at the name prompt) runs a nested event loop; reads arriving meanwhile must not
+// re-enter the core half-way through a line, so the socket holds them back while modalDepth()
+// is above zero and picks them up at modalClosed().
+class QtHost : public QObject, public Host {
+    Q_OBJECT
+public:
+    explicit QtHost(QObject* parent = nullptr);
+
+    // Where bytes for the server go; set by the socket.
+    void setSender(std::function<long(std::string_view)> sender) { sender_ = std::move(sender); }
+    // The window that parents the boxes.
+    void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
+    void setLoginDetailsAsker(std::function<std::optional<LoginDetails>()> asker) {
+        loginAsker_ = std::move(asker);
+    }
+    void setLoginDialogOpener(std::function<void()> opener) { loginOpener_ = std::move(opener); }
+
+    int modalDepth() const { return modalDepth_; }
+
+    long sendToServer(std::string_view bytes) override;
+    void showWarning(const std::string& text) override;
+    void showMessage(const std::string& text) override;
+    void showTitledWarning(const std::string& title, const std::string& text) override;
+    void showTitledMessage(const std::string& title, const std::string& text) override;
+    std::uint32_t milliseconds() override;
+    void debugOutput(const std::string& text) override;
+    void changed(Change what) override { emit changedSignal(what); }
+    bool askQuestion(const std::string& title, const std::string& text) override;
+    std::string clipboardText() override;
+    void setClipboardText(const std::string& text) override;
+    bool playSound(const std::string& path) override;
+    bool startProcess(const std::string& program,
+                      const std::vector<std::string>& arguments) override;
+    void openUrl(const std::string& url) override;
+    void openLoginDialog() override;
+    void terminate(int status) override;
+    std::optional<LoginDetails> askLoginDetails() override;
+
+    // Runs a modal piece of the front end (a box, a dialog) with reads held back.
+    template <typename Function> auto modal(Function&& function) {
+        ++modalDepth_;
+        struct Leave {
+            QtHost* host;
+            ~Leave() {
+                if (--host->modalDepth_ == 0) {
+                    emit host->modalClosed();
+                }
+            }
+        } leave{this};
+        return function();
+    }
+
+signals:
+    void changedSignal(vesk::Change what);
+    void modalClosed();
+
+private:
+    QWidget* parentWidget() const { return dialogParent_.data(); }
+
+    std::function<long(std::string_view)> sender_;
+    std::function<std::optional<LoginDetails>()> loginAsker_;
+    std::function<void()> loginOpener_;
+    QPointer<QWidget> dialogParent_;
+    QElapsedTimer clock_;
+    int modalDepth_ = 0;
+};
+
+} // namespace vesk

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "input/InputEditor.h"
+#include "input/InputLine.h"
+#include "input/KeyboardState.h"
+
+#include <QLineEdit>
+
+#include <memory>
+#include <set>
+
+namespace vesk {
+
+class Client;
+
+// The input line under the main output view. It feeds the key rules of InputLine with its key
+// events and the keys it sees held, and does what they ask; typing, the caret and selection are
+// the edit box's own. While the server has taken the echo (a password prompt) the text is
+// masked.
+class InputLineEdit : public QLineEdit, public InputEditor {
+    Q_OBJECT
+public:
+    InputLineEdit(Client& client, QWidget* parent = nullptr);
+    ~InputLineEdit() override;
+
+    // Follows whether the server echoes what is typed: masked while it does not.
+    void setMasked(bool masked);
+    // Edit > Paste.
+    void paste();
+    InputLine& rules() { return *rules_; }
+
+    std::string text() const override;
+    void setText(const std::string& text) override;
+    void selectAll() override;
+    bool hasSelection() const override;
+
+signals:
+    void scrollPageUp();
+    void scrollPageDown();
+    void copyOutputSelection();
+    void openFind();
+    void connectToDevelopmentSite();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    class HeldKeyTracker : public KeyboardState {
+    public:
+        bool isDown(int virtualKey) const override { return down.contains(virtualKey); }
+        std::set<int> down;
+    };
+
+    // Acts on a response; false when the edit box must not see the event.
+    bool act(KeyResponse response);
+    void syncModifiers(const QKeyEvent& event);
+
+    HeldKeyTracker keys_;
+    std::unique_ptr<InputLine> rules_;
+};
+
+} // namespace vesk

@@ -1,0 +1,131 @@
+#include "net/ServerSocket.h"
+
+#include "app/QtHost.h"
+#include "client/Client.h"
+
+#include <QTimer>
+
+namespace vesk {
+
+ServerSocket::ServerSocket(Client& client, QtHost& host, QObject* parent)
+    : QObject(parent), client_(client), host_(host) {
+    host_.setSender([this](std::string_view bytes) { return send(bytes); });
+    connect(&socket_, &QTcpSocket::hostFound, this, [this] { client_.onConnecting(); });
+    connect(&socket_, &QTcpSocket::connected, this, &ServerSocket::onConnected);
+    connect(&socket_, &QTcpSocket::errorOccurred, this, &ServerSocket::onError);
+    connect(&socket_, &QTcpSocket::disconnected, this, &ServerSocket::onDisconnected);
+    connect(&socket_, &QTcpSocket::readyRead, this, &ServerSocket::readPending);
+    connect(&host_, &QtHost::modalClosed, this, &ServerSocket::scheduleRead);
+}
+
+void ServerSocket::connectToSite(const QString& hostName, quint16 port, const QString& siteName) {
+    if (!client_.ConnectToSite(hostName.toStdString(), std::to_string(port),
+                               siteName.toStdString())) {
+        return;
+    }
+    ending_ = false;
+    socket_.abort();
+    socket_.connectToHost(hostName, port);
+}
+
+void ServerSocket::onConnected() {
+    socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    client_.onConnected();
+    scheduleRead();
+}
+
+void ServerSocket::onError(QAbstractSocket::SocketError error) {
+    if (ending_) {
+        return;
+    }
+    switch (client_.connection().phase()) {
+    case Connection::Phase::Resolving:
+        if (error == QAbstractSocket::HostNotFoundError) {
+            client_.onHostLookupFailed();
+        } else {
+            client_.onConnectFailed();
+        }
+        break;
+    case Connection::Phase::Connecting:
+        client_.onConnectFailed();
+        break;
+    case Connection::Phase::Connected:
+        if (error == QAbstractSocket::RemoteHostClosedError) {
+            onDisconnected();
+        } else {
+            // A reset or a vanished peer: noted in Vesk.log, the connection ends cleanly.
+            ending_ = true;
+            client_.onReadError();
+        }
+        break;
+    case Connection::Phase::NotConnected:
+        break;
+    }
+}
+
+void ServerSocket::onDisconnected() {
+    if (ending_ || !client_.connection().connected()) {
+        return;
+    }
+    // What the server wrote before it closed is shown before "Connection closed.".
+    while (socket_.bytesAvailable() > 0) {
+        const QByteArray bytes = socket_.read(sliceBytes);
+        client_.onReceived(std::string_view(bytes.constData(), bytes.size()));
+    }
+    ending_ = true;
+    client_.OnConnectionEnded(false);
+}
+
+void ServerSocket::disconnectFromServer() {
+    if (client_.connection().phase() == Connection::Phase::NotConnected) {
+        return;
+    }
+    ending_ = true;
+    socket_.abort();
+    if (client_.connection().connected()) {
+        client_.OnConnectionEnded(false);
+    } else {
+        client_.connection().setPhase(Connection::Phase::NotConnected);
+        client_.onConnectFailed();
+    }
+}
+
+void ServerSocket::closeForExit() {
+    ending_ = true;
+    client_.OnConnectionEnded(true);
+    socket_.abort();
+}
+
+long ServerSocket::send(std::string_view bytes) {
+    if (socket_.state() != QAbstractSocket::ConnectedState) {
+        return -1;
+    }
+    return static_cast<long>(socket_.write(bytes.data(), static_cast<qint64>(bytes.size())));
+}
+
+void ServerSocket::scheduleRead() {
+    if (!readScheduled_) {
+        readScheduled_ = true;
+        QTimer::singleShot(0, this, [this] {
+            readScheduled_ = false;
+            readPending();
+        });
+    }
+}
+
+void ServerSocket::readPending() {
+    if (reading_ || host_.modalDepth() > 0 || !client_.connection().connected()) {
+        return;
+    }
+    reading_ = true;
+    const QByteArray bytes = socket_.read(sliceBytes);
+    if (!bytes.isEmpty()) {
+        client_.onReceived(std::string_view(bytes.constData(), bytes.size()));
+    }
+    reading_ = false;
+    if (socket_.bytesAvailable() > 0) {
+        scheduleRead();
+    }
+}
+
+} // namespace vesk

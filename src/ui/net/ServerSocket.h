@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <QTcpSocket>
+
+#include <string_view>
+
+namespace vesk {
+
+class Client;
+class QtHost;
+
+// The one TCP connection to the game server. It turns the socket's progress into the core's
+// connection events and hands every read to the core; nothing else touches the socket.
+// Resolution and connect are asynchronous, so the window never waits on the network; Nagle's
+// delay is off so a key press reaches the server at once.
+//
+// A flood is read in slices: after each slice the event loop gets a turn (paints, key presses)
+// before the next, so typing stays responsive however fast the server writes.
+class ServerSocket : public QObject {
+    Q_OBJECT
+public:
+    ServerSocket(Client& client, QtHost& host, QObject* parent = nullptr);
+
+    // Starts a connection; the core refuses (with its own message) while one exists.
+    void connectToSite(const QString& hostName, quint16 port, const QString& siteName);
+    // Disconnect command: the connection ends with its "Connection closed." notice.
+    void disconnectFromServer();
+    // Exit: the connection ends at once and quietly.
+    void closeForExit();
+
+    long send(std::string_view bytes);
+
+    static constexpr qint64 sliceBytes = 256 * 1024;
+
+private:
+    void onConnected();
+    void onError(QAbstractSocket::SocketError error);
+    void onDisconnected();
+    void readPending();
+    void scheduleRead();
+
+    Client& client_;
+    QtHost& host_;
+    QTcpSocket socket_;
+    bool reading_ = false;
+    bool readScheduled_ = false;
+    bool ending_ = false;
+};
+
+} // namespace vesk
