@@ -31,7 +31,9 @@ constexpr std::array<KnownSequence, 9> knownSequences{{
     {"[1m", 0, 1},
 }};
 
-bool printable(unsigned char byte) { return byte >= 0x20 && byte <= 0x7e; }
+bool printable(unsigned char byte) {
+    return byte >= 0x20 && byte <= 0x7e;
+}
 
 class RunBuilder {
 public:

@@ -65,9 +65,8 @@ std::optional<std::string> TextSelection::selectedText() const {
         }
         const std::size_t from =
             line == buffer_.selStartLine ? static_cast<std::size_t>(buffer_.selStartCol) : 0;
-        const std::size_t to = line == buffer_.selEndLine
-                                   ? static_cast<std::size_t>(buffer_.selEndCol)
-                                   : plain.size();
+        const std::size_t to =
+            line == buffer_.selEndLine ? static_cast<std::size_t>(buffer_.selEndCol) : plain.size();
         if (line != buffer_.selStartLine) {
             result += "\r\n";
         }
@@ -91,8 +90,7 @@ std::string QueryText(const TextBuffer& buffer, bool crlf) {
     return result.empty() ? std::string("  ") : result;
 }
 
-std::optional<std::string> WordAt(std::string_view plain, int column,
-                                  std::string_view delimiters) {
+std::optional<std::string> WordAt(std::string_view plain, int column, std::string_view delimiters) {
     if (column < 0 || static_cast<std::size_t>(column) >= plain.size()) {
         return std::nullopt;
     }

@@ -16,7 +16,9 @@ void Viewport::follow(int lineCount) {
     }
 }
 
-int Viewport::scrollMaximum(int lineCount) const { return page_ + std::max(lineCount, 1) - 1; }
+int Viewport::scrollMaximum(int lineCount) const {
+    return page_ + std::max(lineCount, 1) - 1;
+}
 
 void Viewport::scrollTo(int position, int lineCount) {
     const int clamped = std::clamp(position, 0, std::max(0, scrollMaximum(lineCount)));

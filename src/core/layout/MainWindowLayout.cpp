@@ -58,8 +58,7 @@ MainLayout LayoutMainWindow(const MainLayoutInput& in) {
     layout.statusScroll = {statusX + statusWidth - statusScroll, margin, statusScroll,
                            statusHeight};
     layout.lagReadout = {statusX, inputTop, statusWidth, in.lagReadoutHeight};
-    layout.lagBar = {statusX, inputTop + in.lagReadoutHeight + 2, statusWidth,
-                     in.lagBarHeight + 2};
+    layout.lagBar = {statusX, inputTop + in.lagReadoutHeight + 2, statusWidth, in.lagBarHeight + 2};
     return layout;
 }
 

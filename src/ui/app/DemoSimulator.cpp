@@ -58,8 +58,9 @@ std::optional<SiteAddresses> DemoSimulator::start(const QString& programPath) {
             }
             const auto port = static_cast<quint16>(match.captured(2).toUInt());
             const QString kind = match.captured(1);
-            (kind == "game" ? sites.gamePort : kind == "who" ? sites.whoPort
-                                                               : sites.developmentPort) = port;
+            (kind == "game"  ? sites.gamePort
+             : kind == "who" ? sites.whoPort
+                             : sites.developmentPort) = port;
         }
     }
     error_ = "the simulator did not report its ports";

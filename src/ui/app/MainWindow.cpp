@@ -16,8 +16,8 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QScrollBar>
 #include <QScreen>
+#include <QScrollBar>
 
 namespace vesk {
 
@@ -36,8 +36,7 @@ constexpr SettingKey chatLocation{"ChatWindow", "Location"};
 
 MainWindow::MainWindow(Client& client, QtHost& host, SiteAddresses sites)
     : client_(client), host_(host), sites_(std::move(sites)),
-      socket_(std::make_unique<ServerSocket>(client, host)),
-      findState_(client.mainBuffer(), host) {
+      socket_(std::make_unique<ServerSocket>(client, host)), findState_(client.mainBuffer(), host) {
     setWindowTitle(QString::fromLatin1(client_.title()));
     host_.setDialogParent(this);
     createPanes();
@@ -52,7 +51,9 @@ MainWindow::MainWindow(Client& client, QtHost& host, SiteAddresses sites)
 
 MainWindow::~MainWindow() = default;
 
-FindDialog* MainWindow::findDialog() const { return find_.data(); }
+FindDialog* MainWindow::findDialog() const {
+    return find_.data();
+}
 
 void MainWindow::createPanes() {
     panes_ = new QWidget(this);
@@ -155,7 +156,9 @@ void MainWindow::connectToDevelopmentSite() {
     socket_->connectToSite(sites_.hostName, sites_.developmentPort, "FenmarchDevel");
 }
 
-void MainWindow::disconnectFromServer() { socket_->disconnectFromServer(); }
+void MainWindow::disconnectFromServer() {
+    socket_->disconnectFromServer();
+}
 
 void MainWindow::exitClient() {
     exiting_ = true;
@@ -300,7 +303,8 @@ void MainWindow::onLagTimer() {
     if (!client_.connection().connected() || display != LagMeter::Display::MainWindow) {
         return;
     }
-    lagReadout_->setText(QString::fromStdString(client_.lagReadout(settings.isOn(setting::statusNarrow))));
+    lagReadout_->setText(
+        QString::fromStdString(client_.lagReadout(settings.isOn(setting::statusNarrow))));
     lagBar_->update();
 }
 

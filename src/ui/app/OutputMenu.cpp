@@ -26,8 +26,9 @@ void MainWindow::showOutputMenu(OutputView& view, QPoint position) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     if (examine) {
-        menu->addAction(quoted("Examine '%1'", *examine), this,
-                        [&sender, word = *examine] { sender.SendUserCommand("exa " + word, true); });
+        menu->addAction(quoted("Examine '%1'", *examine), this, [&sender, word = *examine] {
+            sender.SendUserCommand("exa " + word, true);
+        });
     }
     if (link) {
         menu->addAction(quoted("Goto URL '%1'", *link), this,
@@ -36,21 +37,22 @@ void MainWindow::showOutputMenu(OutputView& view, QPoint position) {
     if (client_.codingAccess()) {
         menu->addSeparator();
         if (link) {
-            menu->addAction(quoted("MORE '%1'", *link), this,
-                            [&sender, word = *link] { sender.SendUserCommand("more " + word, true); });
+            menu->addAction(quoted("MORE '%1'", *link), this, [&sender, word = *link] {
+                sender.SendUserCommand("more " + word, true);
+            });
             menu->addAction(quoted("*MORE '%1.c'", *link), this, [&sender, word = *link] {
                 sender.SendUserCommand("more " + word + ".c", true);
             });
-            menu->addAction(quoted("OED '%1'", *link), this,
-                            [&sender, word = *link] { sender.SendUserCommand("oed " + word, true); });
+            menu->addAction(quoted("OED '%1'", *link), this, [&sender, word = *link] {
+                sender.SendUserCommand("oed " + word, true);
+            });
         }
     }
     if (examine || link) {
         menu->addSeparator();
     }
-    menu->addAction("Copy entire buffer", this, [this] {
-        host_.setClipboardText(QueryText(client_.mainBuffer(), true));
-    });
+    menu->addAction("Copy entire buffer", this,
+                    [this] { host_.setClipboardText(QueryText(client_.mainBuffer(), true)); });
     menu->addAction("Clear", this, [this, &view] {
         if (find_) {
             find_->close();

@@ -18,7 +18,9 @@ namespace vesk {
 namespace {
 
 // Text from the core is bytes; what the server sends is shown as it is, never as markup.
-QString fromBytes(const std::string& text) { return QString::fromLatin1(text); }
+QString fromBytes(const std::string& text) {
+    return QString::fromLatin1(text);
+}
 
 void showBox(QWidget* parent, QMessageBox::Icon icon, const std::string& title,
              const std::string& text) {
@@ -29,15 +31,21 @@ void showBox(QWidget* parent, QMessageBox::Icon icon, const std::string& title,
 
 } // namespace
 
-QtHost::QtHost(QObject* parent) : QObject(parent) { clock_.start(); }
+QtHost::QtHost(QObject* parent) : QObject(parent) {
+    clock_.start();
+}
 
 long QtHost::sendToServer(std::string_view bytes) {
     return sender_ ? sender_(bytes) : -1;
 }
 
-void QtHost::showWarning(const std::string& text) { showTitledWarning("Warning", text); }
+void QtHost::showWarning(const std::string& text) {
+    showTitledWarning("Warning", text);
+}
 
-void QtHost::showMessage(const std::string& text) { showTitledMessage("Vesk", text); }
+void QtHost::showMessage(const std::string& text) {
+    showTitledMessage("Vesk", text);
+}
 
 void QtHost::showTitledWarning(const std::string& title, const std::string& text) {
     modal([&] { showBox(parentWidget(), QMessageBox::Warning, title, text); });
@@ -47,9 +55,13 @@ void QtHost::showTitledMessage(const std::string& title, const std::string& text
     modal([&] { showBox(parentWidget(), QMessageBox::Information, title, text); });
 }
 
-std::uint32_t QtHost::milliseconds() { return static_cast<std::uint32_t>(clock_.elapsed()); }
+std::uint32_t QtHost::milliseconds() {
+    return static_cast<std::uint32_t>(clock_.elapsed());
+}
 
-void QtHost::debugOutput(const std::string& text) { std::fputs(text.c_str(), stderr); }
+void QtHost::debugOutput(const std::string& text) {
+    std::fputs(text.c_str(), stderr);
+}
 
 bool QtHost::askQuestion(const std::string& title, const std::string& text) {
     return modal([&] {
@@ -68,7 +80,9 @@ void QtHost::setClipboardText(const std::string& text) {
     QGuiApplication::clipboard()->setText(fromBytes(text));
 }
 
-bool QtHost::playSound(const std::string& path) { return SoundPlayer::instance().play(path); }
+bool QtHost::playSound(const std::string& path) {
+    return SoundPlayer::instance().play(path);
+}
 
 bool QtHost::startProcess(const std::string& program, const std::vector<std::string>& arguments) {
     QStringList list;
@@ -88,7 +102,9 @@ void QtHost::openLoginDialog() {
     }
 }
 
-void QtHost::terminate(int status) { std::exit(status); }
+void QtHost::terminate(int status) {
+    std::exit(status);
+}
 
 std::optional<LoginDetails> QtHost::askLoginDetails() {
     if (!loginAsker_) {

@@ -38,7 +38,8 @@ bool displayAvailable() {
 int main(int argc, char** argv) {
     const vesk::ParsedStart parsed = vesk::parseStartOptions(argumentsOf(argc, argv));
     if (!parsed.options) {
-        std::fputs(parsed.message.toLocal8Bit().constData(), parsed.exitCode == 0 ? stdout : stderr);
+        std::fputs(parsed.message.toLocal8Bit().constData(),
+                   parsed.exitCode == 0 ? stdout : stderr);
         return parsed.exitCode;
     }
     if (!displayAvailable()) {
@@ -63,9 +64,10 @@ int main(int argc, char** argv) {
     }
     vesk::DemoSimulator simulator;
     if (options.demo) {
-        const QString program = options.simulatorPath.isEmpty()
-                                    ? vesk::DemoSimulator::locate(QApplication::applicationDirPath())
-                                    : options.simulatorPath;
+        const QString program =
+            options.simulatorPath.isEmpty()
+                ? vesk::DemoSimulator::locate(QApplication::applicationDirPath())
+                : options.simulatorPath;
         const auto demoSites = simulator.start(program);
         if (!demoSites) {
             std::fprintf(stderr, "vesk: %s\n", simulator.error().toLocal8Bit().constData());

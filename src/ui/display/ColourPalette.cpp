@@ -33,7 +33,8 @@ ColourPalette ColourPalette::fromSettings(const Settings& settings) {
 }
 
 QColor ColourPalette::text(int colourIndex, bool isBold) const {
-    const auto index = static_cast<std::size_t>(colourIndex >= 1 && colourIndex <= 7 ? colourIndex : 7);
+    const auto index =
+        static_cast<std::size_t>(colourIndex >= 1 && colourIndex <= 7 ? colourIndex : 7);
     return isBold ? bold[index] : regular[index];
 }
 

@@ -3,9 +3,9 @@
 #include "display/TextBuffer.h"
 
 #include <QFontMetrics>
-#include <QPainter>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -158,8 +158,7 @@ static bool selected(const TextBuffer& buffer, int line, int column) {
     return afterStart && beforeEnd;
 }
 
-void OutputView::paintRun(QPainter& painter, const ColourRun& run, int lineIndex, int& x,
-                          int top) {
+void OutputView::paintRun(QPainter& painter, const ColourRun& run, int lineIndex, int& x, int top) {
     const QFontMetrics metrics(font_);
     // A run is cut where the selection starts or ends inside it; a tab belongs to the column
     // that follows it.
@@ -175,8 +174,8 @@ void OutputView::paintRun(QPainter& painter, const ColourRun& run, int lineIndex
                 ++length;
             }
         }
-        const QString piece = QString::fromLatin1(run.text.data() + offset,
-                                                  static_cast<qsizetype>(length));
+        const QString piece =
+            QString::fromLatin1(run.text.data() + offset, static_cast<qsizetype>(length));
         const int width = metrics.horizontalAdvance(piece);
         painter.fillRect(x, top, width, lineHeight_,
                          inSelection ? colours_.selection : colours_.background);

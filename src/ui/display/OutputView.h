@@ -43,6 +43,7 @@ public:
     TextSelection& selection() { return selection_; }
     const Viewport& viewport() const { return viewport_; }
     int lineHeight() const { return lineHeight_; }
+    const QFont& textFont() const { return font_; }
 
     // The line and plain-text column under a point of the pane, as the selection uses them.
     std::optional<TextPosition> hitTest(QPoint point) const;

@@ -20,7 +20,9 @@ void InputLineEdit::setMasked(bool masked) {
     setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
 }
 
-std::string InputLineEdit::text() const { return QLineEdit::text().toLatin1().toStdString(); }
+std::string InputLineEdit::text() const {
+    return QLineEdit::text().toLatin1().toStdString();
+}
 
 void InputLineEdit::setText(const std::string& text) {
     QLineEdit::setText(QString::fromLatin1(text));
@@ -31,7 +33,9 @@ void InputLineEdit::selectAll() {
     QLineEdit::selectAll();
 }
 
-bool InputLineEdit::hasSelection() const { return QLineEdit::hasSelectedText(); }
+bool InputLineEdit::hasSelection() const {
+    return QLineEdit::hasSelectedText();
+}
 
 void InputLineEdit::paste() {
     if (rules_->PasteIntoInput() == InputAction::OrdinaryPaste) {
@@ -75,8 +79,8 @@ void InputLineEdit::syncModifiers(const QKeyEvent& event) {
             keys_.down.erase(key);
         }
     };
-    sync(VirtualKey::Control, event.modifiers().testFlag(Qt::ControlModifier) ||
-                                  event.key() == Qt::Key_Control);
+    sync(VirtualKey::Control,
+         event.modifiers().testFlag(Qt::ControlModifier) || event.key() == Qt::Key_Control);
     sync(VirtualKey::Shift,
          event.modifiers().testFlag(Qt::ShiftModifier) || event.key() == Qt::Key_Shift);
 }
@@ -124,6 +128,8 @@ void InputLineEdit::focusOutEvent(QFocusEvent* event) {
 }
 
 // Tab stays in the line (the game has no use for moving the focus).
-bool InputLineEdit::focusNextPrevChild(bool) { return false; }
+bool InputLineEdit::focusNextPrevChild(bool) {
+    return false;
+}
 
 } // namespace vesk

@@ -29,19 +29,25 @@ TEST(ColourRunsTest, KnownSequencesColourTheTextThatFollows) {
         std::vector<Piece> expected;
     };
     const std::vector<Case> cases = {
-        {"red, bold red, reset", "\x1b[31mone\x1b[1mtwo\x1b[0;37;40mthree",
+        {"red, bold red, reset",
+         "\x1b[31mone\x1b[1mtwo\x1b[0;37;40mthree",
          {{"one", 1, false}, {"two", 1, true}, {"three", 7, false}}},
         {"yellow is 33", "\x1b[33my", {{"y", 6, false}}},
         {"blue is 34", "\x1b[34mb", {{"b", 3, false}}},
         {"plain reset changes nothing", "\x1b[32mg\x1b[0mh", {{"gh", 2, false}}},
         {"combined forms change nothing", "\x1b[1;31mx", {{"x", 7, false}}},
         {"cut short at the line's end applies", "a\x1b[33", {{"a", 7, false}}},
-        {"lone ESC draws nothing", "\x1b[33mConnected!\x1b[0;37;40m\x1b",
+        {"lone ESC draws nothing",
+         "\x1b[33mConnected!\x1b[0;37;40m\x1b",
          {{"Connected!", 6, false}}},
-        {"ESC not followed by [ is dropped", "a\x1b" "b", {{"ab", 7, false}}},
+        {"ESC not followed by [ is dropped",
+         "a\x1b"
+         "b",
+         {{"ab", 7, false}}},
         {"unprintable bytes are dropped", "a\x01\x7f\xff\rb\n", {{"ab", 7, false}}},
-        {"tab is four blanks of its own", "a\tb", {{"a", 7, false}, {"    ", 7, false},
-                                                   {"b", 7, false}}},
+        {"tab is four blanks of its own",
+         "a\tb",
+         {{"a", 7, false}, {"    ", 7, false}, {"b", 7, false}}},
     };
     for (const Case& test : cases) {
         EXPECT_EQ(pieces(test.line), test.expected) << test.name;

@@ -1,0 +1,285 @@
+#include "app/MainWindow.h"
+#include "ScriptedQtHost.h"
+#include "app/MainMenu.h"
+#include "client/Client.h"
+#include "display/FindDialog.h"
+#include "display/OutputView.h"
+#include "input/InputLineEdit.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace vesk {
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    struct Rig {
+        QTemporaryDir folder;
+        uitest::ScriptedQtHost host;
+        Client client{host, folder.path().toStdString()};
+        std::vector<std::string> sent;
+        std::unique_ptr<MainWindow> window;
+
+        Rig() {
+            client.startUp();
+            window = std::make_unique<MainWindow>(client, host, SiteAddresses{});
+            window->resize(900, 600);
+            window->show();
+            // Sends go to the test instead of a socket.
+            host.setSender([this](std::string_view bytes) {
+                sent.emplace_back(bytes);
+                return static_cast<long>(bytes.size());
+            });
+        }
+        void connect() {
+            client.ConnectToSite("127.0.0.1", "3000", "FenmarchMUD");
+            client.onConnecting();
+            client.onConnected();
+        }
+        QColor pixel(QPoint at) { return window->outputView().grab().toImage().pixelColor(at); }
+    };
+
+    // Where the last stored line is drawn, a few pixels into its first character.
+    static QPoint lastRow(OutputView& view, int column = 0) {
+        const int top = view.height() - view.lineHeight() - 2 - view.lineHeight() / 2;
+        const int charWidth = QFontMetrics(view.textFont()).horizontalAdvance('M');
+        return {5 + column * charWidth + charWidth / 2, top + view.lineHeight() / 2};
+    }
+
+    // Whether a colour is drawn anywhere in the character cell around a point (glyph edges are
+    // blended, their cores are not).
+    static bool cellHas(OutputView& view, QPoint centre, QColor colour) {
+        const QImage image = view.grab().toImage();
+        for (int dx = -4; dx <= 4; ++dx) {
+            for (int dy = -view.lineHeight() / 2; dy < view.lineHeight() / 2; ++dy) {
+                if (image.pixelColor(centre + QPoint(dx, dy)) == colour) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+private slots:
+    void menuFollowsTheConnection() {
+        Rig rig;
+        MainMenu& menu = rig.window->menu();
+        QVERIFY(menu.connectGame->isEnabled());
+        QVERIFY(!menu.disconnect->isEnabled());
+        rig.connect();
+        QVERIFY(!menu.connectGame->isEnabled());
+        QVERIFY(!menu.whosOnline->isEnabled());
+        QVERIFY(!menu.autoLogin->isEnabled());
+        QVERIFY(menu.disconnect->isEnabled());
+        QCOMPARE(rig.window->windowTitle(), QString("Vesk - Connecting to FenmarchMUD"));
+        rig.client.OnConnectionEnded(false);
+        QVERIFY(menu.connectGame->isEnabled());
+        QVERIFY(!menu.disconnect->isEnabled());
+        QCOMPARE(rig.window->windowTitle(), QString("Vesk - Not Connected"));
+        QVERIFY(!menu.codingMenuShown());
+        rig.connect();
+        rig.client.onReceived("##VESK INIT\n##VESK INIT\n");
+        QVERIFY(menu.codingMenuShown());
+        QCOMPARE(rig.window->menuBar()->actions().at(1)->text(), QString("&Coding"));
+        int codingMenus = 0;
+        for (QAction* action : rig.window->menuBar()->actions()) {
+            codingMenus += action->text() == "&Coding" ? 1 : 0;
+        }
+        QCOMPARE(codingMenus, 1);
+    }
+
+    void paintsColourSlotsBoldResetAndSelection() {
+        Rig rig;
+        rig.client.mainBuffer().AddString("\x1b[31mRRR\x1b[1mBBB\x1b[0;37;40mWWW\n");
+        OutputView& view = rig.window->outputView();
+        view.refresh();
+        QVERIFY(cellHas(view, lastRow(view, 1), QColor(140, 0, 0)));
+        QVERIFY(!cellHas(view, lastRow(view, 1), QColor(255, 0, 0)));
+        QVERIFY(cellHas(view, lastRow(view, 4), QColor(255, 0, 0)));
+        QVERIFY(cellHas(view, lastRow(view, 7), QColor(200, 200, 200)));
+        QVERIFY(!cellHas(view, lastRow(view, 7), QColor(255, 0, 0)));
+        // Background between the rows.
+        QCOMPARE(rig.pixel(QPoint(2, 2)), QColor(0, 0, 0));
+
+        // Selected text: the selection colour behind, its inverse for the letters.
+        const int line = rig.client.mainBuffer().lastIndex();
+        rig.client.mainBuffer().selStartLine = rig.client.mainBuffer().selEndLine = line;
+        rig.client.mainBuffer().selStartCol = 0;
+        rig.client.mainBuffer().selEndCol = 9;
+        const QImage image = view.grab().toImage();
+        const QPoint cell = lastRow(view, 1);
+        bool background = false, letters = false;
+        for (int dx = -3; dx < 6; ++dx) {
+            for (int dy = -6; dy < 6; ++dy) {
+                const QColor colour = image.pixelColor(cell + QPoint(dx, dy));
+                background = background || colour == QColor(200, 200, 200);
+                letters = letters || colour == QColor(55, 55, 55);
+            }
+        }
+        QVERIFY(background);
+        QVERIFY(letters);
+    }
+
+    void longStoredLinesAreDrawn() {
+        Rig rig;
+        rig.client.mainBuffer().setWrapWidth(5000);
+        rig.client.mainBuffer().AddString("\x1b[32m" + std::string(3000, 'g') + "\n");
+        rig.window->outputView().refresh();
+        QVERIFY(cellHas(rig.window->outputView(), lastRow(rig.window->outputView(), 1),
+                        QColor(0, 120, 0)));
+    }
+
+    void followsTheEndUntilScrolledBack() {
+        Rig rig;
+        for (int line = 0; line < 200; ++line) {
+            rig.client.mainBuffer().AddString("line " + std::to_string(line) + "\n");
+        }
+        OutputView& view = rig.window->outputView();
+        view.refresh();
+        QScrollBar* bar = rig.window->findChild<QScrollBar*>();
+        QVERIFY(bar);
+        QCOMPARE(bar->value(), bar->maximum());
+        view.lineUp();
+        QVERIFY(view.viewport().scrolledBack());
+        const int position = view.viewport().position();
+        rig.client.mainBuffer().AddString("more\n");
+        view.refresh();
+        QCOMPARE(view.viewport().position(), position);
+        view.pageDown();
+        view.pageDown();
+        QVERIFY(!view.viewport().scrolledBack());
+        QCOMPARE(view.viewport().position(), rig.client.mainBuffer().LineCount());
+    }
+
+    void dragSelectsAndEasyCopyPutsItOnTheClipboard() {
+        Rig rig;
+        rig.client.mainBuffer().AddString("alpha beta gamma\n");
+        OutputView& view = rig.window->outputView();
+        view.refresh();
+        QGuiApplication::clipboard()->clear();
+        QTest::mousePress(&view, Qt::LeftButton, {}, lastRow(view, 6) - QPoint(3, 0));
+        QMouseEvent move(QEvent::MouseMove, lastRow(view, 10), view.mapToGlobal(lastRow(view, 10)),
+                         Qt::NoButton, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&view, &move);
+        QTest::mouseRelease(&view, Qt::LeftButton, {}, lastRow(view, 10) - QPoint(3, 0));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("beta"));
+        QVERIFY(!view.selection().hasRange()); // easy copy clears the selection
+    }
+
+    void enterSendsHistoryWalksAndPasswordsAreMasked() {
+        Rig rig;
+        rig.connect();
+        InputLineEdit& input = rig.window->inputLine();
+        input.setFocus();
+        QTest::keyClicks(&input, "look");
+        QTest::keyClick(&input, Qt::Key_Return);
+        QCOMPARE(rig.sent.back(), std::string("look\n", 6));
+        QVERIFY(input.QLineEdit::text().isEmpty());
+        QTest::keyClicks(&input, "score");
+        QTest::keyClick(&input, Qt::Key_Return);
+        QTest::keyClick(&input, Qt::Key_Up);
+        QCOMPARE(input.QLineEdit::text(), QString("score"));
+        QTest::keyClick(&input, Qt::Key_Up);
+        QCOMPARE(input.QLineEdit::text(), QString("look"));
+
+        // The server takes the echo for the password: masked, not echoed, not remembered.
+        rig.client.onReceived(std::string("Password: \xff\xfb\x01", 13));
+        QCOMPARE(input.echoMode(), QLineEdit::Password);
+        input.QLineEdit::setText(QString());
+        QTest::keyClicks(&input, "secret");
+        QTest::keyClick(&input, Qt::Key_Return);
+        QCOMPARE(rig.sent.back(), std::string("secret\n", 8));
+        for (int line = 0; line < rig.client.mainBuffer().LineCount(); ++line) {
+            QVERIFY(rig.client.mainBuffer().line(line).text.find("secret") == std::string::npos);
+        }
+        rig.client.onReceived(std::string("\xff\xfc\x01Welcome\n", 11));
+        QCOMPARE(input.echoMode(), QLineEdit::Normal);
+    }
+
+    void macroKeysSendTheirMacros() {
+        Rig rig;
+        rig.connect();
+        MacroTable& macros = rig.client.preferences().ActiveMacros();
+        macros["F1"] = "cast heal";
+        macros["Keypad Up + Num Lock"] = "north";
+        macros["Up"] = "up";
+        macros["Ctrl + K"] = "kill rat";
+        InputLineEdit& input = rig.window->inputLine();
+        struct Press {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            std::string expected;
+        };
+        const std::vector<Press> presses = {
+            {Qt::Key_F1, Qt::NoModifier, "cast heal\n"},
+            {Qt::Key_F1, Qt::ControlModifier, "cast heal\n"},
+            {Qt::Key_8, Qt::KeypadModifier, "north\n"},
+            // With Num Lock off the keypad's 8 arrives as the Up arrow.
+            {Qt::Key_Up, Qt::KeypadModifier, "up\n"},
+            {Qt::Key_K, Qt::ControlModifier, "kill rat\n"},
+        };
+        for (const Press& press : presses) {
+            rig.sent.clear();
+            QTest::keyClick(&input, press.key, press.modifiers);
+            QCOMPARE(rig.sent.size(), std::size_t(1));
+            QCOMPARE(rig.sent.back().substr(0, rig.sent.back().size() - 1), press.expected);
+            QVERIFY(input.QLineEdit::text().isEmpty());
+        }
+    }
+
+    void findStepsForwardsAndLoopsBackWithTheAnswer() {
+        Rig rig;
+        for (const char* line : {"a rat\n", "the cat\n", "a rat again\n"}) {
+            rig.client.mainBuffer().AddString(line);
+        }
+        rig.window->openFind();
+        FindDialog* find = rig.window->findDialog();
+        QVERIFY(find);
+        find->textField()->setText("rat");
+        find->findNext();
+        QCOMPARE(rig.client.mainBuffer().selStartLine, 0);
+        find->findNext();
+        QCOMPARE(rig.client.mainBuffer().selStartLine, 2);
+        rig.host.answers.push_back(true);
+        find->findNext();
+        QCOMPARE(rig.host.questions.size(), std::size_t(1));
+        QCOMPARE(rig.client.mainBuffer().selStartLine, 0); // Yes loops back to the start
+        find->searchUpBox()->setChecked(true);
+        find->textField()->setText("cat");
+        find->findNext();
+        QCOMPARE(rig.client.mainBuffer().selStartLine, 1);
+        find->textField()->setText("dog");
+        find->findNext();
+        QCOMPARE(rig.host.messages.back(),
+                 std::string("Vesk Find|The search string was not found."));
+    }
+
+    void layoutPlacesThePanesForTheSettings() {
+        Rig rig;
+        const auto statusRect = [&] { return rig.window->currentLayout().status; };
+        QVERIFY(statusRect().x > rig.window->currentLayout().output.x);
+        rig.client.preferences().settings.setNumber({"StatusWindow", "FixedLocation"}, 1);
+        rig.window->relayout();
+        QCOMPARE(statusRect().x, 1);
+        QVERIFY(rig.window->outputView().geometry().x() > statusRect().width);
+        rig.client.preferences().settings.setNumber(setting::statusOpen, 0);
+        rig.window->relayout();
+        QCOMPARE(rig.window->outputView().geometry().x(), 1);
+        QVERIFY(!rig.window->lagReadout().isVisible());
+    }
+};
+
+} // namespace vesk
+
+QTEST_MAIN(vesk::MainWindowTest)
+#include "MainWindowTest.moc"
