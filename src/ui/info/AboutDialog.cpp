@@ -52,14 +52,14 @@ AboutDialog::AboutDialog(Host& host, QWidget* parent) : QDialog(parent), host_(h
     top->addSpacing(12);
     top->addLayout(text, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    webPage_ = buttons->addButton(tr("Vesk Web Page"), QDialogButtonBox::ActionRole);
+    webPage_ = buttons->addButton(tr("Visit the Vesk Web Page"), QDialogButtonBox::ActionRole);
     connect(webPage_, &QPushButton::clicked, this, [this] { host_.openUrl(projectWebPage); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addSpacing(12);
     layout->addWidget(buttons);
-    setMinimumWidth(340);
+    setMinimumWidth(400);
 }
 
 } // namespace vesk

@@ -24,6 +24,8 @@ NewsWindow::NewsWindow(const NewsText& news, Host& host, QWidget* parent)
     setModal(false);
     text_ = new QPlainTextEdit(this);
     text_->setReadOnly(true);
+    text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text_->setMinimumSize(420, 220);
     auto* buttons = new QDialogButtonBox(this);
     download_ = buttons->addButton(viewOf(NewsText::downloadButton), QDialogButtonBox::ActionRole);

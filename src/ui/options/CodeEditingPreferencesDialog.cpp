@@ -22,7 +22,7 @@ CodeEditingPreferencesDialog::CodeEditingPreferencesDialog(Preferences& preferen
     auto* form = new QFormLayout(group);
     editor_ = new QLineEdit(group);
     editor_->setMaxLength(255);
-    editor_->setMinimumWidth(300);
+    editor_->setMinimumWidth(360);
     form->addRow(tr("Editor:"), editor_);
     // The remote name comes from the server: shown as plain text, never as markup.
     currentlyEditing_ = new QLabel(QString::fromStdString(transfer.CurrentlyEditingText()), this);

@@ -21,6 +21,13 @@ QValidator* createSeparatorValidator(QObject* parent) {
     return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[!-~]?")), parent);
 }
 
+// The explanation stays readable while the separator controls are disabled.
+QLabel* createExplanation(const QString& text, QWidget* parent) {
+    QLabel* label = createNote(text, parent);
+    label->setForegroundRole(QPalette::WindowText);
+    return label;
+}
+
 } // namespace
 
 CommandStackPage::CommandStackPage(QWidget* parent) : OptionsPage(parent) {
@@ -42,15 +49,16 @@ CommandStackPage::CommandStackPage(QWidget* parent) : OptionsPage(parent) {
     groupLayout->addWidget(stacking_);
     groupLayout->addLayout(row);
     groupLayout->addSpacing(8);
-    groupLayout->addWidget(createNote(
+    groupLayout->addWidget(createExplanation(
         tr("Command Stacking enables you to send multiple commands to the MUD with 1 string. "
            "These commands are separated by the Command Separator character.\n"
            "For example, if the separator is the & character,\nnorth&east&south"),
         group));
-    groupLayout->addWidget(createNote(tr("would send the commands 'north', 'east', and 'south' "
-                                         "to the MUD.\nThis works with user input, triggers, "
-                                         "and macros."),
-                                      group));
+    groupLayout->addWidget(
+        createExplanation(tr("would send the commands 'north', 'east', and 'south' "
+                             "to the MUD.\nThis works with user input, triggers, "
+                             "and macros."),
+                          group));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addStretch();

@@ -15,6 +15,7 @@ HelpPage::HelpPage(QWidget* parent) : OptionsPage(parent) {
     auto* groupLayout = new QVBoxLayout(group);
     editor_ = new QLineEdit(group);
     editor_->setMaxLength(255);
+    editor_->setMinimumWidth(360);
     auto* label = new QLabel(tr("Editor used to display FenmarchMUD help files:"), group);
     label->setBuddy(editor_);
     groupLayout->addWidget(label);

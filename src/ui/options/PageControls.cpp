@@ -5,6 +5,11 @@
 #include <QLineEdit>
 
 namespace vesk {
+namespace {
+
+constexpr int noteWidth = 420;
+
+} // namespace
 
 void loadFlag(QAbstractButton& button, const Settings& settings, SettingKey key, int index) {
     button.setChecked(settings.number(key, index) == 1);
@@ -28,6 +33,10 @@ QLabel* createNote(const QString& text, QWidget* parent) {
     note->setTextFormat(Qt::PlainText);
     note->setWordWrap(true);
     note->setForegroundRole(QPalette::PlaceholderText);
+    // A wrapped label does not tell a dialog that sizes itself how tall it becomes, so it
+    // asks for the height its text needs at its narrowest.
+    note->setMinimumWidth(noteWidth);
+    note->setMinimumHeight(note->heightForWidth(noteWidth));
     return note;
 }
 

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -53,8 +54,14 @@ QWidget* StatusPage::createTypeGroup() {
 QWidget* StatusPage::createFixedLocationGroup() {
     fixedGroup_ = new QGroupBox(tr("Fixed Location Options"), this);
     auto* layout = new QVBoxLayout(fixedGroup_);
-    layout->addWidget(
-        createChoice(tr("Location"), left_, tr("Left"), right_, tr("Right"), fixedGroup_));
+    left_ = new QRadioButton(tr("Left"), fixedGroup_);
+    right_ = new QRadioButton(tr("Right"), fixedGroup_);
+    layout->addWidget(new QLabel(tr("Location"), fixedGroup_));
+    for (QRadioButton* button : {left_, right_}) {
+        button->setContentsMargins(12, 0, 0, 0);
+        layout->addWidget(button);
+    }
+    layout->addStretch();
     return fixedGroup_;
 }
 

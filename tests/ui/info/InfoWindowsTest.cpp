@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -57,6 +58,8 @@ private slots:
         QCOMPARE(window.textView()->toPlainText(),
                  QStringLiteral("Welcome to <b>Fenmarch</b> &amp; friends \n"
                                 "Server restart at noon "));
+        window.adjustSize();
+        QTRY_VERIFY(!window.textView()->verticalScrollBar()->isVisible());
         vesk::uitest::saveShot(window, QStringLiteral("news"));
         client->onReceived("##VESK NEWS CLEAR\n");
         window.refresh();
