@@ -1,6 +1,8 @@
+#include "FakeHost.h"
 #include "OptionsTestSupport.h"
 #include "RenderShot.h"
 
+#include "common/Reporting.h"
 #include "options/ColourSwatch.h"
 #include "options/ColoursPage.h"
 #include "options/CommandStackPage.h"
@@ -15,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -126,6 +129,24 @@ private slots:
         QTest::keyClicks(page.separatorEdit(), QStringLiteral(";|"));
         page.save(preferences);
         QCOMPARE(preferences.settings.text(setting::stackCharacter), std::string(";"));
+    }
+
+    void emptySeparatorSurvivesTheSettingsFileAsNoSeparator() {
+        QTemporaryDir folder;
+        testing::FakeHost host;
+        Reporting reporting(host, folder.filePath("Vesk.log").toStdString());
+        Preferences preferences;
+        preferences.settings.setNumber(setting::useCommandStacking, 1);
+        CommandStackPage page;
+        page.load(preferences);
+        page.separatorEdit()->clear();
+        page.save(preferences);
+        QVERIFY(preferences.SavePreferences(folder.path().toStdString(), reporting));
+        Preferences reloaded;
+        reloaded.LoadPreferences(folder.path().toStdString(), reporting);
+        QCOMPARE(reloaded.settings.character(setting::stackCharacter), '\0');
+        QVERIFY(reloaded.settings.isOn(setting::useCommandStacking));
+        QVERIFY(host.warnings.empty());
     }
 
     void movingTheStatusWindowDisablesItsDockedSide() {
