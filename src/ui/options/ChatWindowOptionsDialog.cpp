@@ -1,0 +1,90 @@
+#include "options/ChatWindowOptionsDialog.h"
+
+#include "prefs/Preferences.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace vesk {
+namespace {
+
+constexpr SettingKey chatLocation{"ChatWindow", "Location"};
+constexpr SettingKey chatMoveable{"ChatWindow", "Moveable"};
+constexpr SettingKey chatRows{"ChatWindow", "NumLines"};
+// A chat pane of more rows than this would leave no room for the game text.
+constexpr int mostRows = 100;
+
+QGroupBox* createPair(const QString& title, QRadioButton*& first, const QString& firstText,
+                      QRadioButton*& second, const QString& secondText, QWidget* parent) {
+    auto* group = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(group);
+    first = new QRadioButton(firstText, group);
+    second = new QRadioButton(secondText, group);
+    layout->addWidget(first);
+    layout->addWidget(second);
+    return group;
+}
+
+} // namespace
+
+ChatWindowOptionsDialog::ChatWindowOptionsDialog(Preferences& preferences, QWidget* parent)
+    : QDialog(parent), preferences_(preferences) {
+    setWindowTitle(tr("Chat Window Options"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(createChoices());
+    layout->addWidget(createRows());
+    layout->addWidget(buttons);
+    load(preferences_);
+}
+
+QWidget* ChatWindowOptionsDialog::createChoices() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(createPair(tr("Location"), top_, tr("Top"), bottom_, tr("Bottom"), row));
+    layout->addWidget(
+        createPair(tr("Type"), fixed_, tr("Fixed location"), moveable_, tr("Moveable"), row));
+    return row;
+}
+
+QWidget* ChatWindowOptionsDialog::createRows() {
+    auto* group = new QGroupBox(tr("Size"), this);
+    auto* form = new QFormLayout(group);
+    rows_ = new QSpinBox(group);
+    rows_->setRange(1, mostRows);
+    form->addRow(tr("Number of Rows:"), rows_);
+    return group;
+}
+
+bool ChatWindowOptionsDialog::run() {
+    return exec() == QDialog::Accepted;
+}
+
+void ChatWindowOptionsDialog::load(const Preferences& preferences) {
+    const Settings& settings = preferences.settings;
+    (settings.isOn(chatLocation) ? top_ : bottom_)->setChecked(true);
+    (settings.isOn(chatMoveable) ? moveable_ : fixed_)->setChecked(true);
+    rows_->setValue(settings.number(chatRows));
+}
+
+void ChatWindowOptionsDialog::save(Preferences& preferences) const {
+    Settings& settings = preferences.settings;
+    settings.setNumber(chatLocation, top_->isChecked() ? 1 : 0);
+    settings.setNumber(chatMoveable, moveable_->isChecked() ? 1 : 0);
+    settings.setNumber(chatRows, rows_->value());
+}
+
+void ChatWindowOptionsDialog::accept() {
+    save(preferences_);
+    QDialog::accept();
+}
+
+} // namespace vesk

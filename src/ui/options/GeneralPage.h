@@ -1,0 +1,40 @@
+#pragma once
+
+#include "options/OptionsPage.h"
+
+class QCheckBox;
+class QLineEdit;
+
+namespace vesk {
+
+// "General": the wrap width of the main view and the switches of the login, the input line,
+// the echo and the trigger sounds.
+class GeneralPage : public OptionsPage {
+    Q_OBJECT
+
+public:
+    explicit GeneralPage(QWidget* parent = nullptr);
+
+    void load(const Preferences& preferences) override;
+    // A width outside 0..999, or text that is no number, leaves the width as it was without
+    // a message: the old width keeps the view readable.
+    void save(Preferences& preferences) override;
+
+    QLineEdit* widthEdit() const { return widthEdit_; }
+    QCheckBox* loginDohickeyBox() const { return loginDohickey_; }
+    QCheckBox* clearEditFieldBox() const { return clearEditField_; }
+    QCheckBox* commandEchoBox() const { return commandEcho_; }
+    QCheckBox* playSoundsBox() const { return playSounds_; }
+
+private:
+    QWidget* createWidthGroup();
+    QWidget* createSwitchesGroup();
+
+    QLineEdit* widthEdit_ = nullptr;
+    QCheckBox* loginDohickey_ = nullptr;
+    QCheckBox* clearEditField_ = nullptr;
+    QCheckBox* commandEcho_ = nullptr;
+    QCheckBox* playSounds_ = nullptr;
+};
+
+} // namespace vesk

@@ -1,0 +1,43 @@
+#include "options/PageControls.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace vesk {
+namespace {
+
+constexpr int noteWidth = 420;
+
+} // namespace
+
+void loadFlag(QAbstractButton& button, const Settings& settings, SettingKey key, int index) {
+    button.setChecked(settings.number(key, index) == 1);
+}
+
+void saveFlag(const QAbstractButton& button, Settings& settings, SettingKey key, int index) {
+    settings.setNumber(key, button.isChecked() ? 1 : 0, index);
+}
+
+void loadText(QLineEdit& edit, const Settings& settings, SettingKey key) {
+    edit.setText(QString::fromStdString(settings.text(key)));
+}
+
+void saveText(const QLineEdit& edit, Settings& settings, SettingKey key) {
+    // Settings cut texts to the 255 characters a path may hold.
+    settings.setText(key, edit.text().toStdString());
+}
+
+QLabel* createNote(const QString& text, QWidget* parent) {
+    auto* note = new QLabel(text, parent);
+    note->setTextFormat(Qt::PlainText);
+    note->setWordWrap(true);
+    note->setForegroundRole(QPalette::PlaceholderText);
+    // A wrapped label does not tell a dialog that sizes itself how tall it becomes, so it
+    // asks for the height its text needs at its narrowest.
+    note->setMinimumWidth(noteWidth);
+    note->setMinimumHeight(note->heightForWidth(noteWidth));
+    return note;
+}
+
+} // namespace vesk

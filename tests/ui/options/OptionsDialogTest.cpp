@@ -1,0 +1,200 @@
+#include "OptionsTestSupport.h"
+
+#include "options/ColourSwatch.h"
+#include "options/ColoursPage.h"
+#include "options/GeneralPage.h"
+#include "options/OptionsDialog.h"
+#include "options/OptionsPageDialog.h"
+#include "options/StatusPage.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+using namespace vesk;
+using namespace vesk::optionstest;
+
+namespace {
+
+template <typename Page> Page& pageOf(OptionsDialog& dialog, OptionsPageKind kind) {
+    return *static_cast<Page*>(dialog.page(kind));
+}
+
+// Touches a control on every page, so a dialog that applies anything shows it.
+void changeEveryPage(OptionsDialog& dialog) {
+    pageOf<GeneralPage>(dialog, OptionsPageKind::General).commandEchoBox()->click();
+    pageOf<GeneralPage>(dialog, OptionsPageKind::General).widthEdit()->setText("100");
+    pageOf<StatusPage>(dialog, OptionsPageKind::Status).moveableButton()->click();
+    pageOf<StatusPage>(dialog, OptionsPageKind::Status).armourButton()->click();
+    pageOf<ColoursPage>(dialog, OptionsPageKind::Colours).swatch("Blue")->setColour(Qt::white);
+}
+
+} // namespace
+
+class OptionsDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showsSixPagesInOrder() {
+        Preferences preferences;
+        OptionsDialog dialog(preferences);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Vesk Options"));
+        const QStringList expected = {"General",      "Status",  "Cmd. Stack",
+                                      "Fonts/Colors", "Logging", "Help"};
+        QCOMPARE(dialog.tabs()->count(), expected.size());
+        for (int index = 0; index < expected.size(); ++index) {
+            QCOMPARE(dialog.tabs()->tabText(index), expected[index]);
+            dialog.tabs()->setCurrentIndex(index);
+            showAndShoot(dialog, QStringLiteral("options-page-%1").arg(index + 1));
+        }
+        dialog.tabs()->setCurrentIndex(0);
+    }
+
+    void reopensOnThePageShownLast() {
+        Preferences preferences;
+        {
+            OptionsDialog dialog(preferences);
+            dialog.tabs()->setCurrentIndex(4);
+        }
+        QCOMPARE(OptionsDialog::rememberedPage(), 4);
+        OptionsDialog again(preferences);
+        QCOMPARE(again.tabs()->currentIndex(), 4);
+        again.tabs()->setCurrentIndex(0);
+    }
+
+    void okWithoutChangesOnlySavesAndRefreshesFonts() {
+        Preferences preferences;
+        OptionsDialog dialog(preferences);
+        dialog.show();
+        clickButton(dialog, QDialogButtonBox::Ok);
+        OptionsResult expected;
+        expected.savePreferences = true;
+        expected.reapplyStatusFont = true;
+        QCOMPARE(dialog.result(), expected);
+        QCOMPARE(preferences.settings, Settings());
+    }
+
+    void okNamesEverythingTheMainWindowMustFollow() {
+        Preferences preferences;
+        OptionsDialog dialog(preferences);
+        auto& status = pageOf<StatusPage>(dialog, OptionsPageKind::Status);
+        changeEveryPage(dialog);
+        status.lagMeterBox()->click();
+        status.narrowButton()->click();
+        dialog.show();
+        clickButton(dialog, QDialogButtonBox::Ok);
+        const OptionsResult result = dialog.result();
+        QVERIFY(result.savePreferences && result.statusHolderChanged && result.bodyTypeChanged);
+        QVERIFY(result.lagMeterChanged && result.relayout && result.reapplyStatusFont);
+        QVERIFY(result.coloursChanged && result.wrapWidthChanged);
+        QCOMPARE(preferences.settings.number(setting::numCharactersWidth), 100);
+        QCOMPARE(preferences.settings.number({"StatusWindow", "BodyType"}), 1);
+        QCOMPARE(preferences.settings.number(setting::statusMoveable), 1);
+        QCOMPARE(preferences.settings.number({"Colours", "Blue"}, 0), 255);
+        QVERIFY(!preferences.settings.isOn(setting::cmdEcho));
+    }
+
+    void sideChangeAloneAsksForALayout() {
+        Preferences preferences;
+        OptionsDialog dialog(preferences);
+        pageOf<StatusPage>(dialog, OptionsPageKind::Status).leftButton()->click();
+        dialog.show();
+        clickButton(dialog, QDialogButtonBox::Ok);
+        QVERIFY(dialog.result().relayout);
+        QVERIFY(!dialog.result().statusHolderChanged && !dialog.result().lagMeterChanged);
+    }
+
+    void invalidWidthIsIgnoredWithoutAMessage() {
+        Preferences preferences;
+        OptionsDialog dialog(preferences);
+        auto& general = pageOf<GeneralPage>(dialog, OptionsPageKind::General);
+        general.widthEdit()->setText("1000");
+        general.playSoundsBox()->click();
+        dialog.show();
+        clickButton(dialog, QDialogButtonBox::Ok);
+        QCOMPARE(preferences.settings.number(setting::numCharactersWidth), 80);
+        QVERIFY(!dialog.result().wrapWidthChanged);
+        // The other settings of the page are still taken.
+        QVERIFY(!preferences.settings.isOn(setting::soundsEnabled));
+        QVERIFY(!messageBoxShown());
+        QVERIFY(dialog.isHidden());
+    }
+
+    void cancelChangesNothing() {
+        Preferences preferences = changedPreferences();
+        const Settings before = preferences.settings;
+        OptionsDialog dialog(preferences);
+        changeEveryPage(dialog);
+        dialog.show();
+        clickButton(dialog, QDialogButtonBox::Cancel);
+        QCOMPARE(preferences.settings, before);
+        QCOMPARE(dialog.result(), OptionsResult{});
+    }
+
+    void setFontReachesTheMainWindowAtOnce() {
+        Preferences preferences;
+        OptionsDialog dialog(preferences);
+        QSignalSpy requests(&dialog, &OptionsDialog::fontRequested);
+        pageOf<ColoursPage>(dialog, OptionsPageKind::Colours).setFontButton()->click();
+        QCOMPARE(requests.count(), 1);
+    }
+
+    void commandsOpenTheirPage() {
+        const struct {
+            int command;
+            OptionsPageKind kind;
+            const char* shot;
+        } cases[] = {{32777, OptionsPageKind::Colours, "page-dialog-colors"},
+                     {32793, OptionsPageKind::Status, "page-dialog-status"},
+                     {32799, OptionsPageKind::General, "page-dialog-general"},
+                     {32803, OptionsPageKind::Logging, "page-dialog-logging"},
+                     {32809, OptionsPageKind::CommandStack, "page-dialog-cmd-stack"},
+                     {32810, OptionsPageKind::Help, "page-dialog-help"}};
+        for (const auto& testCase : cases) {
+            QCOMPARE(optionsPageForCommand(testCase.command), std::optional(testCase.kind));
+            Preferences preferences;
+            OptionsPageDialog dialog(testCase.kind, preferences);
+            showAndShoot(dialog, QString::fromLatin1(testCase.shot));
+            clickButton(dialog, QDialogButtonBox::Ok);
+            QVERIFY(dialog.result().savePreferences);
+        }
+        QCOMPARE(optionsPageForCommand(247), std::nullopt);
+    }
+
+    void singleColourPageRepaintsThePanesOnOk() {
+        Preferences preferences;
+        OptionsPageDialog dialog(OptionsPageKind::Colours, preferences);
+        QSignalSpy requests(&dialog, &OptionsPageDialog::fontRequested);
+        auto* page = static_cast<ColoursPage*>(dialog.page());
+        page->setFontButton()->click();
+        QCOMPARE(requests.count(), 1);
+        page->swatch("Selection")->setColour(QColor(1, 2, 3));
+        dialog.show();
+        clickButton(dialog, QDialogButtonBox::Ok);
+        QVERIFY(dialog.result().coloursChanged);
+        QVERIFY(!dialog.result().reapplyStatusFont);
+        QCOMPARE(preferences.settings.number({"Colours", "Selection"}, 2), 3);
+    }
+
+    void singlePageCancelChangesNothing() {
+        Preferences preferences;
+        OptionsPageDialog dialog(OptionsPageKind::Status, preferences);
+        static_cast<StatusPage*>(dialog.page())->moveableButton()->click();
+        dialog.show();
+        clickButton(dialog, QDialogButtonBox::Cancel);
+        QCOMPARE(preferences.settings, Settings());
+        QCOMPARE(dialog.result(), OptionsResult{});
+    }
+};
+
+std::unique_ptr<QObject> createOptionsDialogTest() {
+    return std::make_unique<OptionsDialogTest>();
+}
+
+#include "OptionsDialogTest.moc"
