@@ -5,7 +5,6 @@
 #include "prefs/CharacterRecordEditing.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -66,19 +65,29 @@ QGroupBox* AutoLoginDialog::buildCharactersBox() {
     return box;
 }
 
+// Leaving the program sits apart on the left; the connection buttons and Close on the right,
+// with connecting to the game as the default.
 QWidget* AutoLoginDialog::buildActionRow() {
-    auto* buttons = new QDialogButtonBox(this);
-    connect_ = buttons->addButton(tr("Connect to FenmarchMUD!"), QDialogButtonBox::AcceptRole);
-    seeWho_ = buttons->addButton(tr("See who's on FenmarchMUD"), QDialogButtonBox::ActionRole);
-    quit_ = buttons->addButton(tr("Quit Vesk"), QDialogButtonBox::DestructiveRole);
-    close_ = buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 6, 0, 0);
+    quit_ = new QPushButton(tr("Quit Vesk"), row);
+    seeWho_ = new QPushButton(tr("See who's on FenmarchMUD"), row);
+    connect_ = new QPushButton(tr("Connect to FenmarchMUD!"), row);
+    close_ = new QPushButton(tr("Close"), row);
+    layout->addWidget(quit_);
+    layout->addStretch(1);
+    for (QPushButton* button : {seeWho_, connect_, close_}) {
+        button->setAutoDefault(false);
+        layout->addWidget(button);
+    }
+    quit_->setAutoDefault(false);
     connect_->setDefault(true);
-    // Each button does its own work: the box's accepted/rejected would close too early.
     connect(connect_, &QPushButton::clicked, this, &AutoLoginDialog::connectToGame);
     connect(seeWho_, &QPushButton::clicked, this, &AutoLoginDialog::seeWhoIsOn);
     connect(quit_, &QPushButton::clicked, this, &AutoLoginDialog::quitVesk);
     connect(close_, &QPushButton::clicked, this, &QDialog::reject);
-    return buttons;
+    return row;
 }
 
 void AutoLoginDialog::connectSignals() {

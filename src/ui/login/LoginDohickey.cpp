@@ -18,7 +18,7 @@ LoginDohickey::LoginDohickey(QWidget* parent) : QDialog(parent) {
     name_ = new QLineEdit(this);
     name_->setObjectName("name");
     name_->setMaxLength(width);
-    name_->setMinimumWidth(220);
+    name_->setMinimumWidth(240);
     name_->installEventFilter(this);
     password_ = new QLineEdit(this);
     password_->setObjectName("password");
@@ -31,7 +31,14 @@ LoginDohickey::LoginDohickey(QWidget* parent) : QDialog(parent) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* intro = new QLabel(tr("FenmarchMUD asks who you are. Your password stays hidden here "
+                                "and is never shown in the game window."),
+                             this);
+    intro->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 14, 14, 12);
+    layout->setSpacing(10);
+    layout->addWidget(intro);
     layout->addLayout(form);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);

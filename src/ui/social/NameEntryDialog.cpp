@@ -20,7 +20,10 @@ NameEntryDialog::NameEntryDialog(const QString& title, const QString& text, int 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* label = new QLabel(title + QLatin1Char(':'), this);
+    label->setBuddy(field_);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
     layout->addWidget(field_);
     layout->addWidget(hint);
     layout->addWidget(buttons);

@@ -89,8 +89,10 @@ void WhoListTable::showRows(const std::vector<WhoRow>& rows,
         items << makeItem(row);
     }
     addTopLevelItems(items);
+    // Contents width plus a gap, so neighbouring words never run together.
     for (int column = 1; column + 1 < columnCount(); ++column) {
         resizeColumnToContents(column);
+        setColumnWidth(column, columnWidth(column) + 14);
     }
     setUpdatesEnabled(true);
 }

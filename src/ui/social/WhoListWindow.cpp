@@ -26,6 +26,10 @@ constexpr SortChoice sortChoices[] = {{"Level", WhoSort::Level},
                                       {"Race", WhoSort::Race},
                                       {"Friends", WhoSort::Friends}};
 
+QString counted(std::size_t count, const QString& one, const QString& many) {
+    return QString::number(count) + " " + (count == 1 ? one : many);
+}
+
 } // namespace
 
 WhoListWindow::WhoListWindow(const WhoList& list, Preferences& preferences, QWidget* parent)
@@ -88,9 +92,9 @@ void WhoListWindow::rebuild() {
     table_->showRows(rows, WhoListView::columns(preferences_.settings));
     const auto friends =
         std::ranges::count_if(rows, [](const WhoRow& row) { return row.isFriend; });
-    summary_->setText(tr("%n player(s) online", "", static_cast<int>(rows.size())) +
+    summary_->setText(counted(rows.size(), tr("player online"), tr("players online")) +
                       QStringLiteral("  \u00b7  ") +
-                      tr("%n friend(s)", "", static_cast<int>(friends)));
+                      counted(static_cast<std::size_t>(friends), tr("friend"), tr("friends")));
 }
 
 // A saved place that no longer lies on any screen (a monitor was removed) is ignored, and

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -13,7 +14,7 @@ namespace vesk {
 
 WhoOptionsDialog::WhoOptionsDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("'Who' Options"));
-    auto* box = new QGroupBox(tr("Columns"), this);
+    auto* box = new QGroupBox(tr("Columns of the who list"), this);
     auto* boxLayout = new QVBoxLayout(box);
     level_ = new QCheckBox(tr("Show Level"), box);
     name_ = new QCheckBox(tr("Show Name"), box);
@@ -22,20 +23,23 @@ WhoOptionsDialog::WhoOptionsDialog(QWidget* parent) : QDialog(parent) {
     for (QCheckBox* check : {level_, name_, race_, class_}) {
         boxLayout->addWidget(check);
     }
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    QPushButton* friends =
-        buttons->addButton(tr("Edit Friends Lists"), QDialogButtonBox::ActionRole);
+    auto* friends = new QPushButton(tr("Edit Friends Lists"), this);
     friends->setAutoDefault(false);
     connect(friends, &QPushButton::clicked, this, [this] {
         if (editFriendsLists_) {
             editFriendsLists_();
         }
     });
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(friends);
+    buttonRow->addSpacing(24);
+    buttonRow->addWidget(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(box);
-    layout->addWidget(buttons);
+    layout->addLayout(buttonRow);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

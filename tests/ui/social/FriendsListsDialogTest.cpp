@@ -3,7 +3,9 @@
 
 #include "prefs/Preferences.h"
 #include "social/FriendsListsDialog.h"
+#include "social/NameEntryDialog.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 
@@ -158,4 +160,16 @@ void FriendsListsDialogTest::closingKeepsTheChanges() {
     QCOMPARE(fixture.preferences.friends[0].members.size(), std::size_t{2});
     fixture.dialog->accept();
     QCOMPARE(fixture.preferences.friends[0].members.back(), std::string("Zed"));
+}
+
+void FriendsListsDialogTest::entryDialogIsPrefilledAndBounded() {
+    vesk::NameEntryDialog dialog("Friends List Name", "UNNAMED", 30);
+    QCOMPARE(dialog.windowTitle(), QString("Friends List Name"));
+    QCOMPARE(dialog.text(), QString("UNNAMED"));
+    auto* field = dialog.findChild<QLineEdit*>();
+    QTest::keyClicks(field, QString(40, 'y'));
+    QCOMPARE(dialog.text(), QString(30, 'y'));
+    field->setText("UNNAMED");
+    field->selectAll();
+    vesk::uitest::saveShot(dialog, "friends-list-name-dialog");
 }

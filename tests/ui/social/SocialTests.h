@@ -13,6 +13,7 @@ private slots:
     void membersAreAddedReplacedAndRemoved();
     void memberActionsWithoutAListAreErrors();
     void closingKeepsTheChanges();
+    void entryDialogIsPrefilledAndBounded();
 };
 
 class WhoOptionsDialogTest : public QObject {
