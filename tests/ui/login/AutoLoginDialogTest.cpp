@@ -242,6 +242,25 @@ void AutoLoginDialogTest::doubleClickConnects() {
     QCOMPARE(fixture.client.preferences().currentCharacter, 1);
 }
 
+// The main window's part is played by the hook: it opens the connection the dialog asked for.
+void AutoLoginDialogTest::theChosenCharacterAnswersThePrompts() {
+    Fixture fixture;
+    auto dialog = fixture.dialog();
+    dialog->selectSlot(1);
+    dialog->connectToGame();
+    fixture.connect();
+    fixture.host.sent.clear();
+    fixture.client.onReceived("What name would you like to use?\nPassword:\nPassword:\n");
+    using namespace std::string_literals;
+    QCOMPARE(fixture.host.sent, (std::vector<std::string>{"Bob\n\0"s, "pwBob\n\0"s}));
+    bool censored = false;
+    const vesk::TextBuffer& buffer = fixture.client.mainBuffer();
+    for (int line = 0; line < buffer.LineCount(); ++line) {
+        censored = censored || buffer.GetPlainLine(line) == "Password:[Censored]";
+    }
+    QVERIFY(censored);
+}
+
 void AutoLoginDialogTest::alreadyConnectedKeepsTheDialogOpen() {
     Fixture fixture;
     fixture.connect();

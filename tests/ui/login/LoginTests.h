@@ -14,6 +14,7 @@ private slots:
     void missingSelectionAndFullSlotsAreReported();
     void connectChoosesTheCharacterAndClosesTheDialog();
     void doubleClickConnects();
+    void theChosenCharacterAnswersThePrompts();
     void alreadyConnectedKeepsTheDialogOpen();
     void whoIsOnAndQuitUseTheirHooks();
     void editProfilesRefillsTheDropDown();
