@@ -1,0 +1,106 @@
+// The actions of the "Auto Login Thingamijig" buttons: connecting, and adding, copying and
+// deleting stored characters.
+#include "login/AutoLoginDialog.h"
+
+#include "client/Client.h"
+#include "login/CharacterEditor.h"
+#include "prefs/CharacterRecordEditing.h"
+
+#include <QListWidget>
+
+namespace vesk {
+namespace {
+
+const std::string alreadyConnectedTitle = "AutoLogin Whatsit";
+const std::string alreadyConnected = "You're already connected to FenmarchMUD";
+const std::string noSpaceTitle = "AutoLogin Doohickey";
+const std::string noSpace = "Sorry, there's no space for more character records. Blimey, just "
+                            "how many characters do you have?!";
+const std::string noSelectionTitle = "AutoLogin Gizmo";
+const std::string noSelection = "No character has been selected";
+
+} // namespace
+
+// A connection under way counts as well: a second one would race it.
+bool AutoLoginDialog::refuseWhenConnected() {
+    if (client_.connection().phase() == Connection::Phase::NotConnected) {
+        return false;
+    }
+    host_.showTitledWarning(alreadyConnectedTitle, alreadyConnected);
+    return true;
+}
+
+void AutoLoginDialog::connectToGame() {
+    if (refuseWhenConnected()) {
+        return;
+    }
+    const int slot = selectedSlot();
+    client_.connectWithCharacter(slot);
+    if (hooks_.connectToGame) {
+        hooks_.connectToGame(slot);
+    }
+    accept();
+}
+
+void AutoLoginDialog::seeWhoIsOn() {
+    if (refuseWhenConnected()) {
+        return;
+    }
+    if (hooks_.connectToWhoService) {
+        hooks_.connectToWhoService();
+    }
+    accept();
+}
+
+void AutoLoginDialog::quitVesk() {
+    if (hooks_.quit) {
+        hooks_.quit();
+    }
+    reject();
+}
+
+void AutoLoginDialog::showNoSpace() {
+    host_.showTitledMessage(noSpaceTitle, noSpace);
+}
+
+void AutoLoginDialog::showNoSelection() {
+    host_.showTitledMessage(noSelectionTitle, noSelection);
+}
+
+void AutoLoginDialog::newCharacter() {
+    const int slot = client_.preferences().characters.addNew();
+    if (slot < 0) {
+        showNoSpace();
+        return;
+    }
+    fillList();
+    selectSlot(slot);
+}
+
+void AutoLoginDialog::copyCharacter() {
+    const int selected = selectedSlot();
+    if (selected < 0) {
+        showNoSelection();
+        return;
+    }
+    const int slot = client_.preferences().characters.copy(selected);
+    if (slot < 0) {
+        showNoSpace();
+        return;
+    }
+    fillList();
+    selectSlot(slot);
+}
+
+void AutoLoginDialog::deleteCharacter() {
+    const int selected = selectedSlot();
+    if (selected < 0) {
+        showNoSelection();
+        return;
+    }
+    CharacterRecordEditing::removeCharacter(client_.preferences(), selected);
+    fillList();
+    selectSlot(characters_->count() > 0 ? 0 : -1);
+}
+
+} // namespace vesk

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "social/WhoListView.h"
+
+#include <QDialog>
+
+class QButtonGroup;
+class QLabel;
+
+namespace vesk {
+
+class Preferences;
+class WhoListTable;
+
+// The "Who List" window: who is logged on to FenmarchMUD, sorted by the "Sort:" row, with
+// friends marked. It keeps its place and size in the "Friends" section's Location and
+// Dimensions. The server's LOGON and LOGOFF reach the who list only while this window is
+// shown, so the main window follows shownChanged.
+class WhoListWindow : public QDialog {
+    Q_OBJECT
+public:
+    WhoListWindow(const WhoList& list, Preferences& preferences, QWidget* parent = nullptr);
+
+    // The who list, the friends lists or the column options changed. Several calls in one
+    // turn of the event loop rebuild the table once.
+    void refresh();
+    // The rebuild itself, at once.
+    void rebuild();
+
+    void setSort(WhoSort sort);
+    WhoSort sort() const { return view_.sort(); }
+    WhoListTable& table() { return *table_; }
+
+signals:
+    void shownChanged(bool shown);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QWidget* buildSortRow();
+    void restorePlacement();
+    void recordPlacement();
+
+    const WhoList& list_;
+    Preferences& preferences_;
+    WhoListView view_;
+    WhoListTable* table_ = nullptr;
+    QButtonGroup* sortChoices_ = nullptr;
+    QLabel* summary_ = nullptr;
+    bool rebuildQueued_ = false;
+};
+
+} // namespace vesk

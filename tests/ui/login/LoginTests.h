@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+
+// The two test classes of this executable; LoginTestMain runs both.
+class AutoLoginDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void opensWithTheDefaultOrLastCharacterSelected();
+    void withoutSelectionTheSettingsAndConnectAreDisabled();
+    void loggedInDisablesConnectAndQuit();
+    void typingStoresTheRecordAndRefreshesItsLine();
+    void newCopyAndDeleteEditTheSlots();
+    void missingSelectionAndFullSlotsAreReported();
+    void connectChoosesTheCharacterAndClosesTheDialog();
+    void doubleClickConnects();
+    void theChosenCharacterAnswersThePrompts();
+    void alreadyConnectedKeepsTheDialogOpen();
+    void whoIsOnAndQuitUseTheirHooks();
+    void editProfilesRefillsTheDropDown();
+    void displayCheckBoxesStoreAtEveryClick();
+};
+
+class LoginDohickeyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void enterInTheNameMovesToThePassword();
+    void okUpperCasesTheNameAndCutsLongFields();
+    void cancelGivesNothing();
+};

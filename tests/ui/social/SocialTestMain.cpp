@@ -1,0 +1,16 @@
+#include "SocialTests.h"
+
+#include <QApplication>
+#include <QTest>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    int failures = 0;
+    FriendsListsDialogTest friends;
+    failures += QTest::qExec(&friends, argc, argv);
+    WhoOptionsDialogTest options;
+    failures += QTest::qExec(&options, argc, argv);
+    WhoListWindowTest who;
+    failures += QTest::qExec(&who, argc, argv);
+    return failures;
+}
