@@ -45,6 +45,16 @@ void MainMenu::buildEditMenu() {
     edit->addSeparator();
     options = edit->addAction("&Options");
     options->setMenuRole(QAction::PreferencesRole);
+    QMenu* pages = edit->addMenu("Option &Pages");
+    for (const auto& [title, command] :
+         std::initializer_list<std::pair<const char*, int>>{{"&General...", 32799},
+                                                            {"&Status...", 32793},
+                                                            {"Cmd. S&tack...", 32809},
+                                                            {"&Fonts/Colors...", 32777},
+                                                            {"&Logging...", 32803},
+                                                            {"&Help...", 32810}}) {
+        optionPageActions.emplace_back(pages->addAction(title), command);
+    }
 }
 
 void MainMenu::buildProfilesMenu() {
@@ -61,6 +71,7 @@ void MainMenu::buildWindowMenu() {
     skillsWindow->setCheckable(true);
     chatPane = windowMenu_->addAction("&Chat Pane");
     chatPane->setCheckable(true);
+    chatOptions = windowMenu_->addAction("Chat Window &Options...");
     windowMenu_->addSeparator();
     whoList = windowMenu_->addAction("Who &List");
     whoList->setCheckable(true);

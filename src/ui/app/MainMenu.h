@@ -2,6 +2,9 @@
 
 #include <QObject>
 
+#include <utility>
+#include <vector>
+
 class QAction;
 class QMainWindow;
 class QMenu;
@@ -39,6 +42,9 @@ public:
     QAction* whoList = nullptr;
     QAction* friendsLists = nullptr;
     QAction* whoOptions = nullptr;
+    QAction* chatOptions = nullptr;
+    // The option pages on their own, each with the command that names it.
+    std::vector<std::pair<QAction*, int>> optionPageActions;
     QAction* onlineHelp = nullptr;
     QAction* about = nullptr;
     QAction* codingPreferences = nullptr;

@@ -44,6 +44,8 @@ MainWindow::MainWindow(Client& client, QtHost& host, SiteAddresses sites)
     connectMenu();
     connectInput();
     connect(&host_, &QtHost::changedSignal, this, &MainWindow::onChanged);
+    createAuxiliaryWindows();
+    connectDialogMenu();
     applyMainFont(mainFontFrom(client_.preferences().font));
     connect(&lagTimer_, &QTimer::timeout, this, &MainWindow::onLagTimer);
     lagTimer_.start(1000);
@@ -175,7 +177,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         find_->close();
     }
     savePlacement();
-    client_.saveSettings();
+    saveSettings();
     event->accept();
     QApplication::quit();
 }
@@ -221,7 +223,7 @@ void MainWindow::toggleLogging() {
 void MainWindow::toggleSetting(SettingKey key) {
     Settings& settings = client_.preferences().settings;
     settings.setNumber(key, settings.isOn(key) ? 0 : 1);
-    client_.saveSettings();
+    saveSettings();
     menu_->refresh();
     relayout();
 }
@@ -284,8 +286,15 @@ void MainWindow::onChanged(Change what) {
     case Change::Title:
         setWindowTitle(QString::fromLatin1(client_.title()));
         break;
+    case Change::News:
+        refreshNews();
+        break;
+    case Change::WhoList:
+        refreshWhoList();
+        break;
     case Change::Menu:
         menu_->refresh();
+        refreshAutoLogin();
         setWindowTitle(QString::fromLatin1(client_.title()));
         input_->setMasked(client_.serverEchoes());
         break;
@@ -334,6 +343,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         relayout();
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::openProfiles(int) {}
+
+void MainWindow::refreshStatusWindows() {
+    statusPane_->update();
 }
 
 } // namespace vesk

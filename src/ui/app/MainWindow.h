@@ -22,7 +22,10 @@ class FindDialog;
 class InputLineEdit;
 class LagBar;
 class MainMenu;
+class NewsWindow;
 class OutputView;
+class WhoListWindow;
+struct OptionsResult;
 class QtHost;
 class ServerSocket;
 
@@ -49,6 +52,23 @@ public:
     void openFind();
     void relayout();
     void applyMainFont(const QFont& font);
+    void saveSettings();
+
+    // Dialogs and windows of the menu.
+    void openOptions();
+    void openOptionsPage(int command);
+    void applyOptionsResult(const OptionsResult& result);
+    void chooseMainFont();
+    void openAutoLogin();
+    void openFriendsLists();
+    void openWhoOptions();
+    void toggleWhoList();
+    void openChatOptions();
+    void openCodingPreferences();
+    void openAbout();
+    void openEditor();
+    void openProfiles(int profileIndex);
+    void refreshStatusWindows();
 
     OutputView& outputView() { return *output_; }
     OutputView& chatView() { return *chat_; }
@@ -75,6 +95,11 @@ private:
     void toggleLogging();
     void toggleSetting(SettingKey key);
     void savePlacement();
+    void createAuxiliaryWindows();
+    void refreshNews();
+    void refreshWhoList();
+    void refreshAutoLogin();
+    void connectDialogMenu();
 
     Client& client_;
     QtHost& host_;
@@ -92,6 +117,9 @@ private:
     LagBar* lagBar_ = nullptr;
     MainMenu* menu_ = nullptr;
     QPointer<FindDialog> find_;
+    NewsWindow* news_ = nullptr;
+    WhoListWindow* whoList_ = nullptr;
+    QPointer<QDialog> autoLogin_;
     QTimer lagTimer_;
     QFont mainFont_;
     MainLayout layout_;

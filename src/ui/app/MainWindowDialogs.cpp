@@ -1,0 +1,198 @@
+// The main window's dialogs and auxiliary windows: options, the automatic login, friends and
+// the who list, news, the coding preferences and the About box.
+#include "app/MainWindow.h"
+
+#include "app/MainFont.h"
+#include "app/MainMenu.h"
+#include "app/QtHost.h"
+#include "client/Client.h"
+#include "display/ColourPalette.h"
+#include "display/OutputView.h"
+#include "info/AboutDialog.h"
+#include "info/NewsWindow.h"
+#include "login/AutoLoginDialog.h"
+#include "login/LoginDohickey.h"
+#include "options/ChatWindowOptionsDialog.h"
+#include "options/CodeEditingPreferencesDialog.h"
+#include "options/OptionsDialog.h"
+#include "options/OptionsPageDialog.h"
+#include "options/OptionsPages.h"
+#include "options/OptionsResult.h"
+#include "social/FriendsListsDialog.h"
+#include "social/WhoListWindow.h"
+#include "social/WhoOptionsDialog.h"
+
+#include <QAction>
+#include <QFontDialog>
+#include <QMenu>
+#include <QTimer>
+
+namespace vesk {
+
+void MainWindow::createAuxiliaryWindows() {
+    news_ = new NewsWindow(client_.news(), host_, this);
+    whoList_ = new WhoListWindow(client_.whoList(), client_.preferences(), this);
+    // The who list keeps learning who logs on and off while its window is hidden, so it is
+    // current whenever the player opens it.
+    client_.windows().who = true;
+    connect(whoList_, &WhoListWindow::shownChanged, this, [this](bool shown) {
+        client_.preferences().settings.setNumber(setting::showWhoWindow, shown ? 1 : 0);
+        menu_->refresh();
+    });
+    host_.setLoginDetailsAsker([this] { return LoginDohickey::ask(this); });
+    host_.setLoginDialogOpener([this] { QTimer::singleShot(0, this, &MainWindow::openAutoLogin); });
+}
+
+void MainWindow::connectDialogMenu() {
+    connect(menu_->options, &QAction::triggered, this, &MainWindow::openOptions);
+    connect(menu_->autoLogin, &QAction::triggered, this, &MainWindow::openAutoLogin);
+    connect(menu_->friendsLists, &QAction::triggered, this, &MainWindow::openFriendsLists);
+    connect(menu_->whoOptions, &QAction::triggered, this, &MainWindow::openWhoOptions);
+    connect(menu_->whoList, &QAction::triggered, this, &MainWindow::toggleWhoList);
+    connect(menu_->chatOptions, &QAction::triggered, this, &MainWindow::openChatOptions);
+    connect(menu_->about, &QAction::triggered, this, &MainWindow::openAbout);
+    for (const auto& [action, command] : menu_->optionPageActions) {
+        connect(action, &QAction::triggered, this,
+                [this, command = command] { openOptionsPage(command); });
+    }
+    connect(menu_, &MainMenu::codingMenuInserted, this, [this] {
+        connect(menu_->codingPreferences, &QAction::triggered, this,
+                &MainWindow::openCodingPreferences);
+        connect(menu_->openEditor, &QAction::triggered, this, &MainWindow::openEditor);
+    });
+    if (client_.preferences().settings.isOn(setting::showWhoWindow)) {
+        QTimer::singleShot(0, whoList_, &QWidget::show);
+    }
+    if (client_.preferences().settings.isOn(setting::displayLoginAtStartup)) {
+        QTimer::singleShot(0, this, &MainWindow::openAutoLogin);
+    }
+}
+
+void MainWindow::saveSettings() {
+    client_.saveSettings();
+}
+
+void MainWindow::openOptions() {
+    OptionsDialog dialog(client_.preferences(), this);
+    connect(&dialog, &OptionsDialog::fontRequested, this, &MainWindow::chooseMainFont);
+    applyOptionsResult(dialog.run());
+}
+
+void MainWindow::openOptionsPage(int command) {
+    const auto kind = optionsPageForCommand(command);
+    if (!kind) {
+        return;
+    }
+    OptionsPageDialog dialog(*kind, client_.preferences(), this);
+    connect(&dialog, &OptionsPageDialog::fontRequested, this, &MainWindow::chooseMainFont);
+    applyOptionsResult(dialog.run());
+}
+
+// What the confirmed options change beyond the stored settings, in the order they were applied.
+void MainWindow::applyOptionsResult(const OptionsResult& result) {
+    if (!result.savePreferences) {
+        return;
+    }
+    const Settings& settings = client_.preferences().settings;
+    if (result.wrapWidthChanged) {
+        client_.mainBuffer().setWrapWidth(settings.number(setting::numCharactersWidth));
+    }
+    if (result.coloursChanged) {
+        const ColourPalette palette = ColourPalette::fromSettings(settings);
+        output_->setColours(palette);
+        chat_->setColours(palette);
+    }
+    if (result.statusHolderChanged || result.bodyTypeChanged || result.reapplyStatusFont) {
+        refreshStatusWindows();
+    }
+    if (result.statusHolderChanged || result.lagMeterChanged || result.relayout) {
+        relayout();
+    }
+    saveSettings();
+}
+
+void MainWindow::chooseMainFont() {
+    bool chosen = false;
+    const QFont font =
+        QFontDialog::getFont(&chosen, mainFont_, this, "Font", QFontDialog::MonospacedFonts);
+    if (!chosen) {
+        return;
+    }
+    client_.preferences().font = fontRecordOf(font);
+    applyMainFont(font);
+    saveSettings();
+}
+
+void MainWindow::openAutoLogin() {
+    if (autoLogin_) {
+        autoLogin_->raise();
+        autoLogin_->activateWindow();
+        return;
+    }
+    AutoLoginDialog::Hooks hooks;
+    hooks.connectToGame = [this](int) { connectToGame(); };
+    hooks.connectToWhoService = [this] { connectToWhoService(); };
+    hooks.quit = [this] { QTimer::singleShot(0, this, &MainWindow::exitClient); };
+    hooks.editProfiles = [this](int profile) { openProfiles(profile); };
+    auto* dialog = new AutoLoginDialog(client_, host_, hooks, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    autoLogin_ = dialog;
+    dialog->exec();
+    saveSettings();
+}
+
+void MainWindow::refreshAutoLogin() {
+    if (auto* dialog = qobject_cast<AutoLoginDialog*>(autoLogin_.data())) {
+        dialog->refresh();
+    }
+}
+
+void MainWindow::openFriendsLists() {
+    FriendsListsDialog::run(client_.preferences(), this);
+    whoList_->refresh();
+    saveSettings();
+}
+
+void MainWindow::openWhoOptions() {
+    if (WhoOptionsDialog::run(client_.preferences(), this, [this] { openFriendsLists(); })) {
+        whoList_->refresh();
+        saveSettings();
+    }
+}
+
+void MainWindow::toggleWhoList() {
+    whoList_->setVisible(!whoList_->isVisible());
+}
+
+void MainWindow::refreshWhoList() {
+    whoList_->refresh();
+}
+
+void MainWindow::refreshNews() {
+    news_->refresh();
+}
+
+void MainWindow::openChatOptions() {
+    ChatWindowOptionsDialog dialog(client_.preferences(), this);
+    if (dialog.run()) {
+        saveSettings();
+        relayout();
+    }
+}
+
+void MainWindow::openCodingPreferences() {
+    CodeEditingPreferencesDialog dialog(client_.preferences(), client_.transfer(), this);
+    if (dialog.run()) {
+        saveSettings();
+    }
+}
+
+void MainWindow::openEditor() {
+    client_.transfer().RunEditor();
+}
+
+void MainWindow::openAbout() {
+    AboutDialog(host_, this).exec();
+}
+
+} // namespace vesk
