@@ -18,6 +18,8 @@ namespace {
 
 // The model's index of the directory or file an item shows; requests carry the model's bytes.
 constexpr int indexRole = Qt::UserRole;
+// Whether a directory item shows the open-folder image.
+constexpr int openRole = Qt::UserRole + 1;
 
 } // namespace
 
@@ -114,10 +116,15 @@ void FileBrowserWindow::AddNewDirectories() {
     }
 }
 
+// Only the items whose image changed are touched, so a status change does not disturb a click
+// the tree is in the middle of.
 void FileBrowserWindow::UpdateFolderImages() {
     for (std::size_t index = 0; index < items_.size(); ++index) {
         const bool open = model_.directories()[index].openImage;
-        items_[index]->setIcon(0, open ? openFolder_ : closedFolder_);
+        if (items_[index]->data(0, openRole).toBool() != open) {
+            items_[index]->setData(0, openRole, open);
+            items_[index]->setIcon(0, open ? openFolder_ : closedFolder_);
+        }
     }
 }
 

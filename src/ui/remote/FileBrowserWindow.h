@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QMenu>
 #include <QPointer>
 #include <QWidget>
 
@@ -9,7 +10,6 @@
 class QFrame;
 class QLabel;
 class QListWidget;
-class QMenu;
 class QTreeWidget;
 class QTreeWidgetItem;
 
