@@ -34,12 +34,13 @@ FileBrowserWindow::FileBrowserWindow(FileBrowserModel& model, CommandSender& sen
       statusLine_(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Vesk File Browser"));
     tree_->setHeaderHidden(true);
-    // A list-style view: names run down in columns and wrap to the next column.
+    // A list-style view: names run down in columns and wrap to the next column, each column as
+    // wide as its longest name.
     files_->setViewMode(QListView::ListMode);
     files_->setFlow(QListView::TopToBottom);
     files_->setWrapping(true);
     files_->setResizeMode(QListView::Adjust);
-    files_->setUniformItemSizes(true);
+    files_->setIconSize(QSize(16, 16));
     files_->setSpacing(1);
     files_->setContextMenuPolicy(Qt::CustomContextMenu);
     statusFrame_->setFrameStyle(QFrame::Panel | QFrame::Sunken);

@@ -29,6 +29,7 @@ HelpBrowserWindow::HelpBrowserWindow(HelpBrowserModel& model, QWidget* parent)
     tree_->setRootIsDecorated(false);
     FillCategories();
     topics_->setUniformItemSizes(true);
+    topics_->setIconSize(QSize(16, 16));
     topics_->setSelectionMode(QAbstractItemView::SingleSelection);
     statusFrame_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     statusLine_->setTextFormat(Qt::PlainText);
@@ -48,6 +49,8 @@ void HelpBrowserWindow::FillCategories() {
         auto* item = new QTreeWidgetItem(tree_, {ServerText(categories[index].itemText)});
         item->setIcon(0, icon);
         item->setData(0, indexRole, static_cast<int>(index));
+        // The narrow tree may cut the longer names short; the whole name is a hover away.
+        item->setToolTip(0, item->text(0));
     }
 }
 

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <cstdlib>
 #include <memory>
 
 namespace vesk::testing {
@@ -45,6 +46,23 @@ QTreeWidgetItem* Child(QTreeWidgetItem* parent, const QString& text) {
         }
     }
     return nullptr;
+}
+
+// Whether the picture in front of a list item, as painted, holds a pixel of about this colour.
+bool IconShows(QListWidget& list, int row, QColor colour) {
+    const QImage image = list.viewport()->grab().toImage();
+    const QRect item = list.visualItemRect(list.item(row));
+    for (int y = item.top(); y <= item.bottom(); ++y) {
+        for (int x = item.left(); x < item.left() + 24; ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
+                    std::abs(pixel.blue() - colour.blue()) <
+                30) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 // The menu as the player reads it: item texts, "-" for a separator.
@@ -188,6 +206,14 @@ private slots:
         QVERIFY(SamePicture(files.item(0)->icon(), BrowserIcons::plainFile()));
         QVERIFY(SamePicture(files.item(1)->icon(), BrowserIcons::headerFile()));
         QVERIFY(SamePicture(files.item(2)->icon(), BrowserIcons::sourceFile()));
+        // Painted, once the list has laid out its items: the blue badge of a source file, the
+        // green of a header, neither on a plain one.
+        const QColor blue(40, 100, 200);
+        const QColor green(40, 150, 80);
+        QTRY_VERIFY(IconShows(files, 2, blue));
+        QVERIFY(!IconShows(files, 2, green));
+        QVERIFY(IconShows(files, 1, green) && !IconShows(files, 1, blue));
+        QVERIFY(!IconShows(files, 0, blue) && !IconShows(files, 0, green));
         QCOMPARE(window->statusLine()->text(), QStringLiteral("Current Status: Idle"));
         session->feed({"##VESK DIRFILES /d1/ w.c"});
         QCOMPARE(Texts(files), (QStringList{"w.c", "z", "y.h", "x.c"}));
