@@ -26,16 +26,28 @@ constexpr int openRole = Qt::UserRole + 1;
 FileBrowserWindow::FileBrowserWindow(FileBrowserModel& model, CommandSender& sender,
                                      QWidget* parent)
     : QWidget(parent, Qt::Window), model_(model), sender_(sender),
-      closedFolder_(BrowserIcons::closedFolder()),
-      openFolder_(BrowserIcons::openFolder()), fileImages_{BrowserIcons::plainFile(),
-                                                           BrowserIcons::sourceFile(),
-                                                           BrowserIcons::headerFile()},
+      closedFolder_(BrowserIcons::closedFolder()), openFolder_(BrowserIcons::openFolder()),
       tree_(new QTreeWidget(this)), files_(new QListWidget(this)), statusFrame_(new QFrame(this)),
       statusLine_(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Vesk File Browser"));
+    fileImages_ = {BrowserIcons::plainFile(), BrowserIcons::sourceFile(),
+                   BrowserIcons::headerFile()};
     tree_->setHeaderHidden(true);
-    // A list-style view: names run down in columns and wrap to the next column, each column as
-    // wide as its longest name.
+    SetUpFileList();
+    statusFrame_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    statusLine_->setTextFormat(Qt::PlainText);
+    connect(tree_, &QTreeWidget::itemSelectionChanged, this,
+            &FileBrowserWindow::OnDirectorySelected);
+    connect(tree_, &QTreeWidget::itemDoubleClicked, this,
+            &FileBrowserWindow::OnDirectoryDoubleClicked);
+    setMinimumSize(320, 200);
+    resize(660, 420);
+    refresh();
+}
+
+// A list-style view: names run down in columns and wrap to the next column, each column as wide
+// as its longest name.
+void FileBrowserWindow::SetUpFileList() {
     files_->setViewMode(QListView::ListMode);
     files_->setFlow(QListView::TopToBottom);
     files_->setWrapping(true);
@@ -43,16 +55,7 @@ FileBrowserWindow::FileBrowserWindow(FileBrowserModel& model, CommandSender& sen
     files_->setIconSize(QSize(16, 16));
     files_->setSpacing(1);
     files_->setContextMenuPolicy(Qt::CustomContextMenu);
-    statusFrame_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    statusLine_->setTextFormat(Qt::PlainText);
-    connect(tree_, &QTreeWidget::itemSelectionChanged, this,
-            &FileBrowserWindow::OnDirectorySelected);
-    connect(tree_, &QTreeWidget::itemDoubleClicked, this,
-            &FileBrowserWindow::OnDirectoryDoubleClicked);
     connect(files_, &QWidget::customContextMenuRequested, this, &FileBrowserWindow::openFileMenu);
-    setMinimumSize(320, 200);
-    resize(660, 420);
-    refresh();
 }
 
 void FileBrowserWindow::showBrowser() {
@@ -130,7 +133,8 @@ void FileBrowserWindow::UpdateFolderImages() {
 }
 
 QIcon FileBrowserWindow::FileIcon(int image) const {
-    return fileImages_[image >= 0 && image < 3 ? image : 0];
+    const bool known = image >= 0 && image < static_cast<int>(fileImages_.size());
+    return fileImages_[known ? static_cast<std::size_t>(image) : 0];
 }
 
 bool FileBrowserWindow::FilesMatchModel() const {

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <array>
 #include <vector>
 
 class QFrame;
@@ -46,6 +47,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void SetUpFileList();
     int DirectoryOf(const QTreeWidgetItem* item) const;
     void OnDirectorySelected();
     void OnDirectoryDoubleClicked(QTreeWidgetItem* item);
@@ -60,7 +62,7 @@ private:
     CommandSender& sender_;
     QIcon closedFolder_;
     QIcon openFolder_;
-    QIcon fileImages_[3];
+    std::array<QIcon, 3> fileImages_; // plain, source, header
     QTreeWidget* tree_;
     QListWidget* files_;
     QFrame* statusFrame_;

@@ -49,8 +49,7 @@ struct ConnectedClient {
 
 namespace QTest {
 // Sent lines read in a failure message.
-template <>
-inline char* toString(const std::vector<std::string>& lines) {
+template <> inline char* toString(const std::vector<std::string>& lines) {
     QByteArray text = "{";
     for (const std::string& line : lines) {
         text += " \"" + QByteArray::fromStdString(line) + "\"";
