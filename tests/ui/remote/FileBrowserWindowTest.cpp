@@ -307,6 +307,7 @@ private slots:
                        "path1.c path2.c path3.c oak.c wolf.c hermit.c hut.c stream.c "
                        "bridge.c forest_daemon.c notes.txt"});
         rightClickFile("glade.c");
+        uitest::saveShot(*window->fileMenu(), "file-browser-menu");
         window->fileMenu()->hide();
         window->fileList()->setCurrentRow(4);
         uitest::saveShot(*window, "file-browser");
