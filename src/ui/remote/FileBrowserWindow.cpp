@@ -1,0 +1,201 @@
+#include "remote/FileBrowserWindow.h"
+
+#include "input/CommandSender.h"
+#include "remote/BrowserIcons.h"
+#include "remote/BrowserLayout.h"
+#include "remote/FileBrowserModel.h"
+#include "remote/FileCommandMenu.h"
+#include "remote/ServerText.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QTreeWidget>
+
+namespace vesk {
+namespace {
+
+// The model's index of the directory or file an item shows; requests carry the model's bytes.
+constexpr int indexRole = Qt::UserRole;
+// Whether a directory item shows the open-folder image.
+constexpr int openRole = Qt::UserRole + 1;
+
+} // namespace
+
+FileBrowserWindow::FileBrowserWindow(FileBrowserModel& model, CommandSender& sender,
+                                     QWidget* parent)
+    : QWidget(parent, Qt::Window), model_(model), sender_(sender),
+      closedFolder_(BrowserIcons::closedFolder()), openFolder_(BrowserIcons::openFolder()),
+      tree_(new QTreeWidget(this)), files_(new QListWidget(this)), statusFrame_(new QFrame(this)),
+      statusLine_(new QLabel(this)) {
+    setWindowTitle(QStringLiteral("Vesk File Browser"));
+    fileImages_ = {BrowserIcons::plainFile(), BrowserIcons::sourceFile(),
+                   BrowserIcons::headerFile()};
+    tree_->setHeaderHidden(true);
+    SetUpFileList();
+    statusFrame_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    statusLine_->setTextFormat(Qt::PlainText);
+    connect(tree_, &QTreeWidget::itemSelectionChanged, this,
+            &FileBrowserWindow::OnDirectorySelected);
+    connect(tree_, &QTreeWidget::itemDoubleClicked, this,
+            &FileBrowserWindow::OnDirectoryDoubleClicked);
+    setMinimumSize(320, 200);
+    resize(660, 420);
+    refresh();
+}
+
+// A list-style view: names run down in columns and wrap to the next column, each column as wide
+// as its longest name.
+void FileBrowserWindow::SetUpFileList() {
+    files_->setViewMode(QListView::ListMode);
+    files_->setFlow(QListView::TopToBottom);
+    files_->setWrapping(true);
+    files_->setResizeMode(QListView::Adjust);
+    files_->setIconSize(QSize(16, 16));
+    files_->setSpacing(1);
+    files_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(files_, &QWidget::customContextMenuRequested, this, &FileBrowserWindow::openFileMenu);
+}
+
+void FileBrowserWindow::showBrowser() {
+    model_.ShowFileBrowser();
+    refresh();
+    show();
+    raise();
+    activateWindow();
+}
+
+int FileBrowserWindow::DirectoryOf(const QTreeWidgetItem* item) const {
+    return item == nullptr ? -1 : item->data(0, indexRole).toInt();
+}
+
+void FileBrowserWindow::OnDirectorySelected() {
+    const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
+    if (!selected.isEmpty()) {
+        model_.OnTreeSelection(DirectoryOf(selected.front()));
+        refresh();
+    }
+}
+
+void FileBrowserWindow::OnDirectoryDoubleClicked(QTreeWidgetItem* item) {
+    model_.OnTreeDoubleClick(DirectoryOf(item));
+    refresh();
+}
+
+void FileBrowserWindow::InsertDirectoryItem(int directory) {
+    const auto& entry = model_.directories()[static_cast<std::size_t>(directory)];
+    auto* item = new QTreeWidgetItem({ServerText(entry.name)});
+    item->setData(0, indexRole, directory);
+    item->setIcon(0, closedFolder_);
+    items_.push_back(item);
+    if (entry.parent < 0) {
+        tree_->addTopLevelItem(item);
+        return;
+    }
+    // The model keeps siblings in their sorted order; the item goes after those already shown.
+    QTreeWidgetItem* parent = items_[static_cast<std::size_t>(entry.parent)];
+    int position = 0;
+    for (const int sibling :
+         model_.directories()[static_cast<std::size_t>(entry.parent)].children) {
+        if (sibling == directory) {
+            break;
+        }
+        position += sibling < directory ? 1 : 0;
+    }
+    parent->insertChild(position, item);
+    parent->setExpanded(true);
+}
+
+// The model only ever adds directories, so the items of the known ones are kept and the new ones
+// are inserted where they sort.
+void FileBrowserWindow::AddNewDirectories() {
+    const int known = static_cast<int>(model_.directories().size());
+    if (known < static_cast<int>(items_.size())) {
+        tree_->clear();
+        items_.clear();
+    }
+    for (int directory = static_cast<int>(items_.size()); directory < known; ++directory) {
+        InsertDirectoryItem(directory);
+    }
+}
+
+// Only the items whose image changed are touched, so a status change does not disturb a click
+// the tree is in the middle of.
+void FileBrowserWindow::UpdateFolderImages() {
+    for (std::size_t index = 0; index < items_.size(); ++index) {
+        const bool open = model_.directories()[index].openImage;
+        if (items_[index]->data(0, openRole).toBool() != open) {
+            items_[index]->setData(0, openRole, open);
+            items_[index]->setIcon(0, open ? openFolder_ : closedFolder_);
+        }
+    }
+}
+
+QIcon FileBrowserWindow::FileIcon(int image) const {
+    const bool known = image >= 0 && image < static_cast<int>(fileImages_.size());
+    return fileImages_[known ? static_cast<std::size_t>(image) : 0];
+}
+
+bool FileBrowserWindow::FilesMatchModel() const {
+    const auto& files = model_.files();
+    if (files_->count() != static_cast<int>(files.size())) {
+        return false;
+    }
+    for (int row = 0; row < files_->count(); ++row) {
+        if (files_->item(row)->text() != ServerText(files[static_cast<std::size_t>(row)].name)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void FileBrowserWindow::FillFiles() {
+    files_->clear();
+    const auto& files = model_.files();
+    for (std::size_t index = 0; index < files.size(); ++index) {
+        const int image = static_cast<int>(files[index].image);
+        auto* item = new QListWidgetItem(FileIcon(image), ServerText(files[index].name), files_);
+        item->setData(indexRole, static_cast<uint>(index));
+    }
+}
+
+void FileBrowserWindow::refresh() {
+    AddNewDirectories();
+    UpdateFolderImages();
+    if (!FilesMatchModel()) {
+        FillFiles();
+    }
+    statusLine_->setText(ServerText(model_.status()));
+}
+
+void FileBrowserWindow::openFileMenu(const QPoint& viewportPoint) {
+    const QListWidgetItem* item = files_->itemAt(viewportPoint);
+    const std::size_t index = item == nullptr ? 0 : item->data(indexRole).toUInt();
+    if (item == nullptr || index >= model_.files().size()) {
+        return;
+    }
+    model_.SelectFile(model_.files()[index].name);
+    // Each right click makes its menu afresh for the file it names.
+    if (menu_) {
+        menu_->deleteLater();
+    }
+    menu_ = FileCommandMenu::Create(model_, sender_, this);
+    menu_->popup(files_->viewport()->mapToGlobal(viewportPoint));
+}
+
+void FileBrowserWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int lineHeight = statusLine_->fontMetrics().height();
+    const BrowserLayout layout =
+        LayOutFileBrowser(width(), height(), FileBrowserFrameHeight(lineHeight), lineHeight);
+    const auto place = [](QWidget* widget, const LayoutRect& rect) {
+        widget->setGeometry(rect.x, rect.y, rect.width, rect.height);
+    };
+    place(tree_, layout.tree);
+    place(files_, layout.list);
+    place(statusFrame_, layout.statusFrame);
+    place(statusLine_, layout.statusLine);
+}
+
+} // namespace vesk

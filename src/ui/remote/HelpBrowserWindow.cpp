@@ -1,0 +1,131 @@
+#include "remote/HelpBrowserWindow.h"
+
+#include "remote/BrowserIcons.h"
+#include "remote/BrowserLayout.h"
+#include "remote/HelpBrowserModel.h"
+#include "remote/ServerText.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QTreeWidget>
+
+namespace vesk {
+namespace {
+
+// The model's index of the category or topic an item shows, so the request carries the
+// model's own bytes rather than the item's display text.
+constexpr int indexRole = Qt::UserRole;
+
+} // namespace
+
+HelpBrowserWindow::HelpBrowserWindow(HelpBrowserModel& model, QWidget* parent)
+    : QWidget(parent, Qt::Window), model_(model), topicIcon_(BrowserIcons::helpTopic()),
+      tree_(new QTreeWidget(this)), topics_(new QListWidget(this)), statusFrame_(new QFrame(this)),
+      statusLine_(new QLabel(this)) {
+    setWindowTitle(QStringLiteral("FenmarchMUD Help"));
+    tree_->setHeaderHidden(true);
+    tree_->setRootIsDecorated(false);
+    FillCategories();
+    topics_->setUniformItemSizes(true);
+    topics_->setIconSize(QSize(16, 16));
+    topics_->setSelectionMode(QAbstractItemView::SingleSelection);
+    statusFrame_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    statusLine_->setTextFormat(Qt::PlainText);
+    connect(tree_, &QTreeWidget::itemSelectionChanged, this,
+            &HelpBrowserWindow::OnCategorySelected);
+    connect(topics_, &QListWidget::itemDoubleClicked, this,
+            &HelpBrowserWindow::OnTopicDoubleClicked);
+    setMinimumSize(360, 200);
+    resize(600, 400);
+    refresh();
+}
+
+void HelpBrowserWindow::FillCategories() {
+    const QIcon icon = BrowserIcons::helpCategory();
+    const auto categories = HelpBrowserModel::Categories();
+    for (std::size_t index = 0; index < categories.size(); ++index) {
+        auto* item = new QTreeWidgetItem(tree_, {ServerText(categories[index].itemText)});
+        item->setIcon(0, icon);
+        item->setData(0, indexRole, static_cast<int>(index));
+        // The narrow tree may cut the longer names short; the whole name is a hover away.
+        item->setToolTip(0, item->text(0));
+    }
+}
+
+void HelpBrowserWindow::showFromMenu() {
+    if (!model_.RequestShow()) {
+        return;
+    }
+    refresh();
+    show();
+    raise();
+    activateWindow();
+}
+
+void HelpBrowserWindow::OnCategorySelected() {
+    const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
+    if (selected.isEmpty()) {
+        return;
+    }
+    const int index = selected.front()->data(0, indexRole).toInt();
+    model_.SelectCategory(HelpBrowserModel::Categories()[static_cast<std::size_t>(index)].itemText);
+    refresh();
+}
+
+void HelpBrowserWindow::OnTopicDoubleClicked(QListWidgetItem* item) {
+    const std::size_t index = item->data(indexRole).toUInt();
+    // The list mirrors the model, but a page of topics may have replaced it since the click.
+    if (index >= model_.topics().size()) {
+        return;
+    }
+    model_.RequestTopic(model_.topics()[index]);
+    refresh();
+}
+
+bool HelpBrowserWindow::TopicsMatchModel() const {
+    const std::vector<std::string>& topics = model_.topics();
+    if (topics_->count() != static_cast<int>(topics.size())) {
+        return false;
+    }
+    for (int row = 0; row < topics_->count(); ++row) {
+        if (topics_->item(row)->text() != ServerText(topics[static_cast<std::size_t>(row)])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void HelpBrowserWindow::FillTopics() {
+    topics_->clear();
+    const std::vector<std::string>& topics = model_.topics();
+    for (std::size_t index = 0; index < topics.size(); ++index) {
+        auto* item = new QListWidgetItem(topicIcon_, ServerText(topics[index]), topics_);
+        item->setData(indexRole, static_cast<uint>(index));
+    }
+}
+
+// Status changes arrive once per captured line of a page; the topic list is rebuilt only when
+// its contents really changed, so the player's place in it is kept meanwhile.
+void HelpBrowserWindow::refresh() {
+    if (!TopicsMatchModel()) {
+        FillTopics();
+    }
+    statusLine_->setText(ServerText(model_.status()));
+}
+
+void HelpBrowserWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const BrowserLayout layout =
+        LayOutHelpBrowser(width(), height(), statusLine_->fontMetrics().height());
+    const auto place = [](QWidget* widget, const LayoutRect& rect) {
+        widget->setGeometry(rect.x, rect.y, rect.width, rect.height);
+    };
+    place(tree_, layout.tree);
+    place(topics_, layout.list);
+    place(statusFrame_, layout.statusFrame);
+    place(statusLine_, layout.statusLine);
+}
+
+} // namespace vesk

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QIcon>
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QTreeWidget;
+
+namespace vesk {
+
+class HelpBrowserModel;
+
+// The "FenmarchMUD Help" window: the fixed help categories on the left, the topics the server
+// listed for the chosen one on the right, the model's status line underneath. Choosing a
+// category or double-clicking a topic is handed to the model, which asks the server; the page
+// itself goes to the player's help editor, not to this window.
+class HelpBrowserWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    HelpBrowserWindow(HelpBrowserModel& model, QWidget* parent = nullptr);
+
+    // The help menu command: shows the window when connected; otherwise the model has told the
+    // player to connect first and the window stays as it was.
+    void showFromMenu();
+    // Brings the topics and the status line up to date with the model.
+    void refresh();
+
+    QTreeWidget* categoryTree() const { return tree_; }
+    QListWidget* topicList() const { return topics_; }
+    QLabel* statusLine() const { return statusLine_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void FillCategories();
+    void OnCategorySelected();
+    void OnTopicDoubleClicked(QListWidgetItem* item);
+    bool TopicsMatchModel() const;
+    void FillTopics();
+
+    HelpBrowserModel& model_;
+    QIcon topicIcon_;
+    QTreeWidget* tree_;
+    QListWidget* topics_;
+    QFrame* statusFrame_;
+    QLabel* statusLine_;
+};
+
+} // namespace vesk

@@ -1,0 +1,11 @@
+#include <QApplication>
+
+int RunHelpBrowserWindowTests(int argc, char** argv);
+int RunFileBrowserWindowTests(int argc, char** argv);
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    int failures = RunHelpBrowserWindowTests(argc, argv);
+    failures += RunFileBrowserWindowTests(argc, argv);
+    return failures;
+}
