@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace vesk {
@@ -33,7 +34,11 @@ MacrosPage::MacrosPage(QWidget* parent)
     : QWidget(parent), keyList_(new QListWidget(this)),
       keySelected_(new QLabel(noKeySelected, this)), macroField_(new QLineEdit(this)) {
     keyList_->setSelectionMode(QAbstractItemView::SingleSelection);
-    keyList_->setMinimumWidth(170);
+    // Wide enough for the longest key name beside the scroll bar, so no name is cut.
+    keyList_->setFixedWidth(
+        keyList_->fontMetrics().horizontalAdvance(QStringLiteral("Keypad Right + Num Lock")) +
+        keyList_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24);
+    keyList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     keySelected_->setTextFormat(Qt::PlainText);
     macroField_->setEnabled(false);
 

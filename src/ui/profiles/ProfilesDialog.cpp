@@ -55,6 +55,9 @@ ProfilesDialog::ProfilesDialog(Client& client, int initialIndex, QWidget* parent
     layout->addSpacing(4);
     layout->addLayout(bottom);
 
+    // Room for the help texts of both tabs and a dozen rows in each list.
+    resize(sizeHint().expandedTo(QSize(860, 480)));
+
     connectControls();
     load(client.preferences());
     selectIndex(initialIndex);
@@ -74,7 +77,8 @@ QLayout* ProfilesDialog::buildProfileColumn() {
         button->setAutoDefault(false);
         column->addWidget(button);
     }
-    list_->setMinimumWidth(190);
+    list_->setMinimumWidth(180);
+    list_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     return column;
 }
 

@@ -65,7 +65,8 @@ TriggersPage::TriggersPage(Settings& settings, QString soundFolder, QWidget* par
     list_->setColumnCount(1);
     list_->setIconSize(TriggerPictures::size);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setMinimumWidth(190);
+    list_->setMinimumWidth(200);
+    list_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     triggerField_->setMaxLength(static_cast<int>(triggerFieldWidth));
     commandField_->setMaxLength(static_cast<int>(triggerFieldWidth));
 
@@ -89,10 +90,7 @@ QWidget* TriggersPage::buildEditingControls() {
     auto* fields = new QFormLayout;
     fields->setContentsMargins(0, 0, 0, 0);
     fields->addRow(QStringLiteral("Trigger:"), triggerField_);
-    auto* commandRow = new QHBoxLayout;
-    commandRow->addWidget(commandField_, 1);
-    commandRow->addWidget(browse_);
-    fields->addRow(QStringLiteral("Command:"), commandRow);
+    fields->addRow(QStringLiteral("Command:"), commandField_);
 
     auto* buttons = new QGridLayout;
     buttons->addWidget(add_, 0, 0);
@@ -100,6 +98,7 @@ QWidget* TriggersPage::buildEditingControls() {
     buttons->addWidget(delete_, 0, 2);
     buttons->addWidget(copy_, 1, 0);
     buttons->addWidget(paste_, 1, 1);
+    buttons->addWidget(browse_, 1, 2);
 
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
