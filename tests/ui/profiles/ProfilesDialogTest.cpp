@@ -1,6 +1,8 @@
 #include "profiles/ProfilesDialog.h"
 #include "ProfilesTestRig.h"
 #include "RenderShot.h"
+#include "input/InputLine.h"
+#include "input/InputText.h"
 #include "profiles/MacrosPage.h"
 #include "profiles/TriggersPage.h"
 
@@ -200,7 +202,11 @@ private slots:
         QCOMPARE(rig.sentLines(), (std::vector<std::string>{"eat bread\n"}));
         rig.client.onReceived("You are hungry.\r\n");
         QCOMPARE(rig.host.sent.size(), std::size_t{1});
-        QCOMPARE(*rig.client.preferences().ActiveMacros().find("F1"), std::string("flee"));
+        rig.host.clearRecords();
+        InputText editor;
+        InputLine input(rig.client.commandSender(), rig.client.preferences(), editor, rig.host);
+        QVERIFY(input.pressKey("F1").has_value());
+        QCOMPARE(rig.sentLines(), (std::vector<std::string>{"flee\n"}));
     }
 
     void shots() {
