@@ -1,0 +1,25 @@
+#include <QApplication>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+// Each page and dialog has its own test class; they run one after another in one program.
+std::unique_ptr<QObject> makeMacrosPageTest();
+std::unique_ptr<QObject> makeTriggersPageTest();
+std::unique_ptr<QObject> makeProfilesDialogTest();
+std::unique_ptr<QObject> makeSelectActiveProfileDialogTest();
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    std::vector<std::unique_ptr<QObject>> tests;
+    tests.push_back(makeMacrosPageTest());
+    tests.push_back(makeTriggersPageTest());
+    tests.push_back(makeProfilesDialogTest());
+    tests.push_back(makeSelectActiveProfileDialogTest());
+    int failures = 0;
+    for (const auto& test : tests) {
+        failures += QTest::qExec(test.get(), argc, argv);
+    }
+    return failures == 0 ? 0 : 1;
+}
