@@ -292,6 +292,10 @@ void MainWindow::onChanged(Change what) {
     case Change::WhoList:
         refreshWhoList();
         break;
+    case Change::HelpBrowser:
+    case Change::FileBrowser:
+        refreshBrowsers();
+        break;
     case Change::Menu:
         menu_->refresh();
         refreshAutoLogin();
@@ -344,8 +348,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     return QMainWindow::eventFilter(watched, event);
 }
-
-void MainWindow::openProfiles(int) {}
 
 void MainWindow::refreshStatusWindows() {
     statusPane_->update();

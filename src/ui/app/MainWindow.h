@@ -22,6 +22,8 @@ class FindDialog;
 class InputLineEdit;
 class LagBar;
 class MainMenu;
+class FileBrowserWindow;
+class HelpBrowserWindow;
 class NewsWindow;
 class OutputView;
 class WhoListWindow;
@@ -68,6 +70,9 @@ public:
     void openAbout();
     void openEditor();
     void openProfiles(int profileIndex);
+    void openSelectActiveProfile();
+    void showOnlineHelp();
+    void showFileBrowser();
     void refreshStatusWindows();
 
     OutputView& outputView() { return *output_; }
@@ -99,6 +104,7 @@ private:
     void refreshNews();
     void refreshWhoList();
     void refreshAutoLogin();
+    void refreshBrowsers();
     void connectDialogMenu();
 
     Client& client_;
@@ -119,6 +125,8 @@ private:
     QPointer<FindDialog> find_;
     NewsWindow* news_ = nullptr;
     WhoListWindow* whoList_ = nullptr;
+    HelpBrowserWindow* help_ = nullptr;
+    FileBrowserWindow* fileBrowser_ = nullptr;
     QPointer<QDialog> autoLogin_;
     QTimer lagTimer_;
     QFont mainFont_;

@@ -18,6 +18,10 @@
 #include "options/OptionsPageDialog.h"
 #include "options/OptionsPages.h"
 #include "options/OptionsResult.h"
+#include "profiles/ProfilesDialog.h"
+#include "profiles/SelectActiveProfileDialog.h"
+#include "remote/FileBrowserWindow.h"
+#include "remote/HelpBrowserWindow.h"
 #include "social/FriendsListsDialog.h"
 #include "social/WhoListWindow.h"
 #include "social/WhoOptionsDialog.h"
@@ -32,6 +36,7 @@ namespace vesk {
 void MainWindow::createAuxiliaryWindows() {
     news_ = new NewsWindow(client_.news(), host_, this);
     whoList_ = new WhoListWindow(client_.whoList(), client_.preferences(), this);
+    help_ = new HelpBrowserWindow(client_.helpBrowser(), this);
     // The who list keeps learning who logs on and off while its window is hidden, so it is
     // current whenever the player opens it.
     client_.windows().who = true;
@@ -51,6 +56,11 @@ void MainWindow::connectDialogMenu() {
     connect(menu_->whoList, &QAction::triggered, this, &MainWindow::toggleWhoList);
     connect(menu_->chatOptions, &QAction::triggered, this, &MainWindow::openChatOptions);
     connect(menu_->about, &QAction::triggered, this, &MainWindow::openAbout);
+    connect(menu_->profiles, &QAction::triggered, this,
+            [this] { openProfiles(client_.preferences().activeProfile); });
+    connect(menu_->setActiveProfile, &QAction::triggered, this,
+            &MainWindow::openSelectActiveProfile);
+    connect(menu_->onlineHelp, &QAction::triggered, this, &MainWindow::showOnlineHelp);
     for (const auto& [action, command] : menu_->optionPageActions) {
         connect(action, &QAction::triggered, this,
                 [this, command = command] { openOptionsPage(command); });
@@ -59,6 +69,7 @@ void MainWindow::connectDialogMenu() {
         connect(menu_->codingPreferences, &QAction::triggered, this,
                 &MainWindow::openCodingPreferences);
         connect(menu_->openEditor, &QAction::triggered, this, &MainWindow::openEditor);
+        connect(menu_->fileBrowser, &QAction::triggered, this, &MainWindow::showFileBrowser);
     });
     if (client_.preferences().settings.isOn(setting::showWhoWindow)) {
         QTimer::singleShot(0, whoList_, &QWidget::show);
@@ -193,6 +204,39 @@ void MainWindow::openEditor() {
 
 void MainWindow::openAbout() {
     AboutDialog(host_, this).exec();
+}
+
+void MainWindow::openProfiles(int profileIndex) {
+    ProfilesDialog dialog(client_, profileIndex, this);
+    connect(&dialog, &ProfilesDialog::saveRequested, this, &MainWindow::saveSettings);
+    dialog.exec();
+}
+
+void MainWindow::openSelectActiveProfile() {
+    SelectActiveProfileDialog dialog(client_.preferences(), this);
+    connect(&dialog, &SelectActiveProfileDialog::saveRequested, this, &MainWindow::saveSettings);
+    dialog.setEditProfilesHook([this](int index) { openProfiles(index); });
+    dialog.setAutoLoginHook([this] { openAutoLogin(); });
+    dialog.exec();
+}
+
+// The help browser itself tells the player when the command needs a connection.
+void MainWindow::showOnlineHelp() {
+    help_->showFromMenu();
+}
+
+void MainWindow::showFileBrowser() {
+    if (!fileBrowser_) {
+        fileBrowser_ = new FileBrowserWindow(client_.fileBrowser(), client_.commandSender(), this);
+    }
+    fileBrowser_->showBrowser();
+}
+
+void MainWindow::refreshBrowsers() {
+    help_->refresh();
+    if (fileBrowser_) {
+        fileBrowser_->refresh();
+    }
 }
 
 } // namespace vesk
