@@ -125,7 +125,10 @@ int StatusPaintPlan::addCombatantList(const CombatantList& list, std::string_vie
     const int rowHeight = options_.smallBars ? 20 : 40;
     for (int index = 0; index < count; ++index) {
         const int nameY = y + 25 + rowHeight * index;
-        addText(x, nameY, list.entries()[static_cast<std::size_t>(index)].name, statuscolour::red);
+        // A small bar shares the name's line, so the name gets the room up to a pixel before it.
+        const int room = options_.smallBars ? barWidth / 2 - 1 : 0;
+        addText(x, nameY, list.entries()[static_cast<std::size_t>(index)].name, statuscolour::red,
+                room);
         // Health comes in tenths of full health.
         const std::int64_t health = std::int64_t{list.healthTenths(index)} * 10;
         if (options_.smallBars) {
@@ -155,11 +158,12 @@ void StatusPaintPlan::addMeter(int x, int y, int width, int height, std::int64_t
     }
 }
 
-void StatusPaintPlan::addText(int x, int y, std::string text, Rgb colour) {
+void StatusPaintPlan::addText(int x, int y, std::string text, Rgb colour, int room) {
     StatusPaintItem item;
     item.kind = StatusPaintItem::Kind::Text;
     item.x = x;
     item.y = y;
+    item.width = room;
     item.colour = colour;
     item.text = std::move(text);
     items_.push_back(std::move(item));

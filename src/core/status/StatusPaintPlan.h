@@ -19,7 +19,8 @@ struct StatusPaintItem {
     enum class Kind { Limb, Fill, Text };
     Kind kind = Kind::Fill;
     int x = 0, y = 0;
-    // Fill only.
+    // Fill: its size. Text: the room it has before whatever follows on its line (0 for no
+    // limit); a longer text is shortened to fit rather than run under a bar.
     int width = 0, height = 0;
     Rgb colour;
     // Limb only: the picture, drawn at its own size or the narrow layout's smaller one.
@@ -69,7 +70,7 @@ private:
     int addCombatantList(const CombatantList& list, std::string_view singular, int x, int y);
     void addMeter(int x, int y, int width, int height, std::int64_t maximum, std::int64_t value,
                   bool showNumber);
-    void addText(int x, int y, std::string text, Rgb colour);
+    void addText(int x, int y, std::string text, Rgb colour, int room = 0);
     void addFill(int x, int y, int width, int height, Rgb colour);
 
     Options options_;

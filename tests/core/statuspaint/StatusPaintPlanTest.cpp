@@ -184,6 +184,8 @@ TEST_F(StatusPaintPlanTest, SmallBarsSitOnTheNameLineAtHalfWidth) {
     EXPECT_EQ((std::tuple{header->x, header->y, header->colour}), (std::tuple{5, 340, white}));
     EXPECT_EQ(text(items, "Big orc")->y, 365);
     EXPECT_EQ(text(items, "Big orc")->colour, red);
+    // The name has the room up to a pixel before its bar.
+    EXPECT_EQ(text(items, "Big orc")->width, 66);
     EXPECT_EQ(fillsAt(items, 365), (std::vector{fill(72, 365, 67, 15, green)}));
     // A health token that is not a number is an empty bar.
     EXPECT_EQ(text(items, "Rat")->y, 385);
@@ -199,6 +201,7 @@ TEST_F(StatusPaintPlanTest, FullBarsSitBelowTheNameAndPartyCanComeFirst) {
     const auto items = plan({.smallBars = false, .partyFirst = true});
     EXPECT_EQ(text(items, "1 Party Member:")->y, 340);
     EXPECT_EQ(text(items, "Tam")->y, 365);
+    EXPECT_EQ(text(items, "Tam")->width, 0);
     EXPECT_EQ(fillsAt(items, 385), (std::vector{fill(6, 385, 134, 15, grey)}));
     EXPECT_EQ(text(items, "1 Attacker:")->y, 415);
     EXPECT_EQ(fillsAt(items, 460), (std::vector{fill(5, 460, 135, 15, green)}));
