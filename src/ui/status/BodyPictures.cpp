@@ -35,31 +35,32 @@ void drawLeftFoot(QPainter& painter) {
     painter.drawRoundedRect(QRect(20, 136, 16, 10), 4, 4);
 }
 
-// A wing spreading up and out from the shoulder blade, its feathers marked by clear lines. It
-// keeps clear of the arm and hand below it, so limbs never share a pixel.
+// A wing rising from the shoulder blade to a tip above the shoulder, its lower edge ending in
+// four feathers that clear lines mark. It keeps clear of the arm and hand below it, so limbs
+// never share a pixel.
 void drawLeftWing(QPainter& painter) {
     painter.drawPolygon(QPolygon({{44, 19},
-                                  {44, 25},
+                                  {38, 10},
+                                  {28, 4},
+                                  {16, 1},
+                                  {6, 2},
+                                  {0, 6},
+                                  {0, 30},
+                                  {2, 50},
+                                  {5, 66},
+                                  {9, 77},
+                                  {12, 64},
+                                  {16, 70},
+                                  {18, 56},
+                                  {22, 61},
+                                  {23, 48},
+                                  {27, 51},
                                   {28, 28},
-                                  {27, 44},
-                                  {20, 48},
-                                  {22, 56},
-                                  {14, 58},
-                                  {15, 66},
-                                  {8, 68},
-                                  {7, 76},
-                                  {2, 74},
-                                  {0, 60},
-                                  {0, 24},
-                                  {4, 12},
-                                  {12, 4},
-                                  {22, 1},
-                                  {32, 4},
-                                  {40, 12}}));
+                                  {44, 25}}));
     painter.setPen(Qt::white);
-    painter.drawLine(37, 20, 20, 47);
-    painter.drawLine(35, 18, 13, 57);
-    painter.drawLine(33, 16, 7, 67);
+    painter.drawLine(12, 64, 17, 46);
+    painter.drawLine(18, 56, 22, 42);
+    painter.drawLine(23, 48, 26, 38);
 }
 
 struct LimbDrawing {
