@@ -75,19 +75,27 @@ void StatusFrameWindow::updateScrollBar(int contentHeight) {
     placeChildren();
 }
 
+// The lag display counts only while it is still this window's: the main window takes it back
+// when the status window docks.
+bool StatusFrameWindow::ownsLagDisplay() const {
+    return lagReadout_ && lagBar_ && lagReadout_->parentWidget() == this &&
+           lagBar_->parentWidget() == this;
+}
+
 void StatusFrameWindow::placeChildren() {
+    const bool ownsLag = ownsLagDisplay();
     StatusFrameLayout::Input input;
     input.clientWidth = width();
     input.clientHeight = height();
     input.scrollBarVisible = scrollBarNeeded_;
-    input.lagMeterShown = lagShown_ && lagReadout_ && lagBar_;
-    input.lagBarFontHeight = fontHeight(lagBar_);
-    input.lagTextFontHeight = fontHeight(lagReadout_);
+    input.lagMeterShown = lagShown_ && ownsLag;
+    input.lagBarFontHeight = ownsLag ? fontHeight(lagBar_) : 0;
+    input.lagTextFontHeight = ownsLag ? fontHeight(lagReadout_) : 0;
     const StatusFrameLayout layout = StatusFrameLayout::compute(input);
     view_->setGeometry(toRect(layout.view));
     scrollBar_->setGeometry(toRect(layout.scrollBar));
     scrollBar_->setVisible(scrollBarNeeded_);
-    if (lagReadout_ && lagBar_) {
+    if (ownsLag) {
         lagReadout_->setGeometry(toRect(layout.lagText));
         lagBar_->setGeometry(toRect(layout.lagBar));
         lagReadout_->setVisible(layout.lagShown);

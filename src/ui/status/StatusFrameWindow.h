@@ -22,7 +22,8 @@ public:
     bool scrollBarNeeded() const { return scrollBarNeeded_; }
 
     // The lag read-out and bar become children of this window and are laid out along its
-    // bottom while shown. Either may be null for no lag display.
+    // bottom while shown. Either may be null for no lag display; once the main window gives
+    // them another parent they are left alone and the view takes the whole height.
     void setLagDisplay(QWidget* readout, QWidget* bar, bool shown);
     void setLagMeterShown(bool shown);
     bool lagMeterShown() const { return lagShown_; }
@@ -42,6 +43,7 @@ protected:
 private:
     void updateScrollBar(int contentHeight);
     void placeChildren();
+    bool ownsLagDisplay() const;
     QSize frameExtra() const;
 
     Preferences& preferences_;

@@ -7,9 +7,11 @@
 #include "status/StatusPane.h"
 #include "status/StatusWindowSettings.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace vesk::uitest {
 namespace {
@@ -88,6 +90,12 @@ void StatusHoldersTest::scrollingMovesThePicture() {
     QCOMPARE(firstLitRow(pane.view()), top - 3);
     bar.triggerAction(QAbstractSlider::SliderToMaximum);
     QCOMPARE(pane.view().scrollPosition(), pane.view().contentHeight() - 300);
+    // The wheel over the view scrolls it up.
+    QWheelEvent wheel(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&pane.view(), &wheel);
+    QVERIFY(pane.view().scrollPosition() < pane.view().contentHeight() - 300);
+    saveShot(pane, "status-pane-docked");
 }
 
 void StatusHoldersTest::frameLaysOutWithAndWithoutLagMeter() {
@@ -132,6 +140,15 @@ void StatusHoldersTest::frameLaysOutWithAndWithoutLagMeter() {
     frame.view().refresh();
     QVERIFY(!frame.scrollBarNeeded());
     QCOMPARE(frame.view().width(), frame.width());
+
+    // Docking again, the main window takes the lag display back: the view fills the window.
+    frame.setLagMeterShown(true);
+    QVERIFY(frame.view().height() < frame.height());
+    QWidget mainWindow;
+    readout->setParent(&mainWindow);
+    bar->setParent(&mainWindow);
+    frame.setLagMeterShown(true);
+    QCOMPARE(frame.view().height(), frame.height());
 }
 
 void StatusHoldersTest::frameOpensWhereItWasAndRecordsMoves() {
