@@ -1,0 +1,106 @@
+#include "status/SkillsWindow.h"
+
+#include "client/Client.h"
+#include "status/SkillsPaintPlan.h"
+#include "status/StatusItemPainter.h"
+#include "status/StatusView.h"
+#include "status/StatusWindowSettings.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace vesk {
+
+SkillsWindow::SkillsWindow(Client& client, QWidget* parent)
+    : QWidget(parent, Qt::Tool), client_(client) {
+    setWindowTitle("Skills");
+    setFont(StatusView::defaultFont());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    placeFromSettings();
+}
+
+void SkillsWindow::placeFromSettings() {
+    const Settings& settings = client_.preferences().settings;
+    move(settings.number(statussetting::skillsLocation, 0),
+         settings.number(statussetting::skillsLocation, 1));
+    const QSize outer(settings.number(statussetting::skillsDimensions, 0),
+                      settings.number(statussetting::skillsDimensions, 1));
+    // The settings hold the outer size, frame included.
+    resize((outer - (frameGeometry().size() - size())).expandedTo(QSize(1, 1)));
+}
+
+void SkillsWindow::toggle() {
+    setOpen(!isVisible());
+}
+
+void SkillsWindow::setOpen(bool open) {
+    setVisible(open);
+    recordOpen(open);
+    if (open && client_.connection().connected() && !client_.status().characterName().empty()) {
+        client_.skills().requestListing(client_.connection());
+    }
+}
+
+// The control channel asks for the skills at login only while the window is open.
+void SkillsWindow::recordOpen(bool open) {
+    client_.preferences().settings.setNumber(statussetting::skillsOpen, open ? 1 : 0);
+    client_.windows().skillsShown = open;
+    emit openChanged(open);
+}
+
+void SkillsWindow::setPanelBackground(QColor colour) {
+    background_ = colour;
+    update();
+}
+
+void SkillsWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), background_);
+    painter.setFont(font());
+    const QFontMetrics metrics(font());
+    const SkillsPaintPlan::TextWidth width = [&metrics](std::string_view text) {
+        return metrics.horizontalAdvance(StatusItemPainter::displayText(text));
+    };
+    const Settings& settings = client_.preferences().settings;
+    const Rgb textColour{settings.number(statussetting::whiteColour, 0),
+                         settings.number(statussetting::whiteColour, 1),
+                         settings.number(statussetting::whiteColour, 2)};
+    const SkillsPaintPlan plan(client_.skills().columnsText(), metrics.lineSpacing(), textColour,
+                               width);
+    StatusItemPainter(painter, background_).paint(plan.items());
+}
+
+void SkillsWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (recording_) {
+        client_.preferences().settings.setNumber(statussetting::skillsLocation, pos().x(), 0);
+        client_.preferences().settings.setNumber(statussetting::skillsLocation, pos().y(), 1);
+    }
+}
+
+void SkillsWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (recording_) {
+        const QSize outer = frameGeometry().size();
+        client_.preferences().settings.setNumber(statussetting::skillsDimensions, outer.width(), 0);
+        client_.preferences().settings.setNumber(statussetting::skillsDimensions, outer.height(),
+                                                 1);
+    }
+}
+
+// The frame is known once the window has been shown, so it is placed again then.
+void SkillsWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!recording_) {
+        placeFromSettings();
+        recording_ = true;
+    }
+}
+
+void SkillsWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    recordOpen(false);
+}
+
+} // namespace vesk
