@@ -11,6 +11,8 @@
 #include "lag/LagBar.h"
 #include "net/ServerSocket.h"
 #include "prefs/SettingsTable.h"
+#include "status/SkillsWindow.h"
+#include "status/StatusPane.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -47,6 +49,7 @@ MainWindow::MainWindow(Client& client, QtHost& host, SiteAddresses sites)
     createAuxiliaryWindows();
     connectDialogMenu();
     applyMainFont(mainFontFrom(client_.preferences().font));
+    applyStatusFonts();
     connect(&lagTimer_, &QTimer::timeout, this, &MainWindow::onLagTimer);
     lagTimer_.start(1000);
 }
@@ -82,11 +85,9 @@ void MainWindow::createPanes() {
                 [this, view](QPoint position) { showOutputMenu(*view, position); });
     }
     input_ = new InputLineEdit(client_, panes_);
-    statusPane_ = new QWidget(panes_);
-    statusPane_->setAutoFillBackground(true);
-    statusPane_->setPalette(QPalette(Qt::black));
     lagReadout_ = new QLabel("Lag-o-Meter: 0.000 s", panes_);
     lagBar_ = new LagBar(client_.lagMeter(), panes_);
+    createStatusWindows();
     output_->refresh();
     chat_->refresh();
 }
@@ -100,8 +101,7 @@ void MainWindow::connectMenu() {
     connect(menu_->copy, &QAction::triggered, this, &MainWindow::copySelection);
     connect(menu_->paste, &QAction::triggered, input_, &InputLineEdit::paste);
     connect(menu_->find, &QAction::triggered, this, &MainWindow::openFind);
-    connect(menu_->statusWindow, &QAction::triggered, this,
-            [this] { toggleSetting(setting::statusOpen); });
+    connect(menu_->statusWindow, &QAction::triggered, this, &MainWindow::toggleStatusWindow);
     connect(menu_->chatPane, &QAction::triggered, this,
             [this] { toggleSetting(setting::chatOpen); });
 }
@@ -249,6 +249,7 @@ void MainWindow::relayout() {
     in.statusMoveable = settings.isOn(setting::statusMoveable);
     in.statusLeft = settings.isOn(statusLeft);
     in.statusNarrow = settings.isOn(setting::statusNarrow);
+    in.statusScrollShown = statusPane_->scrollBarNeeded();
     in.lagMeter = settings.isOn(lagMeter);
     in.lagReadoutHeight = lagReadout_->sizeHint().height();
     in.lagBarHeight = 6;
@@ -265,7 +266,10 @@ void MainWindow::relayout() {
     place(outputScroll_, layout_.outputScroll, true);
     place(chat_, layout_.chat, in.chatOpen);
     place(chatScroll_, layout_.chatScroll, in.chatOpen);
-    place(statusPane_, layout_.status, layout_.statusDocked);
+    // The docked pane holds its own scroll bar, so it takes both rectangles.
+    PaneRect pane = layout_.status;
+    pane.width += layout_.statusScroll.width;
+    place(statusPane_, pane, layout_.statusDocked);
     const bool lagShown = layout_.statusDocked && in.lagMeter;
     place(lagReadout_, layout_.lagReadout, lagShown);
     place(lagBar_, layout_.lagBar, lagShown);
@@ -285,6 +289,12 @@ void MainWindow::onChanged(Change what) {
         break;
     case Change::Title:
         setWindowTitle(QString::fromLatin1(client_.title()));
+        break;
+    case Change::Status:
+        refreshStatusWindows();
+        break;
+    case Change::Skills:
+        skills_->refresh();
         break;
     case Change::News:
         refreshNews();
@@ -312,13 +322,15 @@ void MainWindow::onChanged(Change what) {
 void MainWindow::onLagTimer() {
     const Settings& settings = client_.preferences().settings;
     const auto display = LagMeter::SelectLagDisplay(settings.isOn(setting::statusOpen),
-                                                    settings.isOn(setting::statusMoveable), false);
-    if (!client_.connection().connected() || display != LagMeter::Display::MainWindow) {
+                                                    settings.isOn(setting::statusMoveable), true);
+    if (!client_.connection().connected() || display == LagMeter::Display::None) {
         return;
     }
-    lagReadout_->setText(
-        QString::fromStdString(client_.lagReadout(settings.isOn(setting::statusNarrow))));
-    lagBar_->update();
+    const bool floating = display == LagMeter::Display::StatusWindow;
+    const QString text =
+        QString::fromStdString(client_.lagReadout(settings.isOn(setting::statusNarrow)));
+    (floating ? frameLagReadout_ : lagReadout_)->setText(text);
+    (floating ? frameLagBar_ : lagBar_)->update();
 }
 
 void MainWindow::savePlacement() {
@@ -347,10 +359,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         relayout();
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::refreshStatusWindows() {
-    statusPane_->update();
 }
 
 } // namespace vesk

@@ -26,6 +26,9 @@ class FileBrowserWindow;
 class HelpBrowserWindow;
 class NewsWindow;
 class OutputView;
+class SkillsWindow;
+class StatusFrameWindow;
+class StatusPane;
 class WhoListWindow;
 struct OptionsResult;
 class QtHost;
@@ -74,12 +77,19 @@ public:
     void showOnlineHelp();
     void showFileBrowser();
     void refreshStatusWindows();
+    void toggleStatusWindow();
+    void showStatusHolders();
+    void applyStatusFonts();
+    void showStatusMenu(QWidget& view, QPoint position);
 
     OutputView& outputView() { return *output_; }
     OutputView& chatView() { return *chat_; }
     InputLineEdit& inputLine() { return *input_; }
     MainMenu& menu() { return *menu_; }
     QLabel& lagReadout() { return *lagReadout_; }
+    StatusPane& statusPane() { return *statusPane_; }
+    StatusFrameWindow& statusFrame() { return *statusFrame_; }
+    SkillsWindow& skillsWindow() { return *skills_; }
     FindDialog* findDialog() const;
     const MainLayout& currentLayout() const { return layout_; }
 
@@ -101,6 +111,7 @@ private:
     void toggleSetting(SettingKey key);
     void savePlacement();
     void createAuxiliaryWindows();
+    void createStatusWindows();
     void refreshNews();
     void refreshWhoList();
     void refreshAutoLogin();
@@ -118,9 +129,14 @@ private:
     OutputView* chat_ = nullptr;
     QScrollBar* chatScroll_ = nullptr;
     InputLineEdit* input_ = nullptr;
-    QWidget* statusPane_ = nullptr;
+    StatusPane* statusPane_ = nullptr;
+    StatusFrameWindow* statusFrame_ = nullptr;
+    SkillsWindow* skills_ = nullptr;
     QLabel* lagReadout_ = nullptr;
     LagBar* lagBar_ = nullptr;
+    // The lag meter shown inside the floating status window.
+    QLabel* frameLagReadout_ = nullptr;
+    LagBar* frameLagBar_ = nullptr;
     MainMenu* menu_ = nullptr;
     QPointer<FindDialog> find_;
     NewsWindow* news_ = nullptr;

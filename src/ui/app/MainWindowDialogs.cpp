@@ -25,6 +25,7 @@
 #include "social/FriendsListsDialog.h"
 #include "social/WhoListWindow.h"
 #include "social/WhoOptionsDialog.h"
+#include "status/SkillsWindow.h"
 
 #include <QAction>
 #include <QFontDialog>
@@ -55,6 +56,7 @@ void MainWindow::connectDialogMenu() {
     connect(menu_->whoOptions, &QAction::triggered, this, &MainWindow::openWhoOptions);
     connect(menu_->whoList, &QAction::triggered, this, &MainWindow::toggleWhoList);
     connect(menu_->chatOptions, &QAction::triggered, this, &MainWindow::openChatOptions);
+    connect(menu_->skillsWindow, &QAction::triggered, this, [this] { skills_->toggle(); });
     connect(menu_->about, &QAction::triggered, this, &MainWindow::openAbout);
     connect(menu_->profiles, &QAction::triggered, this,
             [this] { openProfiles(client_.preferences().activeProfile); });
@@ -113,11 +115,14 @@ void MainWindow::applyOptionsResult(const OptionsResult& result) {
         output_->setColours(palette);
         chat_->setColours(palette);
     }
-    if (result.statusHolderChanged || result.bodyTypeChanged || result.reapplyStatusFont) {
-        refreshStatusWindows();
+    if (result.reapplyStatusFont) {
+        applyStatusFonts();
     }
     if (result.statusHolderChanged || result.lagMeterChanged || result.relayout) {
-        relayout();
+        showStatusHolders();
+    }
+    if (result.bodyTypeChanged || result.relayout) {
+        refreshStatusWindows();
     }
     saveSettings();
 }
@@ -131,6 +136,7 @@ void MainWindow::chooseMainFont() {
     }
     client_.preferences().font = fontRecordOf(font);
     applyMainFont(font);
+    applyStatusFonts();
     saveSettings();
 }
 
