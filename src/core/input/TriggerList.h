@@ -53,6 +53,7 @@ public:
     void clear() { edited().clear(); }
 
     bool operator==(const TriggerList& other) const { return records_ == other.records_; }
+    bool operator==(const std::vector<TriggerRecord>& records) const { return records_ == records; }
 
 private:
     static std::uint64_t nextRevision();
