@@ -11,7 +11,7 @@ ReadableFile::ReadableFile(const std::filesystem::path& path) {
     // Opening without waiting: a pipe with no writer would otherwise hold the open forever.
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0) {
-        state_ = errno == ENOENT ? FileRead::Missing : FileRead::NotAsItStands;
+        state_ = errno == ENOENT ? FileRead::Missing : FileRead::Unopenable;
         // A folder cannot be opened for reading as a file, and is no settings file either.
         struct stat status {};
         if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {

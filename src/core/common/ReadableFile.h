@@ -13,10 +13,14 @@ enum class FileRead {
     // Not a regular file (a pipe, a device, a folder, or a link to one): nothing was read,
     // and a save leaves it alone.
     Refused,
+    // There, but it does not open for reading: nothing was read, and a save keeps a copy
+    // before writing over it (which it cannot make of a file it cannot read, so it does not
+    // write over it at all).
+    Unopenable,
     // Read, and everything in it was understood: a save may write over it.
     Intact,
-    // There, but it could not be opened or part of it was not understood: a save keeps the
-    // old file beside itself before writing over it.
+    // Read, but part of it was not understood: a save keeps the old file beside itself before
+    // writing over it.
     NotAsItStands,
 };
 
@@ -30,7 +34,7 @@ public:
     ReadableFile(const ReadableFile&) = delete;
     ReadableFile& operator=(const ReadableFile&) = delete;
 
-    // Missing, Refused, NotAsItStands (it is there but does not open) or Intact (it is open).
+    // Missing, Refused, Unopenable or Intact (it is open).
     FileRead state() const { return state_; }
     bool isOpen() const { return descriptor_ >= 0; }
     int descriptor() const { return descriptor_; }

@@ -26,8 +26,8 @@ public:
     // The built-in "Default" profile with the four keypad direction macros.
     static CharacterProfile defaultProfile();
 
-    // Reads the file line by line. When it does not open (Missing, Refused, or NotAsItStands
-    // for a file that is there but will not open) the list is left as it was. Otherwise the
+    // Reads the file line by line. When it does not open (Missing, Refused, Unopenable) the
+    // list is left as it was. Otherwise the
     // list is replaced: Intact when every line was understood, NotAsItStands when the file
     // held something the list cannot hold (no profile at all, an unknown line, text after a
     // closing "End"), so that a save would lose it.

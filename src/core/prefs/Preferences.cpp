@@ -28,7 +28,7 @@ void Preferences::noteFileRead(std::string_view name, FileRead state, Reporting&
         reporting.warningBox(formatText("'%s' is not a regular file; it was not read and will "
                                         "not be written over",
                                         std::string(name).c_str()));
-    } else if (state == FileRead::NotAsItStands) {
+    } else if (state == FileRead::NotAsItStands || state == FileRead::Unopenable) {
         notReadAsTheyStand_.emplace_back(name);
     }
 }
@@ -99,7 +99,8 @@ void Preferences::LoadPreferences(const std::filesystem::path& folder, Reporting
         profiles = CharacterProfileList{};
         profiles[0] = CharacterProfileList::defaultProfile();
     }
-    // A file that is there but did not open reads as the missing one did, yet is kept.
+    // A file that is there but did not open gives the defaults as a missing one does, and is
+    // not written over unless a copy of it can be kept.
     noteFileRead(CharacterProfileList::fileName, profilesRead, reporting);
 }
 

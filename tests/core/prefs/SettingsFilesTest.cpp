@@ -192,6 +192,18 @@ TEST_F(SettingsFilesTest, OnlyRegularFilesAreReadOrReplaced) {
                                                        "Unable to open 'Prefs2.dat' for writing"}));
 }
 
+// A file that is there but does not open (here a link that leads to itself; for a player,
+// usually one whose permissions shut them out) gives the defaults, and since no copy of it can
+// be kept it is not written over.
+TEST_F(SettingsFilesTest, AFileThatDoesNotOpenGivesTheDefaultsAndIsNotWrittenOver) {
+    fs::create_symlink("Profiles.DAT", folder / "Profiles.DAT");
+    Preferences preferences = loadFromFolder();
+    EXPECT_EQ(preferences.profiles[0], CharacterProfileList::defaultProfile());
+    EXPECT_FALSE(preferences.SavePreferences(folder.path(), reporting));
+    EXPECT_EQ(host.warnings, (std::vector<std::string>{"Error writing to 'Profiles.DAT'"}));
+    EXPECT_EQ(fs::read_symlink(folder / "Profiles.DAT"), "Profiles.DAT");
+}
+
 // Lines come from the file in pieces; one longer than a piece is joined, one longer than the
 // limit is cut and its tail skipped, never read as lines of its own.
 TEST_F(SettingsFilesTest, FilesAreReadLineByLineWithinTheLimit) {
