@@ -5,17 +5,19 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build/release -j "$(nproc)"
-if [ -x build/release/src/ui/vesk ]; then
-  exec build/release/src/ui/vesk --demo "$@"
+# A folder of its own: scripts/test.sh configures build/release with other settings, and two
+# configurations of one folder make CMake throw its cache away.
+cmake -S . -B build/demo -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/demo -j "$(nproc)"
+if [ -x build/demo/src/ui/vesk ]; then
+  exec build/demo/src/ui/vesk --demo "$@"
 fi
-if [ -x build/release/tools/replay/vesk-replay ]; then
+if [ -x build/demo/tools/replay/vesk-replay ]; then
   echo "Replaying tests/data/sample-session through the client's pipeline:"
   if command -v python3 >/dev/null; then
-    build/release/tools/replay/vesk-replay tests/data/sample-session/*.bin | python3 -m json.tool
+    build/demo/tools/replay/vesk-replay tests/data/sample-session/*.bin | python3 -m json.tool
   else
-    build/release/tools/replay/vesk-replay tests/data/sample-session/*.bin
+    build/demo/tools/replay/vesk-replay tests/data/sample-session/*.bin
   fi
   exit 0
 fi

@@ -17,9 +17,10 @@ struct ReplayRun {
     int status = -1;
 };
 
-ReplayRun runReplay(const std::string& arguments) {
+ReplayRun runReplay(const std::string& arguments, const std::string& environment = {}) {
     ReplayRun run;
-    const std::string command = std::string(VESK_REPLAY_PATH) + " " + arguments + " 2>&1";
+    const std::string command =
+        environment + std::string(VESK_REPLAY_PATH) + " " + arguments + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) {
         return run;
@@ -87,6 +88,19 @@ TEST(ReplayTool, BadInputIsOneLineAndStatusTwo) {
         EXPECT_EQ(run.output.find('\n'), run.output.size() - 1) << arguments << ": " << run.output;
         EXPECT_EQ(run.output.rfind("vesk-replay: ", 0), 0u) << run.output;
     }
+}
+
+// Without --dir the run works in a temporary folder of its own and removes it at exit, also
+// when the input is bad.
+TEST(ReplayTool, TheTemporaryDirectoryIsRemovedAtExit) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "vesk-tmp-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const std::filesystem::path scratch = pattern;
+    const std::string inScratch = "TMPDIR=" + scratch.string() + " ";
+    EXPECT_EQ(runReplay("--summary" + sampleSession(), inScratch).status, 0);
+    EXPECT_EQ(runReplay("--character Nobody" + sampleSession(), inScratch).status, 2);
+    EXPECT_TRUE(std::filesystem::is_empty(scratch));
+    std::filesystem::remove_all(scratch);
 }
 
 // A working directory with a stored character, written by hand in the settings file syntax.

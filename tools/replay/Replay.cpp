@@ -9,8 +9,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <random>
+#include <optional>
 #include <sstream>
+#include <stdlib.h>
 
 namespace vesk::replay {
 namespace {
@@ -33,18 +34,31 @@ std::optional<std::string> readFile(const std::string& path) {
     return content.str();
 }
 
-std::filesystem::path freshDirectory() {
-    std::random_device seed;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        auto path =
-            std::filesystem::temp_directory_path() / ("vesk-replay-" + std::to_string(seed()));
-        std::error_code error;
-        if (std::filesystem::create_directory(path, error)) {
-            return path;
+// A new private folder for a run without --dir, removed again when the run ends however it
+// ends, so runs leave nothing behind in the temporary folder.
+class TemporaryDirectory {
+public:
+    TemporaryDirectory() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "vesk-replay-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) != nullptr) {
+            path_ = pattern;
         }
     }
-    return {};
-}
+    ~TemporaryDirectory() {
+        if (!path_.empty()) {
+            std::error_code ignored;
+            std::filesystem::remove_all(path_, ignored);
+        }
+    }
+    TemporaryDirectory(const TemporaryDirectory&) = delete;
+    TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
 
 // The reads of one run of consecutive captures: each whole, or their concatenation cut into
 // equal pieces.
@@ -177,8 +191,12 @@ int runReplay(const ReplayOptions& options) {
             return fail("cannot read '" + step.value + "'");
         }
     }
+    std::optional<TemporaryDirectory> temporary;
+    if (options.directory.empty()) {
+        temporary.emplace();
+    }
     const std::filesystem::path directory =
-        options.directory.empty() ? freshDirectory() : std::filesystem::path(options.directory);
+        temporary ? temporary->path() : std::filesystem::path(options.directory);
     if (directory.empty() || !std::filesystem::is_directory(directory)) {
         return fail("'" + directory.string() + "' is not a directory");
     }

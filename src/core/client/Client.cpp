@@ -41,9 +41,31 @@ void Client::startUp() {
     reporting_.removeDiagnosticLog();
     preferences_.LoadPreferences(workingDirectory_, reporting_);
     applySettings();
-    if (preferences_.settings.isOn(setting::logDefault)) {
-        log_.ToggleLogging();
+    // Any non-zero value means on, and the start-up switch prepends the window's text as the
+    // menu command does.
+    if (preferences_.settings.number(setting::logDefault) != 0 && !log_.loggingOn()) {
+        ToggleLogging();
     }
+}
+
+void Client::ToggleLogging() {
+    log_.ToggleLogging([this] { return mainViewText(); });
+}
+
+// The main view's whole text as one entry: the plain lines joined by line feeds, two blanks
+// when there is none.
+std::string Client::mainViewText() const {
+    std::string text;
+    std::string plain;
+    for (int index = 0; index < mainBuffer_.LineCount(); ++index) {
+        if (index > 0) {
+            text += '\n';
+        }
+        if (mainBuffer_.GetPlainLine(index, plain)) {
+            text += plain;
+        }
+    }
+    return text.empty() ? std::string("  ") : text;
 }
 
 // Settings that live outside the preferences object take their values again.

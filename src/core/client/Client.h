@@ -44,6 +44,11 @@ public:
     void startUp();
     // Exit: every settings file is written back. False when one could not be (reported).
     bool saveSettings();
+    // "Log To File": switches the session log on or off; switched on with LogPrepend, the
+    // main view's text is written first.
+    void ToggleLogging();
+    // The main view's text as "Log To File" prepends it: plain lines joined by line feeds.
+    std::string mainViewText() const;
 
     // Connection commands and the socket's progress, in the order they happen.
     bool ConnectToSite(std::string_view hostName, std::string_view portText,

@@ -16,7 +16,7 @@ constexpr std::size_t keywordLineLimit = 2046;
 
 // Section lines end at "End" in any letter case; nothing else is special there, not even '#'.
 std::optional<std::string> nextSectionLine(LineReader& reader) {
-    auto line = reader.readLine(LineReader::unlimited);
+    auto line = reader.readLine(LineReader::wholeLine);
     if (!line) {
         return std::nullopt;
     }
@@ -27,45 +27,68 @@ std::optional<std::string> nextSectionLine(LineReader& reader) {
     return whole;
 }
 
-} // namespace
-
-void CharacterProfile::setName(std::string_view name) {
-    name_ = cutToWidth(name, nameWidth);
+bool isBlank(std::string_view line) {
+    return line.find_first_not_of(" \t") == line.npos;
 }
 
-void CharacterProfile::Load(LineReader& reader, Reporting& reporting) {
+bool isControl(char letter) {
+    const auto byte = static_cast<unsigned char>(letter);
+    return byte < 0x20 || byte == 0x7f;
+}
+
+} // namespace
+
+std::string CharacterProfile::cleanName(std::string_view name) {
+    std::string clean(name);
+    for (char& letter : clean) {
+        if (isControl(letter) || letter == '"') {
+            letter = ' ';
+        }
+    }
+    clean = cutToWidth(clean, nameWidth);
+    return isBlank(clean) ? std::string() : clean;
+}
+
+void CharacterProfile::setName(std::string_view name) {
+    name_ = cleanName(name);
+}
+
+bool CharacterProfile::Load(LineReader& reader, Reporting& reporting) {
     KeywordTokenizer tokenizer;
+    bool intact = true;
     while (auto line = reader.readLine(keywordLineLimit)) {
         const auto keyword = tokenizer.FirstToken(*line);
         if (!keyword) {
             continue;
         }
         if (equalsIgnoringCase(*keyword, "End")) {
-            return;
+            return intact;
         }
         if (equalsIgnoringCase(*keyword, "Name")) {
             setName(tokenizer.QuotedValue());
         } else if (equalsIgnoringCase(*keyword, "Triggers")) {
-            readTriggers(reader);
+            intact = readTriggers(reader) && intact;
         } else if (equalsIgnoringCase(*keyword, "Macros")) {
-            readMacros(reader);
+            intact = readMacros(reader) && intact;
         } else {
+            intact = false;
             reporting.debugTrace(
                 formatText("CCharacterProfile::Load(): Unknown token '%s'\n", keyword->c_str()));
         }
     }
+    return intact;
 }
 
-void CharacterProfile::readTriggers(LineReader& reader) {
+bool CharacterProfile::readTriggers(LineReader& reader) {
+    bool intact = true;
     while (const auto line = nextSectionLine(reader)) {
         const std::string_view text = *line;
         const std::size_t first = text.find(fieldSeparator);
-        if (first == text.npos) {
-            continue;
-        }
         const std::size_t commandStart = first + fieldSeparator.size();
-        const std::size_t second = text.find(fieldSeparator, commandStart);
+        const std::size_t second =
+            first == text.npos ? text.npos : text.find(fieldSeparator, commandStart);
         if (second == text.npos) {
+            intact = intact && isBlank(text);
             continue;
         }
         triggers.push_back(
@@ -73,16 +96,21 @@ void CharacterProfile::readTriggers(LineReader& reader) {
              cutToWidth(text.substr(commandStart, second - commandStart), triggerFieldWidth),
              parseDecimal(text.substr(second + fieldSeparator.size()))});
     }
+    return intact;
 }
 
-void CharacterProfile::readMacros(LineReader& reader) {
+bool CharacterProfile::readMacros(LineReader& reader) {
+    bool intact = true;
     while (const auto line = nextSectionLine(reader)) {
         const std::string_view text = *line;
         const std::size_t separator = text.find(fieldSeparator);
         if (separator != text.npos) {
             macros.set(text.substr(0, separator), text.substr(separator + fieldSeparator.size()));
+        } else {
+            intact = intact && isBlank(text);
         }
     }
+    return intact;
 }
 
 void CharacterProfile::Save(std::string& text) const {

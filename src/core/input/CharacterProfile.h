@@ -1,7 +1,7 @@
 #pragma once
 
 #include "input/MacroTable.h"
-#include "input/TriggerRecord.h"
+#include "input/TriggerList.h"
 
 #include <string>
 #include <string_view>
@@ -21,22 +21,27 @@ public:
     CharacterProfile() : macros(MacroTable::withStandardKeys()) {}
 
     const std::string& name() const { return name_; }
-    // Names are cut to 31 characters.
+    // Names are cleaned (cleanName) and cut to 31 characters.
     void setName(std::string_view name);
+    // A name as a profile can hold it and "Profiles.DAT" give it back unchanged: every control
+    // character (a tab from the server, say) and every double quote becomes a space, and it is
+    // cut to 31 characters. A name of blanks only is empty, as the file reads it back.
+    static std::string cleanName(std::string_view name);
 
-    // Reads one profile block up to its closing "End" (or the end of the file).
-    void Load(LineReader& reader, Reporting& reporting);
+    // Reads one profile block up to its closing "End" (or the end of the file). False when a
+    // line was skipped because it was not understood: a save would not write it back.
+    bool Load(LineReader& reader, Reporting& reporting);
     // Appends the profile block, "NewProfile" line excluded, to the text.
     void Save(std::string& text) const;
 
-    std::vector<TriggerRecord> triggers;
+    TriggerList triggers;
     MacroTable macros;
 
     bool operator==(const CharacterProfile&) const = default;
 
 private:
-    void readTriggers(LineReader& reader);
-    void readMacros(LineReader& reader);
+    bool readTriggers(LineReader& reader);
+    bool readMacros(LineReader& reader);
 
     std::string name_;
 };

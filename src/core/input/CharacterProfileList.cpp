@@ -25,38 +25,56 @@ CharacterProfile CharacterProfileList::defaultProfile() {
     return profile;
 }
 
-bool CharacterProfileList::Load(const std::filesystem::path& path, Reporting& reporting) {
-    const auto text = readFileText(path);
-    if (!text) {
-        return false;
+FileRead CharacterProfileList::Load(const std::filesystem::path& path, Reporting& reporting) {
+    ReadableFile file(path);
+    if (!file.isOpen()) {
+        return file.state();
     }
-    loadFromText(*text, path.filename().string(), reporting);
-    return true;
+    LineReader reader(file.descriptor());
+    return loadFrom(reader, path.filename().string(), reporting) ? FileRead::Intact
+                                                                 : FileRead::NotAsItStands;
 }
 
-void CharacterProfileList::loadFromText(std::string_view text, std::string_view fileLabel,
+bool CharacterProfileList::loadFromText(std::string_view text, std::string_view fileLabel,
                                         Reporting& reporting) {
-    profiles_.clear();
     LineReader reader(text);
+    return loadFrom(reader, fileLabel, reporting);
+}
+
+bool CharacterProfileList::loadFrom(LineReader& reader, std::string_view fileLabel,
+                                    Reporting& reporting) {
+    profiles_.clear();
     KeywordTokenizer tokenizer;
+    bool intact = true;
+    bool ended = false;
     while (auto line = reader.readLine(listLineLimit)) {
         const auto keyword = tokenizer.FirstToken(*line);
         if (!keyword) {
             continue;
         }
-        if (equalsIgnoringCase(*keyword, "End")) {
+        // Whatever follows the list's closing "End" is never read, so a save would drop it.
+        if (ended) {
+            intact = false;
             break;
         }
-        if (equalsIgnoringCase(*keyword, "NewProfile")) {
-            profiles_[static_cast<std::size_t>(appendNew())].Load(reader, reporting);
+        if (equalsIgnoringCase(*keyword, "End")) {
+            ended = true;
+        } else if (equalsIgnoringCase(*keyword, "NewProfile")) {
+            const auto index = static_cast<std::size_t>(appendNew());
+            intact = profiles_[index].Load(reader, reporting) && intact;
         } else {
+            intact = false;
             reporting.debugTrace(formatText("CCharacterProfileList::Load(%s): Unknown token '%s'\n",
                                             std::string(fileLabel).c_str(), keyword->c_str()));
         }
     }
     if (profiles_.empty()) {
+        // A file that named no profile at all was not understood, unless it was empty or held
+        // only blanks and comments.
+        intact = intact && !ended;
         profiles_.push_back(defaultProfile());
     }
+    return intact;
 }
 
 bool CharacterProfileList::Save(const std::filesystem::path& path, Reporting& reporting) const {

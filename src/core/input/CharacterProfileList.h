@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ReadableFile.h"
 #include "input/CharacterProfile.h"
 
 #include <filesystem>
@@ -9,6 +10,7 @@
 
 namespace vesk {
 
+class LineReader;
 class Reporting;
 
 // Every profile the player keeps, in file order. The list is never empty: index 0 is the
@@ -24,11 +26,16 @@ public:
     // The built-in "Default" profile with the four keypad direction macros.
     static CharacterProfile defaultProfile();
 
-    // False when the file cannot be opened; the list is then left as it was.
-    bool Load(const std::filesystem::path& path, Reporting& reporting);
+    // Reads the file line by line. When it does not open (Missing, Refused, Unopenable) the
+    // list is left as it was. Otherwise the
+    // list is replaced: Intact when every line was understood, NotAsItStands when the file
+    // held something the list cannot hold (no profile at all, an unknown line, text after a
+    // closing "End"), so that a save would lose it.
+    FileRead Load(const std::filesystem::path& path, Reporting& reporting);
     // Replaces the list with the profiles read from a file's text. A text that holds no
-    // profile restores the built-in "Default" profile, so index 0 always exists.
-    void loadFromText(std::string_view text, std::string_view fileLabel, Reporting& reporting);
+    // profile restores the built-in "Default" profile, so index 0 always exists. True when
+    // every line was understood.
+    bool loadFromText(std::string_view text, std::string_view fileLabel, Reporting& reporting);
     // False (after the "Error writing to '%s'" warning) when the file could not be replaced.
     bool Save(const std::filesystem::path& path, Reporting& reporting) const;
     std::string savedText() const;
@@ -54,6 +61,8 @@ public:
     bool operator==(const CharacterProfileList&) const = default;
 
 private:
+    bool loadFrom(LineReader& reader, std::string_view fileLabel, Reporting& reporting);
+
     std::vector<CharacterProfile> profiles_;
 };
 

@@ -1,7 +1,5 @@
 #include "input/MacroTable.h"
 
-#include <algorithm>
-
 namespace vesk {
 namespace {
 
@@ -34,7 +32,7 @@ const std::vector<std::string>& MacroTable::standardKeyNames() {
 MacroTable MacroTable::withStandardKeys() {
     MacroTable table;
     for (const auto& name : standardKeyNames()) {
-        table.entries_.emplace_back(name, std::string());
+        table[name];
     }
     return table;
 }
@@ -49,18 +47,17 @@ MacroTable MacroTable::withDefaultMacros() {
 }
 
 std::string& MacroTable::operator[](std::string_view key) {
-    auto found = std::find_if(entries_.begin(), entries_.end(),
-                              [key](const Entry& entry) { return entry.first == key; });
-    if (found != entries_.end()) {
-        return found->second;
+    const auto found = positions_.find(key);
+    if (found != positions_.end()) {
+        return entries_[found->second].second;
     }
+    positions_.emplace(std::string(key), entries_.size());
     return entries_.emplace_back(std::string(key), std::string()).second;
 }
 
 const std::string* MacroTable::find(std::string_view key) const {
-    auto found = std::find_if(entries_.begin(), entries_.end(),
-                              [key](const Entry& entry) { return entry.first == key; });
-    return found == entries_.end() ? nullptr : &found->second;
+    const auto found = positions_.find(key);
+    return found == positions_.end() ? nullptr : &entries_[found->second].second;
 }
 
 } // namespace vesk

@@ -21,13 +21,12 @@ bool TriggerEngine::IsSoundFile(std::string_view text) {
            equalsIgnoringCase(text.substr(text.size() - soundSuffix.size()), soundSuffix);
 }
 
-void TriggerEngine::refreshIndex(const std::vector<TriggerRecord>& triggers) {
-    const Source current{&triggers, triggers.data(), triggers.size()};
-    if (!stale_ && current == source_) {
+void TriggerEngine::refreshIndex(const TriggerList& triggers) {
+    if (!stale_ && triggers.revision() == builtRevision_) {
         return;
     }
-    index_.build(triggers);
-    source_ = current;
+    index_.build(triggers.records());
+    builtRevision_ = triggers.revision();
     stale_ = false;
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "input/TriggerIndex.h"
-#include "input/TriggerRecord.h"
+#include "input/TriggerList.h"
 #include "net/LineTriggers.h"
 
+#include <cstdint>
 #include <string_view>
-#include <vector>
 
 namespace vesk {
 
@@ -18,11 +18,11 @@ class Preferences;
 // is split at the stacking separator; a piece ending in ".WAV" is a sound to play, every other
 // piece goes out through the send path.
 //
-// Lines are matched through an index of the active profile's patterns. Switching profiles and
-// adding or removing triggers are noticed on the next line; an edit that keeps the list's size
-// and storage (the Profiles dialog's OK copies the edited list over the live one) must be
-// announced with triggersChanged(). A trigger is checked against the live list before it
-// fires, so a stale index can miss a new pattern but never fires a changed one.
+// Lines are matched through an index of the active profile's patterns. The index is rebuilt
+// whenever the active list's revision differs from the one it was built from, so switching
+// profiles, editing a trigger in place and copying an edited list over the live one all take
+// effect on the next line without anyone announcing them. A trigger is still checked against
+// the live list before it fires.
 class TriggerEngine : public LineTriggers {
 public:
     TriggerEngine(Preferences& preferences, CommandSender& sender, Host& host);
@@ -31,29 +31,23 @@ public:
     void RunTriggerAction(const TriggerRecord& record);
     void RunActionPiece(std::string_view text);
 
-    // The trigger lists were edited in place: the index is rebuilt before the next line.
+    // Rebuilds the index before the next line. Edits are noticed without it; it stays for
+    // callers that announce them anyway.
     void triggersChanged() { stale_ = true; }
 
     // Longer than its ".WAV" ending, in any letter case.
     static bool IsSoundFile(std::string_view text);
 
 private:
-    // What the index was built from; a different list, size or storage means a rebuild.
-    struct Source {
-        const std::vector<TriggerRecord>* list = nullptr;
-        const TriggerRecord* records = nullptr;
-        std::size_t size = 0;
-        bool operator==(const Source&) const = default;
-    };
-
-    void refreshIndex(const std::vector<TriggerRecord>& triggers);
+    void refreshIndex(const TriggerList& triggers);
     bool canFire(int position, std::string_view line) const;
 
     Preferences& preferences_;
     CommandSender& sender_;
     Host& host_;
     TriggerIndex index_;
-    Source source_;
+    // The revision of the list the index was built from.
+    std::uint64_t builtRevision_ = 0;
     bool stale_ = true;
 };
 

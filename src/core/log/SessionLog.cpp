@@ -19,11 +19,15 @@ std::string replaced(std::string text, char from, char to) {
     return text;
 }
 
+// File names hold at most 255 bytes. The character's part is kept well below that, so with
+// "Log_", the date, the time and ".txt" the whole name always fits.
+constexpr std::size_t longestNameInFileName = 200;
+
 // The character name comes from the server. Only letters, digits and a few harmless marks
 // may reach a file name, so a name can never climb out of the working folder or name a
-// device.
+// device, and a long one is cut.
 std::string safeForFileName(std::string_view name) {
-    std::string safe(name);
+    std::string safe(name.substr(0, longestNameInFileName));
     for (char& letter : safe) {
         const bool plain = (letter >= 'a' && letter <= 'z') || (letter >= 'A' && letter <= 'Z') ||
                            (letter >= '0' && letter <= '9') || letter == '-' || letter == '_';
@@ -88,8 +92,13 @@ void SessionLog::WriteLog(std::string_view text, int category) {
         file.put('\n');
         file.close();
     }
-    // A full disk is as much a lost entry as a file that does not open.
-    if (!file) {
+    // A full disk is as much a lost entry as a file that does not open. The player hears of
+    // it once, not with a box for every line, until an entry is written again or logging is
+    // switched off and on.
+    if (file) {
+        failureReported_ = false;
+    } else if (!failureReported_) {
+        failureReported_ = true;
         reporting_.warningBox("Unable to open log file for appending!");
     }
 }
@@ -131,6 +140,7 @@ void SessionLog::writeHeader() {
 
 void SessionLog::ToggleLogging(const std::function<std::string()>& mainViewText) {
     loggingOn_ = !loggingOn_;
+    failureReported_ = false;
     reporting_.host().changed(Change::Menu);
     if (loggingOn_ && settings_.isOn(setting::logPrepend) && mainViewText) {
         WriteLog(mainViewText(), LogCategory::Other);

@@ -73,6 +73,8 @@ private:
     Clock clock_;
     bool loggingOn_ = false;
     bool inputHidden_ = false;
+    // The failure to write an entry has been shown and not overcome since.
+    bool failureReported_ = false;
     std::string characterName_;
     std::string connectionDate_;
     std::string connectionTime_;

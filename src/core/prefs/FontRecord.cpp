@@ -21,6 +21,10 @@ FontRecord FontRecord::fromFileBytes(std::string_view content) {
     return record;
 }
 
+bool FontRecord::isRecord(std::string_view content) {
+    return content.size() == size && static_cast<std::uint8_t>(content[italicOffset]) <= 1;
+}
+
 bool FontRecord::isChosen() const {
     return std::any_of(bytes.begin(), bytes.end(), [](std::uint8_t byte) { return byte != 0; });
 }

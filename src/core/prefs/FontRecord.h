@@ -18,6 +18,9 @@ struct FontRecord {
 
     // A short file or one whose italic byte is above 1 is no font record: all zeros then.
     static FontRecord fromFileBytes(std::string_view content);
+    // Exactly one record: 60 bytes whose italic byte is 0 or 1. Anything else would not be
+    // written back as it was read.
+    static bool isRecord(std::string_view content);
 
     bool isChosen() const;
     std::int32_t height() const { return integerAt(0); }

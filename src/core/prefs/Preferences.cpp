@@ -1,10 +1,13 @@
 #include "prefs/Preferences.h"
 
 #include "common/FileText.h"
+#include "common/LineReader.h"
 #include "common/Reporting.h"
 #include "common/TextFields.h"
 #include "common/TextFormat.h"
 #include "prefs/PreferencesFile.h"
+
+#include <algorithm>
 
 namespace vesk {
 namespace {
@@ -13,7 +16,68 @@ void reportUnwritable(Reporting& reporting, std::string_view name) {
     reporting.warningBox(formatText("Unable to open '%s' for writing", std::string(name).c_str()));
 }
 
+bool isThere(const std::filesystem::path& path) {
+    std::error_code ignored;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, ignored));
+}
+
 } // namespace
+
+void Preferences::noteFileRead(std::string_view name, FileRead state, Reporting& reporting) {
+    if (state == FileRead::Refused) {
+        reporting.warningBox(formatText("'%s' is not a regular file; it was not read and will "
+                                        "not be written over",
+                                        std::string(name).c_str()));
+    } else if (state == FileRead::NotAsItStands || state == FileRead::Unopenable) {
+        notReadAsTheyStand_.emplace_back(name);
+    }
+}
+
+bool Preferences::keepIfNotReadAsItStands(const std::filesystem::path& folder,
+                                          std::string_view name, Reporting& reporting) {
+    const auto noted = std::find(notReadAsTheyStand_.begin(), notReadAsTheyStand_.end(), name);
+    if (noted == notReadAsTheyStand_.end()) {
+        return true;
+    }
+    if (isThere(folder / name)) {
+        const auto kept = keepCopyBeside(folder / name);
+        if (!kept) {
+            return false;
+        }
+        reporting.warningBox(formatText("'%s' could not be read as it stands; it was kept as "
+                                        "'%s' before being written over",
+                                        std::string(name).c_str(),
+                                        kept->filename().string().c_str()));
+    }
+    notReadAsTheyStand_.erase(noted);
+    return true;
+}
+
+void Preferences::readPreferencesFile(const std::filesystem::path& folder, Reporting& reporting) {
+    ReadableFile file(folder / fileName);
+    FileRead state = file.state();
+    if (file.isOpen()) {
+        LineReader reader(file.descriptor());
+        if (!PreferencesFile::read(reader, *this, reporting)) {
+            state = FileRead::NotAsItStands;
+        }
+    }
+    noteFileRead(fileName, state, reporting);
+}
+
+void Preferences::readFontFile(const std::filesystem::path& folder, Reporting& reporting) {
+    ReadableFile file(folder / FontRecord::fileName);
+    FileRead state = file.state();
+    if (file.isOpen()) {
+        // One byte more than the record tells a longer file from an exact one.
+        const std::string bytes = file.readPrefix(FontRecord::size + 1);
+        font = FontRecord::fromFileBytes(bytes);
+        if (!bytes.empty() && !FontRecord::isRecord(bytes)) {
+            state = FileRead::NotAsItStands;
+        }
+    }
+    noteFileRead(FontRecord::fileName, state, reporting);
+}
 
 void Preferences::restoreDefaults() {
     settings.restoreDefaults();
@@ -27,28 +91,37 @@ void Preferences::restoreDefaults() {
 
 void Preferences::LoadPreferences(const std::filesystem::path& folder, Reporting& reporting) {
     restoreDefaults();
-    if (const auto text = readFileText(folder / fileName)) {
-        PreferencesFile::read(*text, *this, reporting);
-    }
-    if (const auto bytes = readFileText(folder / FontRecord::fileName)) {
-        font = FontRecord::fromFileBytes(*bytes);
-    }
-    if (!profiles.Load(folder / CharacterProfileList::fileName, reporting)) {
+    notReadAsTheyStand_.clear();
+    readPreferencesFile(folder, reporting);
+    readFontFile(folder, reporting);
+    const FileRead profilesRead = profiles.Load(folder / CharacterProfileList::fileName, reporting);
+    if (profilesRead != FileRead::Intact && profilesRead != FileRead::NotAsItStands) {
         profiles = CharacterProfileList{};
         profiles[0] = CharacterProfileList::defaultProfile();
     }
+    // A file that is there but did not open gives the defaults as a missing one does, and is
+    // not written over unless a copy of it can be kept.
+    noteFileRead(CharacterProfileList::fileName, profilesRead, reporting);
 }
 
 bool Preferences::SavePreferences(const std::filesystem::path& folder, Reporting& reporting) {
-    if (!replaceFileText(folder / fileName, PreferencesFile::write(*this), FileAccess::OwnerOnly)) {
+    if (!keepIfNotReadAsItStands(folder, fileName, reporting) ||
+        !replaceFileText(folder / fileName, PreferencesFile::write(*this), FileAccess::OwnerOnly)) {
         reportUnwritable(reporting, fileName);
         return false;
     }
-    bool allWritten = profiles.Save(folder / CharacterProfileList::fileName, reporting);
+    bool allWritten = false;
+    if (keepIfNotReadAsItStands(folder, CharacterProfileList::fileName, reporting)) {
+        allWritten = profiles.Save(folder / CharacterProfileList::fileName, reporting);
+    } else {
+        reporting.warningBox(formatText("Error writing to '%s'",
+                                        std::string(CharacterProfileList::fileName).c_str()));
+    }
     characters.clampProfiles(static_cast<int>(profiles.size()));
     const std::string_view fontBytes(reinterpret_cast<const char*>(font.bytes.data()),
                                      font.bytes.size());
-    if (!replaceFileText(folder / FontRecord::fileName, fontBytes)) {
+    if (!keepIfNotReadAsItStands(folder, FontRecord::fileName, reporting) ||
+        !replaceFileText(folder / FontRecord::fileName, fontBytes)) {
         reportUnwritable(reporting, FontRecord::fileName);
         allWritten = false;
     }
@@ -56,9 +129,9 @@ bool Preferences::SavePreferences(const std::filesystem::path& folder, Reporting
 }
 
 void Preferences::SelectProfileForCharacter(std::string_view serverName) {
-    // Profile names hold 31 characters; comparing the name cut the same way keeps a long
-    // name from getting a fresh profile at every login.
-    const std::string name = cutToWidth(serverName, nameWidth);
+    // Compared as a profile holds it (cleaned and cut to 31 characters), so a long name or
+    // one with a tab finds its profile again instead of getting a fresh one at every login.
+    const std::string name = CharacterProfile::cleanName(serverName);
     const int slot = characters.findByName(name);
     if (slot >= 0) {
         currentCharacter = slot;

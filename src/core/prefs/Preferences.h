@@ -6,8 +6,12 @@
 #include "prefs/StoredCharacters.h"
 #include "social/FriendsLists.h"
 
+#include "common/ReadableFile.h"
+
 #include <filesystem>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace vesk {
 
@@ -25,20 +29,24 @@ public:
     void restoreDefaults();
 
     // Defaults first, then "Preferences.DAT", "Prefs2.dat" and "Profiles.DAT" from the
-    // folder. A file that does not open is skipped; without "Profiles.DAT" the default
-    // profile gets the keypad direction macros.
+    // folder, each read line by line (the font record only for its 60 bytes). A file that is
+    // missing or does not open is skipped; without "Profiles.DAT" the default profile gets
+    // the keypad direction macros. Anything that is not a regular file is not read, with a
+    // warning. A file that could not be read as it stands is remembered for the next save.
     void LoadPreferences(const std::filesystem::path& folder, Reporting& reporting);
     // Writes "Preferences.DAT" (readable by its owner only: it holds passwords), then
     // "Profiles.DAT", clamps the characters' profile indices, then writes "Prefs2.dat".
     // When "Preferences.DAT" cannot be written nothing else is. False when any file failed;
-    // each failure has been reported and the old file is intact.
+    // each failure has been reported and the old file is intact. A file that was not read as
+    // it stands is first copied beside itself (the player is told once, with the copy's
+    // name); when no copy can be made it is not written over.
     bool SavePreferences(const std::filesystem::path& folder, Reporting& reporting);
 
     // The profile in use: index 0 stands in for an index out of range.
     CharacterProfile& ActiveProfile() { return profiles.atOrDefault(activeProfile); }
     const CharacterProfile& ActiveProfile() const { return profiles.atOrDefault(activeProfile); }
     MacroTable& ActiveMacros() { return ActiveProfile().macros; }
-    const std::vector<TriggerRecord>& ActiveTriggers() const { return ActiveProfile().triggers; }
+    const TriggerList& ActiveTriggers() const { return ActiveProfile().triggers; }
     void SetActiveProfile(int index) { activeProfile = index; }
 
     // The server has named the logged-in character: pick (or make) its profile.
@@ -56,6 +64,16 @@ public:
     int currentCharacter = -1;
     // Index into profiles; never saved.
     int activeProfile = 0;
+
+private:
+    void noteFileRead(std::string_view name, FileRead state, Reporting& reporting);
+    bool keepIfNotReadAsItStands(const std::filesystem::path& folder, std::string_view name,
+                                 Reporting& reporting);
+    void readPreferencesFile(const std::filesystem::path& folder, Reporting& reporting);
+    void readFontFile(const std::filesystem::path& folder, Reporting& reporting);
+
+    // Files of the folder that were there but not read as they stand.
+    std::vector<std::string> notReadAsTheyStand_;
 };
 
 } // namespace vesk

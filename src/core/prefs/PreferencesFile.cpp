@@ -45,7 +45,7 @@ void readValues(const SettingDefinition& row, KeywordTokenizer& tokenizer, Setti
 
 void readSection(std::string_view section, LineReader& reader, Preferences& preferences) {
     KeywordTokenizer tokenizer;
-    while (const auto line = reader.readLine(LineReader::unlimited)) {
+    while (const auto line = reader.readLine(LineReader::wholeLine)) {
         const auto key = tokenizer.startLine(*line);
         if (!key) {
             continue;
@@ -97,20 +97,29 @@ void writeSection(std::string_view section, const Preferences& preferences, std:
 
 } // namespace
 
-void PreferencesFile::read(std::string_view text, Preferences& preferences, Reporting& reporting) {
+bool PreferencesFile::read(std::string_view text, Preferences& preferences, Reporting& reporting) {
     LineReader reader(text);
+    return read(reader, preferences, reporting);
+}
+
+bool PreferencesFile::read(LineReader& reader, Preferences& preferences, Reporting& reporting) {
     KeywordTokenizer tokenizer;
+    bool sawSection = false;
+    bool sawText = false;
     while (const auto line = reader.readLine(lineLimit)) {
         const auto name = tokenizer.startLine(*line, sectionSeparators);
+        sawText = sawText || line->find_first_not_of(" \t\r") != line->npos;
         if (!name || !isSectionName(*name)) {
             continue;
         }
+        sawSection = true;
         if (*name == "Characters") {
             preferences.characters.readSection(reader, reporting);
         } else {
             readSection(*name, reader, preferences);
         }
     }
+    return sawSection || !sawText;
 }
 
 std::string PreferencesFile::write(const Preferences& preferences) {

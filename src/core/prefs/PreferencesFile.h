@@ -5,6 +5,7 @@
 
 namespace vesk {
 
+class LineReader;
 class Preferences;
 class Reporting;
 
@@ -13,7 +14,11 @@ class Reporting;
 // without its value keeps the value it had, and nothing in the text can stop the reading.
 class PreferencesFile {
 public:
-    static void read(std::string_view text, Preferences& preferences, Reporting& reporting);
+    // True when the file was understood: it holds at least one known section, or nothing
+    // but blanks. A file with text but no section is not a settings file the client can
+    // keep, and a save would write over it.
+    static bool read(LineReader& reader, Preferences& preferences, Reporting& reporting);
+    static bool read(std::string_view text, Preferences& preferences, Reporting& reporting);
     static std::string write(const Preferences& preferences);
 };
 

@@ -199,6 +199,14 @@ TEST_F(ClientTest, NameSelectsTheProfileAndWhoListFollowsLogons) {
     client->onReceived("##VESK NAME Tamsin\n##VESK LOGON Bob 12 the brave one\n##VESK LOGON Amy 3\n"
                        "##VESK LOGOFF bob\n");
     EXPECT_EQ(client->status().characterName(), "Tamsin");
+    const Preferences& preferences = client->preferences();
+    ASSERT_EQ(preferences.profiles.size(), 2u);
+    EXPECT_EQ(preferences.profiles[0].name(), "Default");
+    EXPECT_EQ(preferences.profiles[1].name(), "Tamsin");
+    EXPECT_EQ(preferences.activeProfile, 1);
+    EXPECT_EQ(&preferences.ActiveProfile(), &preferences.profiles[1]);
+    EXPECT_EQ(preferences.profiles[1].macros, MacroTable::withDefaultMacros());
+    EXPECT_EQ(preferences.currentCharacter, -1);
     ASSERT_EQ(client->whoList().size(), 1u);
     EXPECT_EQ(client->whoList().entries()[0].name, "Amy");
     EXPECT_GT(host.countChanges(Change::WhoList), 0);
@@ -212,6 +220,36 @@ TEST_F(ClientTest, ControlMessagesReachSkillsNewsAndHelp) {
     EXPECT_EQ(client->skills().levels().entries().at(0).value, 123);
     EXPECT_EQ(client->news().text(), "Server restart ");
     EXPECT_EQ(client->helpBrowser().topics().size(), 2u);
+}
+
+struct StartUpLogCase {
+    int logDefault;
+    bool loggingOn;
+};
+
+class StartUpLogTest : public ClientTest, public ::testing::WithParamInterface<StartUpLogCase> {};
+
+// Any non-zero LogDefault starts the log, and LogPrepend applies to that start as it does to
+// the menu command: the main view's text (two blanks for an empty view) comes first.
+TEST_P(StartUpLogTest, LogDefaultStartsLoggingWithThePrependedView) {
+    std::ofstream(directory / "Preferences.DAT")
+        << "LogPrefs\nLogDefault " << GetParam().logDefault << "\nLogPrepend 1\nEnd\n";
+    client->startUp();
+    EXPECT_EQ(client->sessionLog().loggingOn(), GetParam().loggingOn);
+    std::ifstream written(directory / "logfile.txt");
+    std::stringstream text;
+    text << written.rdbuf();
+    EXPECT_EQ(text.str(), GetParam().loggingOn ? "  \n" : "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, StartUpLogTest,
+                         ::testing::Values(StartUpLogCase{0, false}, StartUpLogCase{1, true},
+                                           StartUpLogCase{2, true}, StartUpLogCase{-1, true}));
+
+TEST_F(ClientTest, PrependedViewIsTheMainBuffersPlainText) {
+    connect();
+    client->onReceived("\x1b[1;31mRed\x1b[0m words\nsecond\n");
+    EXPECT_EQ(client->mainViewText(), "Connected!\n\n\nRed words\nsecond");
 }
 
 } // namespace

@@ -1,4 +1,7 @@
+#include "common/Reporting.h"
 #include "prefs/Preferences.h"
+
+#include "FakeHost.h"
 
 #include <gtest/gtest.h>
 
@@ -85,6 +88,35 @@ TEST_F(ProfileSelectionTest, LongServerNameDoesNotMakeAProfileAtEveryLogin) {
     preferences.SelectProfileForCharacter(name);
     EXPECT_EQ(preferences.profiles.size(), 4u);
     EXPECT_EQ(preferences.ActiveProfile().name(), std::string(31, 'x'));
+}
+
+// The server chooses the name, and the profile file cannot hold a tab, a line break or a
+// double quote: the profile takes the name cleaned, so what is saved reads back the same and
+// the next login finds the profile again.
+TEST_F(ProfileSelectionTest, ServerNamesAreCleanedSoTheyReadBackTheSame) {
+    struct Case {
+        std::string server;
+        std::string profile;
+    };
+    const Case cases[] = {{"a\tb", "a b"},
+                          {"Bo\"b", "Bo b"},
+                          {"line\rbreak\n", "line break "},
+                          {"bell\x07", "bell "},
+                          {"  spaced", "  spaced"}};
+    for (const auto& [server, profile] : cases) {
+        preferences.SelectProfileForCharacter(server);
+        EXPECT_EQ(preferences.ActiveProfile().name(), profile) << server;
+        CharacterProfileList reread;
+        testing::FakeHost host;
+        Reporting reporting(host, "/dev/null");
+        EXPECT_TRUE(
+            reread.loadFromText(preferences.profiles.savedText(), "Profiles.DAT", reporting));
+        EXPECT_EQ(reread, preferences.profiles) << server;
+        const std::size_t count = preferences.profiles.size();
+        preferences.profiles = reread;
+        preferences.SelectProfileForCharacter(server);
+        EXPECT_EQ(preferences.profiles.size(), count) << "no second profile for " << server;
+    }
 }
 
 TEST_F(ProfileSelectionTest, DeletingAProfileRepointsTheCharacters) {

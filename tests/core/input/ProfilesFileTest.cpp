@@ -138,5 +138,49 @@ TEST_F(ProfilesFileTest, ProfileCutOffByTheEndOfTheFileIsKept) {
     EXPECT_EQ(read[0].triggers.size(), 1u);
 }
 
+TEST_F(ProfilesFileTest, TellsWhetherEveryLineWasUnderstood) {
+    CharacterProfileList list;
+    const struct {
+        const char* text;
+        bool intact;
+    } cases[] = {
+        {"", true},
+        {"# only a comment\n\n", true},
+        {"NewProfile\nName \"A\"\nTriggers\na@#$#@b@#$#@1\n\nEnd\nMacros\nF1@#$#@x\nEnd\nEnd\n",
+         true},
+        {"NewProfile\nEnd\nEnd\n", true},
+        {"End\n", false},
+        {"NewProfile\nEnd\nEnd\nNewProfile\nName \"Lost\"\nEnd\n", false},
+        {"Garbage\n", false},
+        {"NewProfile\nColour red\nEnd\n", false},
+        {"NewProfile\nTriggers\nno separator\nEnd\nEnd\n", false},
+        {"NewProfile\nMacros\n# note\nEnd\nEnd\n", false},
+    };
+    for (const auto& testCase : cases) {
+        EXPECT_EQ(list.loadFromText(testCase.text, "Profiles.DAT", reporting), testCase.intact)
+            << testCase.text;
+    }
+}
+
+// Each key is found through the table's index: a file with very many keys loads in time
+// proportional to its size, keeps their order, and a key given twice keeps its place and
+// takes the later text.
+TEST_F(ProfilesFileTest, ManyMacroKeysLoadInOrder) {
+    std::string text = "NewProfile\nMacros\n";
+    constexpr int keyCount = 100000;
+    for (int key = 0; key < keyCount; ++key) {
+        text += "key " + std::to_string(key) + "@#$#@text " + std::to_string(key) + "\n";
+    }
+    text += "F1@#$#@first\nkey 7@#$#@again\nF1@#$#@second\nEnd\nEnd\n";
+    const CharacterProfileList read = this->read(text);
+    const MacroTable& macros = read[0].macros;
+    ASSERT_EQ(macros.size(), MacroTable::standardKeyNames().size() + keyCount);
+    EXPECT_EQ(macros.entries()[56].first, "key 0");
+    EXPECT_EQ(macros.entries().back(), (MacroTable::Entry{"key 99999", "text 99999"}));
+    EXPECT_EQ(*macros.find("key 7"), "again");
+    EXPECT_EQ(*macros.find("F1"), "second");
+    EXPECT_EQ(macros.find("key 100000"), nullptr);
+}
+
 } // namespace
 } // namespace vesk

@@ -138,13 +138,41 @@ TEST_F(SessionLogTest, PrependWritesTheMainViewAsOneEntry) {
     EXPECT_EQ(logText(), "line one\nline two\n");
 }
 
-TEST_F(SessionLogTest, UnopenableFileWarnsForEveryEntry) {
+// One box for a run of lost entries, not one per line; the player hears again only after the
+// log worked once more or was switched off and on.
+TEST_F(SessionLogTest, UnopenableFileWarnsOnceUntilLoggingWorksAgain) {
+    const std::string warning = "Unable to open log file for appending!";
     settings.setText(setting::logFile, "no such folder/log.txt");
     log.ToggleLogging();
-    log.WriteLog("one", LogCategory::Other);
-    log.WriteLog("two", LogCategory::Other);
-    EXPECT_EQ(host.warnings, (std::vector<std::string>{"Unable to open log file for appending!",
-                                                       "Unable to open log file for appending!"}));
+    for (int line = 0; line < 1000; ++line) {
+        log.WriteLog("lost", LogCategory::Other);
+    }
+    EXPECT_EQ(host.warnings, (std::vector<std::string>{warning}));
+
+    log.ToggleLogging();
+    log.ToggleLogging();
+    log.WriteLog("lost", LogCategory::Other);
+    EXPECT_EQ(host.warnings.size(), 2u);
+
+    settings.setText(setting::logFile, "logfile.txt");
+    log.WriteLog("kept", LogCategory::Other);
+    settings.setText(setting::logFile, "no such folder/log.txt");
+    log.WriteLog("lost", LogCategory::Other);
+    log.WriteLog("lost", LogCategory::Other);
+    EXPECT_EQ(host.warnings.size(), 3u);
+    EXPECT_EQ(logText(), "kept\n");
+}
+
+// A name the server makes as long as it likes still gives a file name the system accepts.
+TEST_F(SessionLogTest, AVeryLongCharacterNameStillNamesAWritableFile) {
+    useAutomaticNames(1, 1, 1);
+    log.ToggleLogging();
+    log.connectionMade();
+    log.SetCharacterName(std::string(300, 'a'));
+    EXPECT_LE(log.LogFileName().size(), 255u);
+    log.WriteLog("hello", LogCategory::Other);
+    EXPECT_TRUE(host.warnings.empty());
+    EXPECT_NE(logText(log.LogFileName()).find("hello\n"), std::string::npos);
 }
 
 TEST_F(SessionLogTest, HiddenInputIsNotLogged) {

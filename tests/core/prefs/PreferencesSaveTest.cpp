@@ -123,6 +123,8 @@ TEST_F(PreferencesSaveTest, ProfilesFailureIsReportedAndTheSaveGoesOn) {
     std::filesystem::create_directory(folder / "Profiles.DAT");
     std::filesystem::create_directory(folder / "Prefs2.dat");
     Preferences preferences = loadFromFolder();
+    EXPECT_EQ(host.warnings.size(), 2u) << "neither folder is read as a file";
+    host.warnings.clear();
     preferences.characters[0] = {"Thorn", "", -1, 0};
     EXPECT_FALSE(preferences.SavePreferences(folder.path(), reporting));
     EXPECT_EQ(host.warnings, (std::vector<std::string>{"Error writing to 'Profiles.DAT'",

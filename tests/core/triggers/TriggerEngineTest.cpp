@@ -11,7 +11,7 @@ using Lines = std::vector<std::string>;
 // The trigger engine over the send path, with the default profile active.
 class TriggerEngineTest : public ::testing::Test {
 protected:
-    std::vector<TriggerRecord>& triggers() { return rig.preferences.ActiveProfile().triggers; }
+    TriggerList& triggers() { return rig.preferences.ActiveProfile().triggers; }
     void add(std::string pattern, std::string command, int enabled = 1) {
         triggers().push_back({std::move(pattern), std::move(command), enabled});
     }
@@ -184,6 +184,47 @@ TEST_F(TriggerEngineTest, AnnouncedEditsTakeEffect) {
     engine.triggersChanged();
     EXPECT_EQ(match("Alice arrives"), 1);
     EXPECT_EQ(rig.sentLines(), (Lines{"wave\n"}));
+}
+
+// Nobody tells the engine about these edits: each must show on the very next line.
+TEST_F(TriggerEngineTest, EditsInPlaceTakeEffectOnTheNextLine) {
+    add("You", "eat");
+    add("Bob", "wave", 0);
+    match("You are hungry");
+    triggers()[0].pattern = "Alice";
+    triggers()[1].enabled = 1;
+    EXPECT_EQ(match("You are hungry"), 0);
+    EXPECT_EQ(match("Alice arrives"), 1);
+    EXPECT_EQ(match("Bob arrives"), 1);
+    EXPECT_EQ(rig.sentLines(), (Lines{"eat\n", "eat\n", "wave\n"}));
+}
+
+TEST_F(TriggerEngineTest, AListCopiedOverTheLiveOneTakesEffectUnannounced) {
+    add("You", "eat");
+    add("Bob", "wave");
+    match("Nothing here");
+    // What the Profiles dialog's OK does: the edited copy, same length, replaces the live list.
+    CharacterProfileList edited = rig.preferences.profiles;
+    edited[0].triggers[0] = {"Alice", "smile", 1};
+    edited[0].triggers[1].enabled = 0;
+    rig.preferences.profiles = edited;
+    EXPECT_EQ(match("Alice arrives"), 1);
+    EXPECT_EQ(match("You are hungry"), 0);
+    EXPECT_EQ(match("Bob arrives"), 0);
+    EXPECT_EQ(rig.sentLines(), (Lines{"smile\n"}));
+}
+
+TEST_F(TriggerEngineTest, SwitchingBetweenProfilesOfEqualLengthFollowsEachList) {
+    add("You", "default");
+    const int other = rig.preferences.profiles.appendNew("Thorn");
+    rig.preferences.profiles[static_cast<std::size_t>(other)].triggers = {{"Bob", "thorn", 1}};
+    match("You are hungry");
+    rig.preferences.SetActiveProfile(other);
+    EXPECT_EQ(match("You are hungry"), 0);
+    match("Bob arrives");
+    rig.preferences.SetActiveProfile(0);
+    match("You are hungry");
+    EXPECT_EQ(rig.sentLines(), (Lines{"default\n", "thorn\n", "default\n"}));
 }
 
 } // namespace
