@@ -216,7 +216,7 @@ void MainWindow::openFind() {
 }
 
 void MainWindow::toggleLogging() {
-    client_.sessionLog().ToggleLogging([this] { return QueryText(client_.mainBuffer(), false); });
+    client_.ToggleLogging();
     menu_->refresh();
 }
 

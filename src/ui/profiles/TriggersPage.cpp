@@ -167,7 +167,7 @@ QPushButton* TriggersPage::button(const QString& text) const {
     return nullptr;
 }
 
-void TriggersPage::LoadTriggerList(std::vector<TriggerRecord>* triggers) {
+void TriggersPage::LoadTriggerList(TriggerList* triggers) {
     triggers_ = triggers;
     fillList();
     enableTriggers_->setChecked(settings_.isOn(setting::triggersEnabled));

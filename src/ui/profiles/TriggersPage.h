@@ -1,6 +1,6 @@
 #pragma once
 
-#include "input/TriggerRecord.h"
+#include "input/TriggerList.h"
 
 #include <QString>
 #include <QWidget>
@@ -38,7 +38,7 @@ public:
     TriggersPage(Settings& settings, QString soundFolder, QWidget* parent = nullptr);
 
     // Shows another profile's triggers (nothing for none), with no trigger chosen.
-    void LoadTriggerList(std::vector<TriggerRecord>* triggers);
+    void LoadTriggerList(TriggerList* triggers);
     // Replaces the platform file chooser (tests answer it themselves).
     void setWavChooser(WavChooser chooser) { chooseWav_ = std::move(chooser); }
 
@@ -70,7 +70,7 @@ private:
     Settings& settings_;
     QString soundFolder_;
     WavChooser chooseWav_;
-    std::vector<TriggerRecord>* triggers_ = nullptr;
+    TriggerList* triggers_ = nullptr;
     // The page's own one-trigger clipboard; it outlives a change of profile, which is how a
     // trigger moves from one profile to another.
     std::optional<TriggerRecord> clipboard_;

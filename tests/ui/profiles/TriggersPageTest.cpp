@@ -14,7 +14,7 @@
 
 namespace vesk::uitest {
 
-using Triggers = std::vector<TriggerRecord>;
+using Triggers = TriggerList;
 
 // A page on its own list, shown so that mouse clicks land where the rows are drawn.
 struct PageRig {
@@ -76,7 +76,7 @@ private slots:
 
     void doubleClickTogglesAndRepaintsTheCheckMark() {
         PageRig rig;
-        rig.triggers.resize(1);
+        rig.triggers = TriggerList{rig.triggers[0]};
         rig.page.LoadTriggerList(&rig.triggers);
         QWidget* viewport = rig.page.triggerList()->viewport();
         QVERIFY(pixelsNear(*viewport, TriggerPictures::checkColour()) > 6);
