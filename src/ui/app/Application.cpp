@@ -1,5 +1,7 @@
 #include "app/Application.h"
 
+#include "prefs/Preferences.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -34,13 +36,30 @@ ParsedStart parseStartOptions(const QStringList& arguments) {
 }
 
 QString settingsFolder(const StartOptions& options) {
-    const QString folder = options.directory.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-                               : options.directory;
+    QString folder = options.directory;
+    if (folder.isEmpty()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        if (!folder.isEmpty() && options.demo) {
+            folder += "/demo";
+        }
+    }
     if (folder.isEmpty() || !QDir().mkpath(folder)) {
         return {};
     }
     return QDir(folder).absolutePath();
+}
+
+void offerDemoCharacter(Preferences& preferences) {
+    if (preferences.characters.usedCount() > 0) {
+        return;
+    }
+    const int slot = preferences.characters.addNew();
+    if (slot < 0) {
+        return;
+    }
+    preferences.characters[slot].name = "Tamsin";
+    preferences.characters[slot].password = "tamsin";
+    preferences.characters[slot].isDefault = 1;
 }
 
 } // namespace vesk

@@ -120,9 +120,19 @@ void MainWindow::connectInput() {
     input_->setFocus();
 }
 
-void MainWindow::showAtSavedPlacement() {
+void MainWindow::showAtSavedPlacement(bool firstStart) {
     const Settings& settings = client_.preferences().settings;
-    if (settings.isOn(isMaximizedKey)) {
+    if (firstStart) {
+        const QFontMetrics metrics(mainFont_);
+        const int columns = settings.number(setting::numCharactersWidth);
+        const QSize size(metrics.horizontalAdvance('M') * (columns + 2) + statusPaneWidth +
+                             scrollBarWidth * 2 + 30,
+                         metrics.lineSpacing() * 36);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        resize(size.boundedTo(screen.size()));
+        move(screen.center() - rect().center());
+        show();
+    } else if (settings.isOn(isMaximizedKey)) {
         showMaximized();
     } else {
         QRect placement(settings.number(windowLocation, 0), settings.number(windowLocation, 1),

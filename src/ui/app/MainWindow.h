@@ -44,8 +44,9 @@ public:
     MainWindow(Client& client, QtHost& host, SiteAddresses sites);
     ~MainWindow() override;
 
-    // Restores the saved placement and shows the window.
-    void showAtSavedPlacement();
+    // Restores the saved placement and shows the window. On the very first start, with no
+    // placement saved yet, the window opens centred and wide enough for the text width.
+    void showAtSavedPlacement(bool firstStart = false);
 
     // Commands of the menu, also used by the tests and the dialogs.
     void connectToGame();

@@ -6,6 +6,7 @@
 #include "client/Client.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <cstdlib>
@@ -77,8 +78,12 @@ int main(int argc, char** argv) {
     }
     vesk::QtHost host;
     vesk::Client client(host, folder.toLocal8Bit().toStdString());
+    const bool firstStart = !QFileInfo::exists(folder + "/Preferences.DAT");
     client.startUp();
+    if (options.demo) {
+        vesk::offerDemoCharacter(client.preferences());
+    }
     vesk::MainWindow window(client, host, sites);
-    window.showAtSavedPlacement();
+    window.showAtSavedPlacement(firstStart);
     return QApplication::exec();
 }
