@@ -50,7 +50,6 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName("Vesk");
-    QApplication::setOrganizationName("Vesk");
     QApplication::setApplicationVersion("2.04");
     QApplication::setWindowIcon(QIcon(":/vesk/icons/vesk.png"));
     const vesk::StartOptions& options = *parsed.options;
