@@ -5,6 +5,8 @@
 #include "display/FindDialog.h"
 #include "display/OutputView.h"
 #include "input/InputLineEdit.h"
+#include "input/KeyboardState.h"
+#include "input/MacroKeys.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -48,6 +50,39 @@ private:
         }
         QColor pixel(QPoint at) { return window->outputView().grab().toImage().pixelColor(at); }
     };
+
+    // The Qt key event a keyboard delivers for a macro key.
+    static std::pair<Qt::Key, Qt::KeyboardModifiers> qtKeyOf(const MacroKey& key) {
+        const int code = key.virtualKey;
+        if (code >= VirtualKey::F1 && code <= VirtualKey::F12) {
+            return {Qt::Key(Qt::Key_F1 + (code - VirtualKey::F1)), Qt::NoModifier};
+        }
+        if (code >= VirtualKey::Keypad0 && code <= VirtualKey::Keypad9) {
+            return {Qt::Key(Qt::Key_0 + (code - VirtualKey::Keypad0)), Qt::KeypadModifier};
+        }
+        switch (code) {
+        case VirtualKey::KeypadDivide:
+            return {Qt::Key_Slash, Qt::KeypadModifier};
+        case VirtualKey::KeypadMultiply:
+            return {Qt::Key_Asterisk, Qt::KeypadModifier};
+        case VirtualKey::KeypadSubtract:
+            return {Qt::Key_Minus, Qt::KeypadModifier};
+        case VirtualKey::KeypadAdd:
+            return {Qt::Key_Plus, Qt::KeypadModifier};
+        case VirtualKey::KeypadDecimal:
+            return {Qt::Key_Period, Qt::KeypadModifier};
+        case VirtualKey::Up:
+            return {Qt::Key_Up, Qt::NoModifier};
+        case VirtualKey::Down:
+            return {Qt::Key_Down, Qt::NoModifier};
+        case VirtualKey::Left:
+            return {Qt::Key_Left, Qt::NoModifier};
+        case VirtualKey::Right:
+            return {Qt::Key_Right, Qt::NoModifier};
+        default:
+            return {Qt::Key(code), Qt::ControlModifier}; // the letters, with Ctrl
+        }
+    }
 
     // Where the last stored line is drawn, a few pixels into its first character.
     static QPoint lastRow(OutputView& view, int column = 0) {
@@ -234,6 +269,27 @@ private slots:
             QCOMPARE(rig.sent.size(), std::size_t(1));
             QCOMPARE(rig.sent.back().substr(0, rig.sent.back().size() - 1), press.expected);
             QVERIFY(input.QLineEdit::text().isEmpty());
+        }
+    }
+
+    // Every one of the 57 macro keys, pressed as a keyboard sends it, sends its own macro.
+    void everyMacroKeySendsItsMacro() {
+        Rig rig;
+        rig.connect();
+        InputLineEdit& input = rig.window->inputLine();
+        int number = 0;
+        for (const MacroKey& key : MacroKeys::keys()) {
+            rig.client.preferences().ActiveMacros()[std::string(key.name)] =
+                "macro " + std::to_string(++number);
+        }
+        number = 0;
+        for (const MacroKey& key : MacroKeys::keys()) {
+            const auto [qtKey, modifiers] = qtKeyOf(key);
+            rig.sent.clear();
+            QTest::keyClick(&input, qtKey, modifiers);
+            const std::string expected = "macro " + std::to_string(++number) + "\n";
+            QVERIFY2(rig.sent.size() == 1 && rig.sent.back().substr(0, expected.size()) == expected,
+                     std::string(key.name).c_str());
         }
     }
 
