@@ -5,6 +5,7 @@
 #include "app/MainFont.h"
 #include "app/MainMenu.h"
 #include "app/QtHost.h"
+#include "app/SoundPlayer.h"
 #include "client/Client.h"
 #include "display/ColourPalette.h"
 #include "display/OutputView.h"
@@ -46,6 +47,11 @@ void MainWindow::createAuxiliaryWindows() {
         menu_->refresh();
     });
     host_.setLoginDetailsAsker([this] { return LoginDohickey::ask(this); });
+    // A sound the player's trigger names that the sound system rejects while loading gets the
+    // same box as one that cannot be opened at all.
+    SoundPlayer::instance().setLateFailure([this](const std::string& path) {
+        host_.showTitledWarning("Trigger", "Error playing WAV file '" + path + "'");
+    });
     host_.setLoginDialogOpener([this] { QTimer::singleShot(0, this, &MainWindow::openAutoLogin); });
 }
 

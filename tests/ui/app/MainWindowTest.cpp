@@ -7,10 +7,14 @@
 #include "input/InputLineEdit.h"
 #include "input/KeyboardState.h"
 #include "input/MacroKeys.h"
+#include "options/OptionsResult.h"
+#include "status/StatusFrameWindow.h"
+#include "status/StatusPane.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -318,6 +322,28 @@ private slots:
         find->findNext();
         QCOMPARE(rig.host.messages.back(),
                  std::string("Vesk Find|The search string was not found."));
+    }
+
+    void statusWindowFloatsAndDocksAndTheChoiceIsSaved() {
+        Rig rig;
+        Settings& settings = rig.client.preferences().settings;
+        QVERIFY(rig.window->statusPane().isVisible());
+        settings.setNumber(setting::statusMoveable, 1);
+        OptionsResult result;
+        result.savePreferences = result.statusHolderChanged = true;
+        rig.window->applyOptionsResult(result);
+        QVERIFY(rig.window->statusFrame().isVisible());
+        QVERIFY(!rig.window->statusPane().isVisible());
+        QVERIFY(!rig.window->lagReadout().isVisible()); // the lag meter moved into the frame
+        QCOMPARE(rig.window->outputView().geometry().width() + 13,
+                 rig.window->currentLayout().input.width);
+        QFile file(rig.folder.filePath("Preferences.DAT"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("Moveable         1"));
+        settings.setNumber(setting::statusMoveable, 0);
+        rig.window->applyOptionsResult(result);
+        QVERIFY(!rig.window->statusFrame().isVisible());
+        QVERIFY(rig.window->statusPane().isVisible());
     }
 
     void layoutPlacesThePanesForTheSettings() {
