@@ -76,18 +76,14 @@ void ServerSocket::onDisconnected() {
     client_.OnConnectionEnded(false);
 }
 
+// Disconnect acts on an open connection only; the menu offers it only then.
 void ServerSocket::disconnectFromServer() {
-    if (client_.connection().phase() == Connection::Phase::NotConnected) {
+    if (!client_.connection().connected()) {
         return;
     }
     ending_ = true;
     socket_.abort();
-    if (client_.connection().connected()) {
-        client_.OnConnectionEnded(false);
-    } else {
-        client_.connection().setPhase(Connection::Phase::NotConnected);
-        client_.onConnectFailed();
-    }
+    client_.OnConnectionEnded(false);
 }
 
 void ServerSocket::closeForExit() {
