@@ -102,7 +102,7 @@ void LoggingPage::connectImmediateChoices() {
     const std::pair<QCheckBox*, NamePart> parts[] = {
         {characterName_, characterPart}, {date_, datePart}, {time_, timePart}};
     for (const auto& [box, part] : parts) {
-        connect(box, &QCheckBox::toggled, this, [this, part](bool on) {
+        connect(box, &QCheckBox::toggled, this, [this, part = part](bool on) {
             if (!loading_) {
                 live_.setNumber(setting::logAutoNameOpt, on ? 1 : 0, part);
             }
