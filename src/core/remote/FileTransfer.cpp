@@ -130,9 +130,14 @@ void FileTransfer::EndReceive() {
     SetBrowserStatus(FileBrowserModel::idleStatus);
 }
 
+// Only a download that was actually under way goes to the editor, once: a FILEEND without one
+// (a hostile server can send thousands) starts nothing.
 void FileTransfer::OnFileEnd() {
+    const bool downloaded = receiveFile_.is_open();
     EndReceive();
-    RunEditor();
+    if (downloaded) {
+        RunEditor();
+    }
 }
 
 // The editor setting names the program as a whole (a path with blanks included) and the edit
@@ -211,6 +216,11 @@ void FileTransfer::SendEditFile() {
         return;
     }
     SetBrowserStatus(sendingStatus);
+    // A download still being written is uploaded as far as it has arrived, whatever part of
+    // it still sat in the stream's buffer.
+    if (receiveFile_.is_open()) {
+        receiveFile_.flush();
+    }
     const std::string name = editFileName();
     std::ifstream input(WorkingPath(name), std::ios::binary);
     if (!input.is_open()) {
