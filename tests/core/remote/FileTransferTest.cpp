@@ -268,6 +268,22 @@ TEST_F(FileTransferTest, UploadDuringADownloadSendsEverythingReceivedSoFar) {
     EXPECT_EQ(sent, expected);
 }
 
+// Many FILEBEGIN lines in a row leave the files of the last one only, as if each had been
+// written in turn; one with no lines still gives an empty edit file.
+TEST_F(FileTransferTest, AFloodOfBeginningsLeavesTheLastDownload) {
+    directory.write("TheCode.c", "old text\n");
+    for (int file = 0; file < 100; ++file) {
+        transfer.BeginReceive("/w/file" + std::to_string(file) + ".c");
+    }
+    EXPECT_TRUE(transfer.receiving());
+    EXPECT_EQ(transfer.RemoteName(), "/w/file99.c");
+    transfer.OnFileEnd();
+    EXPECT_EQ(directory.read("TheCode.DAT"), "/w/file99.c\n");
+    EXPECT_EQ(directory.read("TheCode.c"), "");
+    EXPECT_EQ(host.started.size(), 1u);
+    EXPECT_EQ(transfer.titleSuffix(), "");
+}
+
 TEST(EncodeEditText, LineBreaksBecomeMarkers) {
     EXPECT_EQ(FileTransfer::EncodeEditText(""), "");
     EXPECT_EQ(FileTransfer::EncodeEditText("a\n"), "@a$^");
