@@ -88,15 +88,31 @@ std::size_t ReceivePath::nextCut(std::string_view text, std::size_t segmentStart
     }
 }
 
-void ReceivePath::SplitReceivedText(std::string_view text) {
+// The first index a dispatch reads: the partial last line, which this text may continue, or
+// the line after a complete one.
+int ReceivePath::firstNewIndex() const {
     const bool partialBefore = !buffer_.empty() && !buffer_.lastLineComplete();
-    const int startIndex = buffer_.empty() ? 0 : buffer_.lastIndex() + (partialBefore ? 0 : 1);
+    return buffer_.empty() ? 0 : buffer_.lastIndex() + (partialBefore ? 0 : 1);
+}
+
+// A large read is dispatched in slices of whole lines, as though the socket had cut it there
+// (the same lines, parsed in the same order): the lines are still in the cache when they are
+// parsed, and a read of any size costs the same per byte.
+void ReceivePath::SplitReceivedText(std::string_view text) {
+    int startIndex = firstNewIndex();
     Batch batch;
     std::size_t segmentStart = 0;
+    std::size_t sliceStart = 0;
     for (std::size_t cut = nextCut(text, 0); cut != std::string_view::npos;
          cut = nextCut(text, segmentStart)) {
         store(text.substr(segmentStart, cut + 1 - segmentStart), batch);
         segmentStart = cut + 1;
+        if (segmentStart - sliceStart >= dispatchSlice && segmentStart < text.size()) {
+            dispatchBatch(startIndex, batch);
+            startIndex = firstNewIndex();
+            batch = {};
+            sliceStart = segmentStart;
+        }
     }
     const std::string_view tail = text.substr(segmentStart);
     if (tail.size() < longestHeldFragment && holdsBack(tail)) {
@@ -104,6 +120,10 @@ void ReceivePath::SplitReceivedText(std::string_view text) {
     } else {
         store(tail, batch);
     }
+    dispatchBatch(startIndex, batch);
+}
+
+void ReceivePath::dispatchBatch(int startIndex, Batch& batch) {
     if (batch.stored > 0 || batch.continued) {
         dispatchFrom(startIndex, batch.stored);
     }

@@ -24,6 +24,8 @@ public:
     static constexpr std::size_t longestParsedLine = TextBuffer::longestControlRow;
     // A held-back control fragment longer than this can never be parsed; it is shown as text.
     static constexpr std::size_t longestHeldFragment = longestParsedLine;
+    // A read larger than this is dispatched in slices of whole lines of about this size.
+    static constexpr std::size_t dispatchSlice = 64 * 1024;
 
     ReceivePath(TextBuffer& buffer, ServerLineParser& parser, LineTriggers& triggers);
 
@@ -49,10 +51,12 @@ private:
     bool extendHeldFragment(std::string_view text);
     void receiveWhole(std::string_view text);
     void SplitReceivedText(std::string_view text);
+    int firstNewIndex() const;
     std::size_t nextCut(std::string_view text, std::size_t segmentStart) const;
     bool holdsBack(std::string_view tail) const;
     void store(std::string_view piece, Batch& batch);
     void completeLastLine();
+    void dispatchBatch(int startIndex, Batch& batch);
     void dispatchFrom(int startIndex, int& batch);
     void dispatchLines(int startIndex, int& batch);
     bool consume(int index);

@@ -1,5 +1,7 @@
 #include "net/TelnetFilter.h"
 
+#include <algorithm>
+
 namespace vesk {
 namespace {
 
@@ -25,40 +27,63 @@ void TelnetFilter::reset() {
     serverEchoes_ = false;
 }
 
+// The text between telnet commands is copied in runs; where the next IAC and the next NUL are
+// is looked up once per chunk with memchr and again only after the filter has passed them, so
+// a chunk is scanned in linear time however many commands it holds.
 void TelnetFilter::filter(std::string_view chunk, std::string& text) {
     text.reserve(text.size() + chunk.size());
-    for (std::size_t position = 0; position < chunk.size(); ++position) {
-        const auto byte = static_cast<unsigned char>(chunk[position]);
-        switch (state_) {
-        case State::Text:
-            // Runs of plain text are copied whole; telnet's NUL is a no-op and goes.
-            if (byte == iac) {
-                state_ = State::Command;
-            } else if (byte != 0) {
-                const std::size_t end =
-                    chunk.find_first_of(std::string_view("\xff\0", 2), position);
-                const std::size_t stop = end == std::string_view::npos ? chunk.size() : end;
-                text.append(chunk.substr(position, stop - position));
-                position = stop - 1;
-            }
-            break;
-        case State::Command:
-            command(byte, text);
-            break;
-        case State::Option:
-            negotiate(verb_, byte);
-            state_ = State::Text;
-            break;
-        case State::SubnegotiationOption:
-            state_ = State::Subnegotiation;
-            break;
-        case State::Subnegotiation:
-            subnegotiation(byte);
-            break;
-        case State::SubnegotiationIac:
-            subnegotiationIac(byte, text);
-            break;
+    constexpr std::size_t unknown = std::string_view::npos;
+    std::size_t nextIac = unknown;
+    std::size_t nextNul = unknown;
+    const auto locate = [&chunk](std::size_t& found, std::size_t from, char byte) {
+        if (found == unknown || found < from) {
+            const std::size_t at = chunk.find(byte, from);
+            found = at == std::string_view::npos ? chunk.size() : at;
         }
+    };
+    std::size_t position = 0;
+    while (position < chunk.size()) {
+        if (state_ == State::Text) {
+            locate(nextIac, position, static_cast<char>(iac));
+            locate(nextNul, position, '\0');
+            const std::size_t stop = std::min(nextIac, nextNul);
+            text.append(chunk.substr(position, stop - position));
+            position = stop;
+            if (position == chunk.size()) {
+                break;
+            }
+            // Telnet's NUL is a no-op and goes; an IAC starts a command.
+            if (chunk[position] == static_cast<char>(iac)) {
+                state_ = State::Command;
+            }
+            ++position;
+            continue;
+        }
+        step(static_cast<unsigned char>(chunk[position++]), text);
+    }
+}
+
+// One byte of a command, negotiation or subnegotiation.
+void TelnetFilter::step(unsigned char byte, std::string& text) {
+    switch (state_) {
+    case State::Text:
+        break;
+    case State::Command:
+        command(byte, text);
+        break;
+    case State::Option:
+        negotiate(verb_, byte);
+        state_ = State::Text;
+        break;
+    case State::SubnegotiationOption:
+        state_ = State::Subnegotiation;
+        break;
+    case State::Subnegotiation:
+        subnegotiation(byte);
+        break;
+    case State::SubnegotiationIac:
+        subnegotiationIac(byte, text);
+        break;
     }
 }
 

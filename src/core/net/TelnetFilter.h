@@ -42,6 +42,7 @@ private:
         SubnegotiationIac
     };
 
+    void step(unsigned char byte, std::string& text);
     void command(unsigned char byte, std::string& text);
     void negotiate(unsigned char verb, unsigned char option);
     void subnegotiation(unsigned char byte);
