@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages the build, the tests and the demo need, when missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ clang pkg-config libtelnet-dev libgtest-dev libgmock-dev
+packages=(cmake ninja-build g++ clang pkg-config libgtest-dev libgmock-dev
           libbenchmark-dev qt6-base-dev qt6-multimedia-dev fonts-dejavu-core
           xvfb xauth xdotool imagemagick x11-utils)
 missing=()

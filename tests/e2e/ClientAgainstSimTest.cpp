@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 namespace vesk::testing {
@@ -108,6 +109,29 @@ TEST_F(ClientAgainstSim, SkillsAndHelpRequestsAreAnswered) {
     client->connection().DoSend("vesk skills");
     ASSERT_TRUE(runUntil([&] { return client->skills().levels().size() > 0; })) << visibleText();
     EXPECT_FALSE(client->skills().className().empty());
+
+    // The help browser asks for a category's topics, then for one page, which arrives whole in
+    // the help file (rows the scroll-back wrapped are joined again) and goes to the help editor
+    // once.
+    HelpBrowserModel& help = client->helpBrowser();
+    help.SelectCategory("Abilities");
+    ASSERT_TRUE(runUntil([&] { return !help.topics().empty(); })) << visibleText();
+    EXPECT_EQ(help.topics().back(), "stealth");
+    help.RequestTopic("stealth");
+    ASSERT_TRUE(runUntil([&] { return !host->started.empty(); })) << visibleText();
+    EXPECT_EQ(host->started.size(), 1u);
+    EXPECT_EQ(help.status(), "Current Status: Idle");
+    std::ifstream page(directory / "help.txt", std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(page, line);) {
+        lines.push_back(line);
+    }
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_TRUE(lines[2].starts_with("This page explains 'stealth'.")) << lines[2];
+    EXPECT_TRUE(lines[2].ends_with("finally ends with a full stop.")) << lines[2];
+    EXPECT_EQ(lines.front(), "Help for: stealth   (abilities)");
+    EXPECT_EQ(lines.back(), "See also: help, stealth.");
+    EXPECT_EQ(visibleText().find("Help for:"), std::string::npos) << visibleText();
 }
 
 // The same login under different cuts: every write cut somewhere, with other seeds.

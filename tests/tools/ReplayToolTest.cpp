@@ -62,16 +62,113 @@ TEST(ReplayTool, SnapshotOfTheSampleSession) {
     EXPECT_EQ(run.output.find("##VESK"), std::string::npos);
 }
 
-TEST(ReplayTool, CuttingTheReadsDifferentlyGivesTheSameLinesAndStatus) {
-    const ReplayRun whole = runReplay(sampleSession());
-    for (const char* size : {"1", "7", "64", "100000"}) {
-        const ReplayRun cut = runReplay(std::string("--chunk-size ") + size + sampleSession());
-        ASSERT_EQ(cut.status, 0) << cut.output;
-        const auto statusOf = [](const std::string& text) {
-            return text.substr(text.find("\"status\""));
-        };
-        EXPECT_EQ(statusOf(cut.output), statusOf(whole.output)) << size;
+// The text of one JSON string starting at its opening quote, with the writer's escapes undone.
+std::string jsonString(const std::string& json, std::size_t& position) {
+    std::string text;
+    for (++position; position < json.size() && json[position] != '"'; ++position) {
+        if (json[position] != '\\') {
+            text.push_back(json[position]);
+        } else if (json[++position] == 'u') {
+            text.push_back(static_cast<char>(std::stoi(json.substr(position + 1, 4), nullptr, 16)));
+            position += 4;
+        } else {
+            text.push_back(json[position]);
+        }
     }
+    ++position;
+    return text;
+}
+
+// What the player sees of the main buffer: each row's displayable characters, without the
+// empty row of the cursor at the end.
+std::vector<std::string> visibleRows(const std::string& json) {
+    std::vector<std::string> rows;
+    const std::string rowStart = R"({"text":)";
+    std::size_t position = json.find(rowStart, json.find(R"("lines":[)"));
+    const std::size_t end = json.find(R"("sent":[)");
+    while (position < end) {
+        position += rowStart.size();
+        const std::string text = jsonString(json, position);
+        std::string row;
+        for (std::size_t index = 0; index < text.size(); ++index) {
+            if (text[index] == '\x1b' && index + 1 < text.size() && text[index + 1] == '[') {
+                index = std::min(text.find('m', index), text.size());
+            } else if (text[index] >= 0x20 && text[index] <= 0x7e) {
+                row.push_back(text[index]);
+            }
+        }
+        rows.push_back(row);
+        position = json.find(rowStart, position);
+    }
+    while (!rows.empty() && rows.back().empty()) {
+        rows.pop_back();
+    }
+    return rows;
+}
+
+std::string between(const std::string& text, const std::string& from, const std::string& to) {
+    const std::size_t start = text.find(from);
+    return start == std::string::npos ? "" : text.substr(start, text.find(to, start) - start);
+}
+
+std::string fileText(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+// The sample session, then a download and a help page with blank lines, fed whole and cut into
+// reads of several sizes: the visible rows, every payload sent, the status and the files the
+// transfers wrote must be the same each time.
+TEST(ReplayTool, CuttingTheReadsDifferentlyGivesTheSameLinesAndStatus) {
+    const auto scratch =
+        std::filesystem::temp_directory_path() / ("vesk-replay-cuts-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(scratch);
+    std::filesystem::create_directories(scratch);
+    const auto transfers = scratch / "transfers.bin";
+    std::ofstream(transfers, std::ios::binary)
+        << "##VESK FILEBEGIN /w/room.c\n##VESK FILECONTINUE\nint a;\r\n\r\nint b;\r\n\r\n"
+           "##VESK FILEEND\nDone.\r\n##VESK HELPBEGIN\nTopic\r\n\r\n\r\nText\r\n"
+           "##VESK HELPEND\nAfter help.\r\n";
+    struct Result {
+        std::string output;
+        std::string code;
+        std::string help;
+    };
+    const auto replay = [&](const std::string& name, const std::string& options) {
+        const auto directory = scratch / name;
+        std::filesystem::create_directories(directory);
+        const ReplayRun run = runReplay("--dir " + directory.string() + options + sampleSession() +
+                                        " " + transfers.string());
+        EXPECT_EQ(run.status, 0) << run.output;
+        // The editors are started on files in the run's own directory.
+        std::string output = run.output;
+        const std::string path = directory.string();
+        for (std::size_t at = output.find(path); at != std::string::npos; at = output.find(path)) {
+            output.replace(at, path.size(), "DIR");
+        }
+        return Result{output, fileText(directory / "TheCode.c"), fileText(directory / "help.txt")};
+    };
+    const Result whole = replay("whole", "");
+    EXPECT_EQ(whole.code, "int a;\n\nint b;\n\n");
+    EXPECT_EQ(whole.help, "Topic\n\n\nText\n");
+    const std::vector<std::string> rows = visibleRows(whole.output);
+    ASSERT_GT(rows.size(), 10u);
+    EXPECT_EQ(rows.back(), "After help.");
+    for (const char* size : {"1", "2", "7", "64", "100000"}) {
+        const Result cut = replay(size, std::string(" --chunk-size ") + size);
+        EXPECT_EQ(visibleRows(cut.output), rows) << size;
+        EXPECT_EQ(between(cut.output, R"("sent":)", R"("status":)"),
+                  between(whole.output, R"("sent":)", R"("status":)"))
+            << size;
+        EXPECT_EQ(cut.output.substr(cut.output.find(R"("status")")),
+                  whole.output.substr(whole.output.find(R"("status")")))
+            << size;
+        EXPECT_EQ(cut.code, whole.code) << size;
+        EXPECT_EQ(cut.help, whole.help) << size;
+    }
+    std::filesystem::remove_all(scratch);
 }
 
 TEST(ReplayTool, SummaryCountsOnly) {

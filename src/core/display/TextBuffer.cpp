@@ -25,6 +25,7 @@ void TextBuffer::reserveNextSlot() {
 
 void TextBuffer::storeLine(std::string_view text) {
     reserveNextSlot();
+    ++revision_;
     lines_.push_back({std::string(text), 0});
     if (linesChanged_) {
         linesChanged_();
@@ -32,12 +33,14 @@ void TextBuffer::storeLine(std::string_view text) {
 }
 
 void TextBuffer::AddString(std::string_view text) {
-    const bool controlLine = text.size() >= 6 && text.starts_with(controlMarker);
+    const bool controlLine =
+        text.size() >= 6 && text.size() < longestControlRow && text.starts_with(controlMarker);
     const int width = controlLine ? controlLineWidth : wrapWidth_;
+    const std::size_t hiddenLimit = controlLine ? longestControlRow : mostHiddenBytes;
     // Each piece after a wrap is wrapped again on its own, so the loop stands in for recursion
     // and a long line cannot exhaust the stack.
     do {
-        const WrappedLine pieces = WrapLine(text, width);
+        const WrappedLine pieces = WrapLine(text, width, hiddenLimit);
         storeLine(pieces.head);
         text = pieces.rest;
     } while (!text.empty());
@@ -47,15 +50,18 @@ bool TextBuffer::lastLineComplete() const {
     return !lines_.empty() && !lines_.back().text.empty() && lines_.back().text.back() == '\n';
 }
 
+// `stored` remembers an empty line stored on the way: a chunk such as CR LF CR has stored one
+// even though nothing follows its last carriage return.
 int TextBuffer::AddText(std::string_view chunk) {
+    int stored = 0;
     for (;;) {
         if (chunk.empty()) {
-            return 0;
+            return stored;
         }
         if (chunk.front() == '\r') {
             chunk.remove_prefix(1);
             if (chunk.empty()) {
-                return 0;
+                return stored;
             }
         }
         // An empty buffer is like one whose last line is complete: a leading line break is an
@@ -67,6 +73,7 @@ int TextBuffer::AddText(std::string_view chunk) {
             }
             // A line break right after a complete line is an empty line of its own.
             AddString("\n");
+            stored = 1;
             chunk.remove_prefix(1);
             if (chunk.empty()) {
                 return 1;
@@ -78,6 +85,7 @@ int TextBuffer::AddText(std::string_view chunk) {
             AddString(chunk.substr(1));
             return 1;
         }
+        ++revision_;
         std::string joined = std::move(lines_.back().text);
         joined.append(chunk);
         lines_.pop_back();
@@ -90,13 +98,37 @@ void TextBuffer::DeleteLine(int index) {
     if (index < 0 || index > lastIndex()) {
         return;
     }
+    ++revision_;
     lines_.erase(lines_.begin() + index);
+}
+
+void TextBuffer::DeleteLines(const std::vector<int>& ascendingIndices) {
+    if (ascendingIndices.empty() || ascendingIndices.front() < 0 ||
+        ascendingIndices.front() > lastIndex()) {
+        return;
+    }
+    ++revision_;
+    auto target = lines_.begin() + ascendingIndices.front();
+    std::size_t next = 0;
+    for (auto source = target; source != lines_.end(); ++source) {
+        const int index = static_cast<int>(source - lines_.begin());
+        if (next < ascendingIndices.size() && ascendingIndices[next] == index) {
+            ++next;
+            continue;
+        }
+        if (target != source) {
+            *target = std::move(*source);
+        }
+        ++target;
+    }
+    lines_.erase(target, lines_.end());
 }
 
 void TextBuffer::AppendToLine(int index, std::string_view text) {
     if (index < 0 || index > lastIndex()) {
         return;
     }
+    ++revision_;
     lines_[static_cast<std::size_t>(index)].text.append(text);
 }
 
@@ -136,6 +168,7 @@ bool TextBuffer::GetPlainLine(int index, std::string& plain) const {
 }
 
 void TextBuffer::FreeAll() {
+    ++revision_;
     lines_.clear();
     lines_.shrink_to_fit();
     capacity_ = 0;

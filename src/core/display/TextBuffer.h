@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vesk {
 
@@ -24,6 +25,11 @@ struct TextLine {
 // still reports the nominal size the rest of the client has always seen (100, growing by 100).
 class TextBuffer {
 public:
+    // A control line is stored as one row so the parser sees it whole; one this long is never
+    // parsed, so it is wrapped like any text (the same rows whether it came in one read or
+    // many).
+    static constexpr std::size_t longestControlRow = 20000;
+
     TextBuffer();
 
     // Stores text as one or more new lines, wrapped at the current width.
@@ -32,6 +38,9 @@ public:
     // when the partial last line was continued, 0 when nothing was stored.
     int AddText(std::string_view chunk);
     void DeleteLine(int index);
+    // Deletes the lines at the given ascending indices in one pass, so consuming many lines of
+    // one read costs time linear in the lines behind the first one, not in their product.
+    void DeleteLines(const std::vector<int>& ascendingIndices);
     void AppendToLine(int index, std::string_view text);
     // The line's displayable characters: printable ASCII, colour sequences and other bytes left
     // out.
@@ -49,6 +58,9 @@ public:
     // Slots the original table kept allocated: always capacity + 5.
     int slotCount() const { return capacity_ + 5; }
     bool empty() const { return lines_.empty(); }
+    // Counts every change to the stored lines, so a reader can tell whether anyone touched the
+    // buffer since it last looked.
+    std::uint64_t revision() const { return revision_; }
 
     const TextLine& line(int index) const { return lines_[static_cast<std::size_t>(index)]; }
     TextLine& line(int index) { return lines_[static_cast<std::size_t>(index)]; }
@@ -72,6 +84,7 @@ private:
     std::deque<TextLine> lines_;
     int capacity_ = 0;
     int wrapWidth_ = 80;
+    std::uint64_t revision_ = 0;
     std::function<void()> linesChanged_;
 };
 

@@ -21,30 +21,51 @@ std::size_t breakPoint(std::string_view text, std::size_t limit) {
     return limit;
 }
 
+WrappedLine cutAt(std::string_view text, std::size_t cut) {
+    return {text.substr(0, cut), text.substr(cut)};
+}
+
 } // namespace
 
-WrappedLine WrapLine(std::string_view text, int width) {
+WrappedLine WrapLine(std::string_view text, int width, std::size_t hiddenLimit) {
     // A width below one could never make progress; it wraps after every column instead.
     const int limit = width < 1 ? 1 : width;
-    // Every byte takes at most one column, so a text no longer than the width never wraps.
-    if (text.size() <= static_cast<std::size_t>(limit)) {
+    const std::size_t hiddenMost = hiddenLimit < 1 ? 1 : hiddenLimit;
+    // Every byte takes at most one column, so a short text never wraps.
+    if (text.size() <= static_cast<std::size_t>(limit) && text.size() <= hiddenMost) {
         return {text, {}};
     }
     int columns = 0;
+    std::size_t hidden = 0;
     std::size_t position = 0;
     while (position < text.size()) {
-        if (columns >= limit) {
-            const std::size_t cut = breakPoint(text, position);
-            return {text.substr(0, cut), text.substr(cut)};
-        }
-        if (text[position] == escape && position + 1 < text.size() && text[position + 1] == '[') {
-            position = skipColourSequence(text, position);
+        const char byte = text[position];
+        // A line break is never drawn, so it does not end a full row either.
+        if (byte == '\n' || byte == '\r') {
+            if (++hidden > hiddenMost) {
+                return cutAt(text, position);
+            }
+            ++position;
             continue;
         }
-        if (text[position] != '\t') {
-            ++columns;
+        if (columns >= limit) {
+            return cutAt(text, breakPoint(text, position));
         }
-        ++position;
+        std::size_t next = position + 1;
+        if (byte == escape && next < text.size() && text[next] == '[') {
+            next = skipColourSequence(text, position);
+        } else if (byte != '\t') {
+            ++columns;
+            position = next;
+            continue;
+        }
+        // A sequence or tab that would take the row past its hidden bytes starts the next row;
+        // one that alone is longer (an unclosed sequence) is cut at the limit.
+        hidden += next - position;
+        if (hidden > hiddenMost) {
+            return cutAt(text, position > 0 ? position : hiddenMost);
+        }
+        position = next;
     }
     return {text, {}};
 }

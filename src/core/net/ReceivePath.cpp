@@ -25,6 +25,35 @@ bool ReceivePath::receive(std::string_view text) {
     if (text.empty()) {
         return false;
     }
+    // A typed command's echo, a notice or a cleared pane has touched the lines since the last
+    // read: the partial line's reading is final, and what it added stays.
+    if (buffer_.revision() != revisionAfterReceive_) {
+        partialLineExperience_ = 0;
+    }
+    if (!extendHeldFragment(text)) {
+        receiveWhole(text);
+    }
+    revisionAfterReceive_ = buffer_.revision();
+    return true;
+}
+
+// A held-back control line that this read does not finish only grows: it is not scanned again,
+// so a long control line in many small reads costs time in proportion to its length.
+bool ReceivePath::extendHeldFragment(std::string_view text) {
+    if (pending_.empty() || text.find('\n') != std::string_view::npos ||
+        pending_.size() + text.size() >= longestHeldFragment) {
+        return false;
+    }
+    const std::size_t start = pending_.find_first_not_of("\r\n");
+    if (start == std::string::npos ||
+        std::string_view(pending_).substr(start).substr(0, controlMarker.size()) != controlMarker) {
+        return false;
+    }
+    pending_.append(text);
+    return true;
+}
+
+void ReceivePath::receiveWhole(std::string_view text) {
     work_.clear();
     work_.append(pending_);
     work_.append(text);
@@ -37,7 +66,6 @@ bool ReceivePath::receive(std::string_view text) {
         completeLastLine();
     }
     SplitReceivedText(work_);
-    return true;
 }
 
 // A line feed ends a line, except right at the start of a segment: an empty line's break (a
@@ -60,15 +88,31 @@ std::size_t ReceivePath::nextCut(std::string_view text, std::size_t segmentStart
     }
 }
 
-void ReceivePath::SplitReceivedText(std::string_view text) {
+// The first index a dispatch reads: the partial last line, which this text may continue, or
+// the line after a complete one.
+int ReceivePath::firstNewIndex() const {
     const bool partialBefore = !buffer_.empty() && !buffer_.lastLineComplete();
-    const int startIndex = buffer_.empty() ? 0 : buffer_.lastIndex() + (partialBefore ? 0 : 1);
+    return buffer_.empty() ? 0 : buffer_.lastIndex() + (partialBefore ? 0 : 1);
+}
+
+// A large read is dispatched in slices of whole lines, as though the socket had cut it there
+// (the same lines, parsed in the same order): the lines are still in the cache when they are
+// parsed, and a read of any size costs the same per byte.
+void ReceivePath::SplitReceivedText(std::string_view text) {
+    int startIndex = firstNewIndex();
     Batch batch;
     std::size_t segmentStart = 0;
+    std::size_t sliceStart = 0;
     for (std::size_t cut = nextCut(text, 0); cut != std::string_view::npos;
          cut = nextCut(text, segmentStart)) {
         store(text.substr(segmentStart, cut + 1 - segmentStart), batch);
         segmentStart = cut + 1;
+        if (segmentStart - sliceStart >= dispatchSlice && segmentStart < text.size()) {
+            dispatchBatch(startIndex, batch);
+            startIndex = firstNewIndex();
+            batch = {};
+            sliceStart = segmentStart;
+        }
     }
     const std::string_view tail = text.substr(segmentStart);
     if (tail.size() < longestHeldFragment && holdsBack(tail)) {
@@ -76,6 +120,10 @@ void ReceivePath::SplitReceivedText(std::string_view text) {
     } else {
         store(tail, batch);
     }
+    dispatchBatch(startIndex, batch);
+}
+
+void ReceivePath::dispatchBatch(int startIndex, Batch& batch) {
     if (batch.stored > 0 || batch.continued) {
         dispatchFrom(startIndex, batch.stored);
     }
@@ -121,7 +169,26 @@ void ReceivePath::store(std::string_view piece, Batch& batch) {
     batch.continued = batch.continued || stored < 0;
 }
 
+// A consumed line in the middle of the batch is deleted with the others at the end, so a read
+// of many control lines does not move the lines behind each one; the last line goes at once,
+// so an echo written while the line is read cannot continue it.
+bool ReceivePath::consume(int index) {
+    if (index == buffer_.lastIndex()) {
+        buffer_.DeleteLine(index);
+        return true;
+    }
+    consumed_.push_back(index);
+    return false;
+}
+
 void ReceivePath::dispatchFrom(int startIndex, int& batch) {
+    consumed_.clear();
+    dispatchLines(startIndex, batch);
+    buffer_.DeleteLines(consumed_);
+    consumed_.clear();
+}
+
+void ReceivePath::dispatchLines(int startIndex, int& batch) {
     const int lastAtStart = buffer_.lastIndex();
     for (int index = startIndex < 0 ? 0 : startIndex;
          index <= lastAtStart && index <= buffer_.lastIndex();) {
@@ -145,7 +212,9 @@ void ReceivePath::dispatchFrom(int startIndex, int& batch) {
         }
         buffer_.line(index).handled = batch;
         if (result != OrdinaryLine && result != RecognisedText) {
-            buffer_.DeleteLine(index);
+            if (!consume(index)) {
+                ++index;
+            }
             continue;
         }
         if (!parser_.lineSuffix().empty()) {

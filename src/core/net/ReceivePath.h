@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vesk {
 
@@ -20,9 +21,11 @@ namespace vesk {
 class ReceivePath {
 public:
     // Lines of this length or more are stored and shown but never parsed nor matched.
-    static constexpr std::size_t longestParsedLine = 20000;
+    static constexpr std::size_t longestParsedLine = TextBuffer::longestControlRow;
     // A held-back control fragment longer than this can never be parsed; it is shown as text.
     static constexpr std::size_t longestHeldFragment = longestParsedLine;
+    // A read larger than this is dispatched in slices of whole lines of about this size.
+    static constexpr std::size_t dispatchSlice = 64 * 1024;
 
     ReceivePath(TextBuffer& buffer, ServerLineParser& parser, LineTriggers& triggers);
 
@@ -34,6 +37,7 @@ public:
     void reset() {
         pending_.clear();
         partialLineExperience_ = 0;
+        consumed_.clear();
     }
     const std::string& pendingFragment() const { return pending_; }
 
@@ -44,12 +48,18 @@ private:
         bool continued = false;
     };
 
+    bool extendHeldFragment(std::string_view text);
+    void receiveWhole(std::string_view text);
     void SplitReceivedText(std::string_view text);
+    int firstNewIndex() const;
     std::size_t nextCut(std::string_view text, std::size_t segmentStart) const;
     bool holdsBack(std::string_view tail) const;
     void store(std::string_view piece, Batch& batch);
     void completeLastLine();
+    void dispatchBatch(int startIndex, Batch& batch);
     void dispatchFrom(int startIndex, int& batch);
+    void dispatchLines(int startIndex, int& batch);
+    bool consume(int index);
     int DispatchLine(std::string_view storedText, int& batch);
     void clean(std::string_view text);
     bool lastLinePartial() const;
@@ -61,8 +71,13 @@ private:
     std::string work_;
     std::string current_;
     std::string cleaned_;
-    // What the partial last line added to the experience when it was last read.
+    // Lines of the current dispatch that were consumed, deleted together at its end.
+    std::vector<int> consumed_;
+    // What the partial last line added to the experience when it was last read; it belongs to
+    // that reading only while nothing else has changed the buffer since (the buffer's revision
+    // then is `revisionAfterReceive_`).
     std::int32_t partialLineExperience_ = 0;
+    std::uint64_t revisionAfterReceive_ = 0;
 };
 
 } // namespace vesk

@@ -145,8 +145,10 @@ void Preferences::SelectProfileForCharacter(std::string_view serverName) {
     }
     currentCharacter = -1;
     activeProfile = 0;
-    if (settings.isOn(setting::createNewProfiles) && profiles.findByName(name) < 0) {
+    if (settings.isOn(setting::createNewProfiles) && namedProfilesCreated < namedProfileLimit &&
+        profiles.findByName(name) < 0) {
         profiles.appendWithDefaultMacros(name);
+        ++namedProfilesCreated;
     }
     const int named = profiles.findByName(name);
     if (named >= 0) {

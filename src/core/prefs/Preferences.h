@@ -49,6 +49,11 @@ public:
     const TriggerList& ActiveTriggers() const { return ActiveProfile().triggers; }
     void SetActiveProfile(int index) { activeProfile = index; }
 
+    // A player meets a handful of characters in one run; a server that names hundreds is
+    // hostile. Past this many profiles made for new names in one run, a new name still becomes
+    // the character but gets no profile (and so no line in "Profiles.DAT").
+    static constexpr int namedProfileLimit = 32;
+
     // The server has named the logged-in character: pick (or make) its profile.
     void SelectProfileForCharacter(std::string_view name);
     // Deletes a profile other than the default one and re-points the characters that used
@@ -64,6 +69,8 @@ public:
     int currentCharacter = -1;
     // Index into profiles; never saved.
     int activeProfile = 0;
+    // Profiles made for names the server sent during this run.
+    int namedProfilesCreated = 0;
 
 private:
     void noteFileRead(std::string_view name, FileRead state, Reporting& reporting);

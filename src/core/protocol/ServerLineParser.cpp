@@ -85,8 +85,10 @@ void ServerLineParser::recogniseVitals(std::string_view line) {
     }
 }
 
+// The pattern's blanks match any run of blanks, also none ("You  gain 5 experience.",
+// "Yougain 5 experience."); its first word is literal, so a line without it is passed at once.
 bool ServerLineParser::recogniseExperience(std::string_view line, int& recognised) {
-    if (!line.starts_with("You gain")) {
+    if (!line.starts_with("You")) {
         return false;
     }
     const ScanResult gain = ScanPattern(line, "You gain %d experience.");

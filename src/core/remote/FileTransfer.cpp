@@ -81,31 +81,51 @@ bool FileTransfer::WriteInfoFile(std::string_view remoteName) {
 }
 
 void FileTransfer::BeginReceive(std::string_view remoteName) {
-    if (receiveFile_.is_open()) {
-        EndReceive();
-    }
     // A longer name could not be read back whole, and a cut name would have the server store the
     // upload under another file's name; such a transfer is refused instead.
     if (remoteName.size() > remoteNameLimit) {
+        if (receiving()) {
+            EndReceive();
+        }
         host_.showWarning(formatText("The file name sent by the server is too long (%d characters)",
                                      static_cast<int>(remoteName.size())));
         return;
     }
+    if (receiveFile_.is_open()) {
+        EndReceive();
+    }
+    // A download begun without a line yet is simply replaced: its files would be overwritten
+    // at once anyway.
+    const bool alreadyShown = pendingName_.has_value();
+    pendingName_ = std::string(remoteName);
+    receivedLines_ = 0;
+    if (!alreadyShown) {
+        SetTitleSuffix(" (OED: Receiving)");
+        SetBrowserStatus(receivingStatus);
+    }
+}
+
+// Writes the info file and opens the edit file of the download begun last.
+void FileTransfer::OpenPendingDownload() {
+    if (!pendingName_) {
+        return;
+    }
+    const std::string remoteName = std::move(*pendingName_);
+    pendingName_.reset();
     if (!WriteInfoFile(remoteName)) {
+        SetTitleSuffix("");
         return;
     }
     receiveFileName_ = editFileName();
     receiveFile_.open(WorkingPath(receiveFileName_), std::ios::binary | std::ios::trunc);
     if (!receiveFile_.is_open()) {
         host_.showWarning(formatText("Error opening '%s' for writing", receiveFileName_.c_str()));
-        return;
+        SetTitleSuffix("");
     }
-    receivedLines_ = 0;
-    SetTitleSuffix(" (OED: Receiving)");
-    SetBrowserStatus(receivingStatus);
 }
 
 void FileTransfer::ReceiveLine(std::string_view text) {
+    OpenPendingDownload();
     if (!receiveFile_.is_open()) {
         return;
     }
@@ -117,6 +137,7 @@ void FileTransfer::ReceiveLine(std::string_view text) {
 }
 
 void FileTransfer::EndReceive() {
+    OpenPendingDownload();
     SetTitleSuffix("");
     if (!receiveFile_.is_open()) {
         return;
@@ -130,9 +151,15 @@ void FileTransfer::EndReceive() {
     SetBrowserStatus(FileBrowserModel::idleStatus);
 }
 
+// Only a download that was actually under way goes to the editor, once: a FILEEND without one
+// (a hostile server can send thousands) starts nothing.
 void FileTransfer::OnFileEnd() {
+    OpenPendingDownload();
+    const bool downloaded = receiveFile_.is_open();
     EndReceive();
-    RunEditor();
+    if (downloaded) {
+        RunEditor();
+    }
 }
 
 // The editor setting names the program as a whole (a path with blanks included) and the edit
@@ -146,7 +173,12 @@ void FileTransfer::RunEditor() {
     }
 }
 
+// A download begun but not yet written has not replaced the info file yet, so the name read
+// back is the one it names.
 std::optional<std::string> FileTransfer::RemoteName() const {
+    if (pendingName_) {
+        return *pendingName_;
+    }
     std::ifstream info(WorkingPath(infoFileName()), std::ios::binary);
     std::string line;
     if (!info || !std::getline(info, line)) {
@@ -211,6 +243,12 @@ void FileTransfer::SendEditFile() {
         return;
     }
     SetBrowserStatus(sendingStatus);
+    // A download still being written is uploaded as far as it has arrived, whatever part of
+    // it still sat in the stream's buffer.
+    OpenPendingDownload();
+    if (receiveFile_.is_open()) {
+        receiveFile_.flush();
+    }
     const std::string name = editFileName();
     std::ifstream input(WorkingPath(name), std::ios::binary);
     if (!input.is_open()) {

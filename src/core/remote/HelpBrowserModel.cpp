@@ -17,6 +17,8 @@ constexpr std::array<HelpBrowserModel::Category, 5> categories = {{
     {"High Mortal: Commands", "*high mortal commands"},
 }};
 
+constexpr std::string_view receivingStatus = "Current Status: Receiving file ";
+
 // The line break the server ended the line with; it is no column of the text.
 std::size_t BodyLength(std::string_view text) {
     std::size_t length = text.size();
@@ -54,6 +56,7 @@ bool HelpBrowserModel::Connected() const {
 
 void HelpBrowserModel::SetStatus(std::string text) {
     status_ = std::move(text);
+    progressDots_ = 0;
     host_.changed(Change::HelpBrowser);
 }
 
@@ -105,7 +108,8 @@ void HelpBrowserModel::CloseHelpFile() {
 
 void HelpBrowserModel::BeginText() {
     CloseHelpFile();
-    SetStatus("Current Status: Receiving file .");
+    pageBegun_ = true;
+    SetStatus(std::string(receivingStatus) + ".");
     helpFile_.open(workingDirectory_ / helpFileName, std::ios::binary | std::ios::trunc);
     if (!helpFile_.is_open()) {
         host_.showWarning(
@@ -128,7 +132,13 @@ std::string HelpBrowserModel::WrapHelpLine(std::string_view text) {
 }
 
 void HelpBrowserModel::ReceiveLine(std::string_view text) {
-    SetStatus(status_ + ".");
+    if (progressDots_ >= mostProgressDots) {
+        status_.resize(status_.size() - progressDots_);
+        progressDots_ = 0;
+    }
+    ++progressDots_;
+    status_.push_back('.');
+    host_.changed(Change::HelpBrowser);
     if (helpFile_.is_open()) {
         const std::string wrapped = WrapHelpLine(text);
         helpFile_.write(wrapped.data(), static_cast<std::streamsize>(wrapped.size()));
@@ -136,10 +146,15 @@ void HelpBrowserModel::ReceiveLine(std::string_view text) {
 }
 
 // The help editor setting names the program as a whole and the page is its one argument; no
-// shell sees either. The editor starts even when the page could not be written, as it always has.
+// shell sees either. The editor starts even when the page could not be written, as it always has,
+// but only for a page that was begun, once: a HELPEND without one starts nothing.
 void HelpBrowserModel::EndText() {
     SetStatus(std::string(idleStatus));
     CloseHelpFile();
+    if (!pageBegun_) {
+        return;
+    }
+    pageBegun_ = false;
     const std::string program = environment_.helpEditor ? environment_.helpEditor() : std::string();
     const std::string file = (workingDirectory_ / helpFileName).string();
     if (program.empty() || !host_.startProcess(program, {file})) {

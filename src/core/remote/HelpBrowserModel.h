@@ -31,6 +31,9 @@ public:
     static constexpr std::string_view helpFileName = "help.txt";
     static constexpr std::string_view idleStatus = "Current Status: Idle";
     static constexpr std::size_t wrapColumns = 80;
+    // The status line gains a dot per captured line; past this many it starts again with one,
+    // so a long page costs no more per line than a short one and the line stays readable.
+    static constexpr std::size_t mostProgressDots = 60;
 
     HelpBrowserModel(Host& host, LineSender& sender, std::filesystem::path workingDirectory,
                      Environment environment);
@@ -78,6 +81,10 @@ private:
     std::string status_{idleStatus};
     std::string selectedCategory_;
     std::ofstream helpFile_;
+    // A page was begun and not yet ended: only then does HELPEND start the help editor.
+    bool pageBegun_ = false;
+    // Dots the captured lines added to the status line since it was last set.
+    std::size_t progressDots_ = 0;
 };
 
 } // namespace vesk

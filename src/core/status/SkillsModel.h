@@ -21,6 +21,8 @@ public:
     // Numbers of a skill message are read from at most this many leading characters.
     static constexpr std::size_t numberTokenLimit = 3;
     static constexpr std::string_view skillsRequest = "vesk skills";
+    // A class has tens of skills; keys beyond this many are ignored.
+    static constexpr std::size_t skillLimit = 256;
 
     explicit SkillsModel(Host& host);
 
@@ -57,8 +59,8 @@ private:
     RowText rowText(const SkillRow& row);
 
     Host& host_;
-    NamedValueTable skillLevel_;
-    NamedValueTable skillPercent_;
+    NamedValueTable skillLevel_{skillLimit};
+    NamedValueTable skillPercent_{skillLimit};
     std::string className_;
 };
 

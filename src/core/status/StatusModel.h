@@ -18,13 +18,15 @@ namespace vesk {
 class StatusModel {
 public:
     static constexpr std::size_t characterNameLimit = 63;
+    // A body has tens of limbs; names beyond this many are ignored.
+    static constexpr std::size_t limbLimit = 64;
 
     explicit StatusModel(std::function<void()> repaint = {});
 
     std::int32_t hp = 0, hpMax = 0, sp = 0, spMax = 0, mp = 0, mpMax = 0;
     std::int32_t xp = 0, xpNextLevel = 0, xpEarned = 0;
-    NamedValueTable limbDamage;
-    NamedValueTable limbArmour;
+    NamedValueTable limbDamage{limbLimit};
+    NamedValueTable limbArmour{limbLimit};
     CombatantList attackers;
     CombatantList partyMembers;
 

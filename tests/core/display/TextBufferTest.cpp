@@ -49,6 +49,10 @@ TEST(TextBuffer, AddTextContinuesAndSplitsLines) {
         {"empty chunk", {""}, {0}, {}},
         {"break after a partial line with nothing behind", {"abc", "\n"}, {1, 1}, {"abc", ""}},
         {"continuing an empty partial line", {"abc", "\n", "xyz\n"}, {1, 1, -1}, {"abc", "xyz\n"}},
+        {"an empty line stored before a last carriage return counts",
+         {"x\n", "\r\n\r"},
+         {1, 1},
+         {"x\n", "\n"}},
     };
     for (const auto& c : cases) {
         TextBuffer buffer;
@@ -59,6 +63,21 @@ TEST(TextBuffer, AddTextContinuesAndSplitsLines) {
         EXPECT_EQ(results, c.results) << c.name;
         EXPECT_EQ(texts(buffer), c.lines) << c.name;
     }
+}
+
+// Many lines deleted in one pass keep the others in order and count as one change.
+TEST(TextBuffer, DeleteLinesRemovesTheGivenIndicesInOnePass) {
+    TextBuffer buffer;
+    for (const char* text : {"a\n", "b\n", "c\n", "d\n", "e\n"}) {
+        buffer.AddString(text);
+    }
+    const auto before = buffer.revision();
+    buffer.DeleteLines({1, 2, 4});
+    EXPECT_EQ(texts(buffer), (std::vector<std::string>{"a\n", "d\n"}));
+    EXPECT_EQ(buffer.revision(), before + 1);
+    buffer.DeleteLines({7});
+    buffer.DeleteLines({});
+    EXPECT_EQ(buffer.LineCount(), 2);
 }
 
 TEST(TextBuffer, JoinedLineIsDispatchedAfresh) {

@@ -141,5 +141,21 @@ TEST_F(ProfileSelectionTest, ActiveProfileOutOfRangeFallsBackToTheDefault) {
     }
 }
 
+// Thousands of names from the server make a bounded number of profiles; the names already
+// given a profile keep finding it.
+TEST_F(ProfileSelectionTest, NamesFromTheServerMakeABoundedNumberOfProfiles) {
+    preferences.settings.setNumber(setting::createNewProfiles, 1);
+    const std::size_t before = preferences.profiles.size();
+    for (int name = 0; name < 1000; ++name) {
+        preferences.SelectProfileForCharacter("Name" + std::to_string(name));
+    }
+    EXPECT_EQ(preferences.profiles.size(), before + Preferences::namedProfileLimit);
+    EXPECT_EQ(preferences.activeProfile, 0) << "the last name has no profile";
+    preferences.SelectProfileForCharacter("Name3");
+    EXPECT_EQ(preferences.ActiveProfile().name(), "Name3");
+    preferences.SelectProfileForCharacter("thorn");
+    EXPECT_EQ(preferences.ActiveProfile().name(), "Thorn");
+}
+
 } // namespace
 } // namespace vesk

@@ -80,6 +80,24 @@ TEST_F(ServerLineParserTest, PromptsFeedTheStatusModel) {
     EXPECT_EQ(status.xpEarned, 25);
 }
 
+// The experience line is a pattern like the others: a blank in it matches any run of blanks or
+// tabs, also none.
+TEST_F(ServerLineParserTest, ExperienceLineFollowsThePatternRule) {
+    const std::pair<const char*, std::int32_t> cases[] = {
+        {"You gain 5 experience.", 5},    {"You  gain 5 experience.", 5},
+        {"You\tgain\t5 experience.", 5},  {"Yougain 5 experience.", 5},
+        {"You gain -3 experience.", -3},  {"You gain 5 experience points.", 5},
+        {"You gain five experience.", 0}, {"You gained 5 experience.", 0},
+        {"you gain 5 experience.", 0},
+    };
+    for (const auto& [line, amount] : cases) {
+        status.xp = 0;
+        parse(line);
+        EXPECT_EQ(status.xp, amount) << line;
+        EXPECT_EQ(flag, amount != 0 ? 1 : 0) << line;
+    }
+}
+
 TEST_F(ServerLineParserTest, LoginStateLinesAskForTheControlChannelOncePerLogin) {
     events.skillsShown = true;
     parse("Reconnected.");

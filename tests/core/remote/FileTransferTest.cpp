@@ -238,6 +238,52 @@ TEST_F(FileTransferTest, TheEditorGetsItsSettingAsTheProgramAndTheFileAsItsOneAr
     EXPECT_EQ(host.started.size(), 1u);
 }
 
+TEST_F(FileTransferTest, OnlyADownloadUnderWayStartsTheEditorOnce) {
+    transfer.OnFileEnd();
+    EXPECT_TRUE(host.started.empty());
+    transfer.BeginReceive("/a.c");
+    transfer.ReceiveLine("x\n");
+    transfer.OnFileEnd();
+    transfer.OnFileEnd();
+    EXPECT_EQ(host.started.size(), 1u);
+}
+
+// An upload asked for while a download is still open sends what has arrived so far, not what
+// happened to have left the stream's buffer.
+TEST_F(FileTransferTest, UploadDuringADownloadSendsEverythingReceivedSoFar) {
+    transfer.BeginReceive("/a.c");
+    std::string expected;
+    for (int line = 0; line < 50; ++line) {
+        transfer.ReceiveLine("line " + std::to_string(line) + "\n");
+        expected += "line " + std::to_string(line) + "$^";
+    }
+    sender.lines.clear();
+    transfer.SendEditFile();
+    std::string sent;
+    for (const auto& line : sender.lines) {
+        if (line != FileTransfer::finishMarker) {
+            sent += line.substr(1);
+        }
+    }
+    EXPECT_EQ(sent, expected);
+}
+
+// Many FILEBEGIN lines in a row leave the files of the last one only, as if each had been
+// written in turn; one with no lines still gives an empty edit file.
+TEST_F(FileTransferTest, AFloodOfBeginningsLeavesTheLastDownload) {
+    directory.write("TheCode.c", "old text\n");
+    for (int file = 0; file < 100; ++file) {
+        transfer.BeginReceive("/w/file" + std::to_string(file) + ".c");
+    }
+    EXPECT_TRUE(transfer.receiving());
+    EXPECT_EQ(transfer.RemoteName(), "/w/file99.c");
+    transfer.OnFileEnd();
+    EXPECT_EQ(directory.read("TheCode.DAT"), "/w/file99.c\n");
+    EXPECT_EQ(directory.read("TheCode.c"), "");
+    EXPECT_EQ(host.started.size(), 1u);
+    EXPECT_EQ(transfer.titleSuffix(), "");
+}
+
 TEST(EncodeEditText, LineBreaksBecomeMarkers) {
     EXPECT_EQ(FileTransfer::EncodeEditText(""), "");
     EXPECT_EQ(FileTransfer::EncodeEditText("a\n"), "@a$^");

@@ -117,6 +117,24 @@ TEST_F(HelpBrowserModelTest, APageIsCapturedToHelpTxtAndOpenedInTheHelpEditor) {
     EXPECT_EQ(directory.read("help.txt"), "third page\n");
 }
 
+// A HELPEND with no page begun starts nothing, and a page starts the editor once; a long page
+// keeps a status line of bounded length.
+TEST_F(HelpBrowserModelTest, OnlyABegunPageStartsTheEditorOnce) {
+    help.EndText();
+    EXPECT_TRUE(host.started.empty());
+    help.BeginText();
+    std::size_t longest = 0;
+    for (int line = 0; line < 1000; ++line) {
+        help.ReceiveLine("line\n");
+        longest = std::max(longest, help.status().size());
+    }
+    EXPECT_EQ(help.status(), "Current Status: Receiving file ." + std::string(40, '.'));
+    EXPECT_LE(longest, std::string("Current Status: Receiving file .").size() + 60);
+    help.EndText();
+    help.EndText();
+    EXPECT_EQ(host.started.size(), 1u);
+}
+
 TEST(HelpUnwritable, AFailedHelpFileIsReportedAndTheEditorStillStarts) {
     FakeHost host;
     RecordingSender sender;

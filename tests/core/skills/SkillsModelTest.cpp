@@ -128,5 +128,18 @@ TEST_F(SkillsModelTest, ClassIsStoredWithoutRepaintAndKeysOutsideTheLayoutStayHi
     }
 }
 
+TEST(SkillsModel, SkillKeysStopAtTheirBound) {
+    FakeHost host;
+    SkillsModel model(host);
+    for (int key = 0; key < 1000; ++key) {
+        model.setSkill("key" + std::to_string(key), "5", "50");
+    }
+    EXPECT_EQ(model.levels().size(), static_cast<int>(SkillsModel::skillLimit));
+    EXPECT_EQ(model.percents().size(), static_cast<int>(SkillsModel::skillLimit));
+    model.setSkill("key7", "9", "90");
+    EXPECT_EQ(model.levels().entries()[7].value, 9);
+    EXPECT_FALSE(model.columnsText().empty());
+}
+
 } // namespace
 } // namespace vesk

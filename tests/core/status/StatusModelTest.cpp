@@ -86,5 +86,28 @@ TEST_F(StatusModelTest, PromptLimbNeedsAColon) {
     EXPECT_EQ(model.limbDamage.size(), 1);
 }
 
+// A server naming a new limb in every message fills the table only up to its bound; the limbs
+// already there keep their order and still take new values.
+TEST_F(StatusModelTest, LimbTablesStopGrowingAtTheirBound) {
+    for (int limb = 0; limb < 1000; ++limb) {
+        const std::string name = "limb" + std::to_string(limb);
+        model.setLimbDamage(name, limb);
+        model.setLimbArmour(name, limb);
+        model.setPromptLimb(1, 2, 3, "other" + std::to_string(limb) + ": 5");
+    }
+    EXPECT_EQ(model.limbDamage.size(), static_cast<int>(StatusModel::limbLimit));
+    EXPECT_EQ(model.limbArmour.size(), static_cast<int>(StatusModel::limbLimit));
+    EXPECT_EQ(model.limbDamage.entries().front().name, "limb0");
+    EXPECT_EQ(model.limbDamage.find("limb31"), 62);
+    EXPECT_EQ(model.limbDamage.find("limb500"), -1);
+    model.setLimbDamage("limb31", 77);
+    EXPECT_EQ(model.limbDamage.entries()[62].value, 77);
+    EXPECT_EQ(model.limbDamage.get("never seen"), 0);
+    EXPECT_EQ(model.limbDamage.size(), static_cast<int>(StatusModel::limbLimit));
+    model.setCharacterName("Tamsin");
+    model.setLimbDamage("head", 4);
+    EXPECT_EQ(model.limbDamage.find("head"), 0);
+}
+
 } // namespace
 } // namespace vesk
