@@ -2,8 +2,8 @@
 // into an image of the docked pane's size, wide and narrow, by damage and by armour.
 #include "BenchHost.h"
 #include "client/Client.h"
+#include "prefs/SettingsTable.h"
 #include "status/StatusView.h"
-#include "status/StatusWindowSettings.h"
 
 #include <QApplication>
 #include <QImage>
@@ -32,8 +32,8 @@ void BM_StatusPaint(benchmark::State& state) {
     vesk::Client client(host, folder.path().toStdString());
     fight(client);
     vesk::Settings& settings = client.preferences().settings;
-    settings.setNumber(vesk::statussetting::narrow, narrow ? 1 : 0);
-    settings.setNumber(vesk::statussetting::bodyType, armour ? 1 : 0);
+    settings.setNumber(vesk::setting::statusNarrow, narrow ? 1 : 0);
+    settings.setNumber(vesk::setting::bodyType, armour ? 1 : 0);
     vesk::StatusView view(client.status(), client.preferences());
     view.resize(narrow ? 72 : 145, 700);
     QImage image(view.size(), QImage::Format_RGB32);

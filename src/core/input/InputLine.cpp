@@ -9,8 +9,6 @@
 namespace vesk {
 namespace {
 
-constexpr SettingKey clearEditField{"GeneralInfo", "ClearEditField"};
-
 constexpr KeyResponse swallowed{InputAction::None, false};
 constexpr KeyResponse ordinary{InputAction::None, true};
 
@@ -146,7 +144,7 @@ void InputLine::SubmitInputLine() {
     const bool hidden = sender_.serverEchoes();
     sender_.SendUserCommand(editor_.text(), true);
     // A password is never left in the line, selected or not.
-    if (hidden || preferences_.settings.isOn(clearEditField)) {
+    if (hidden || preferences_.settings.isOn(setting::clearEditField)) {
         editor_.setText({});
     } else {
         editor_.selectAll();

@@ -75,6 +75,31 @@ inline constexpr SettingKey logDefault{"LogPrefs", "LogDefault"};
 inline constexpr SettingKey logAutoName{"LogPrefs", "LogAutoName"};
 inline constexpr SettingKey logAutoNameOpt{"LogPrefs", "LogAutoNameOpt"};
 inline constexpr SettingKey showWhoWindow{"Friends", "showWhoWindow"};
+inline constexpr SettingKey showWhoLevel{"Friends", "showWhoLevel"};
+inline constexpr SettingKey showWhoName{"Friends", "showWhoName"};
+inline constexpr SettingKey showWhoRace{"Friends", "showWhoRace"};
+inline constexpr SettingKey showWhoClass{"Friends", "showWhoClass"};
+inline constexpr SettingKey whoLocation{"Friends", "Location"};
+inline constexpr SettingKey whoDimensions{"Friends", "Dimensions"};
+inline constexpr SettingKey clearEditField{"GeneralInfo", "ClearEditField"};
+inline constexpr SettingKey windowLocation{"GeneralInfo", "Location"};
+inline constexpr SettingKey windowDimensions{"GeneralInfo", "Dimensions"};
+inline constexpr SettingKey isMaximized{"GeneralInfo", "IsMaximized"};
+inline constexpr SettingKey lagMeter{"GeneralInfo", "LagMeter"};
+inline constexpr SettingKey useEasyMouseCopy{"GeneralInfo", "useEasyMouseCopy"};
+inline constexpr SettingKey statusFixedLocation{"StatusWindow", "FixedLocation"};
+inline constexpr SettingKey statusMoveableLocation{"StatusWindow", "MoveableLocation"};
+inline constexpr SettingKey statusDimensions{"StatusWindow", "Dimensions"};
+inline constexpr SettingKey bodyType{"StatusWindow", "BodyType"};
+inline constexpr SettingKey useMainWindowFont{"StatusWindow", "UseMainWindowFont"};
+inline constexpr SettingKey smallBars{"StatusWindow", "SmallBars"};
+inline constexpr SettingKey partyMobs{"StatusWindow", "PartyMobs"};
+inline constexpr SettingKey skillsLocation{"SkillsWindow", "Location"};
+inline constexpr SettingKey skillsDimensions{"SkillsWindow", "Dimensions"};
+inline constexpr SettingKey chatLines{"ChatWindow", "NumLines"};
+inline constexpr SettingKey chatLocation{"ChatWindow", "Location"};
+inline constexpr SettingKey chatMoveable{"ChatWindow", "Moveable"};
+inline constexpr SettingKey colourWhite{"Colours", "White"};
 } // namespace setting
 
 } // namespace vesk

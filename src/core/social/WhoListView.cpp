@@ -67,10 +67,10 @@ std::vector<WhoRow> WhoListView::rows(const WhoList& list, const FriendsLists& f
 
 std::vector<WhoColumn> WhoListView::columns(const Settings& settings) {
     const std::pair<WhoColumn, SettingKey> choices[] = {
-        {WhoColumn::Level, whoSetting::showLevel},
-        {WhoColumn::Name, whoSetting::showName},
-        {WhoColumn::Race, whoSetting::showRace},
-        {WhoColumn::Class, whoSetting::showClass},
+        {WhoColumn::Level, setting::showWhoLevel},
+        {WhoColumn::Name, setting::showWhoName},
+        {WhoColumn::Race, setting::showWhoRace},
+        {WhoColumn::Class, setting::showWhoClass},
     };
     std::vector<WhoColumn> shown;
     for (const auto& [column, key] : choices) {

@@ -13,15 +13,6 @@ class FriendsLists;
 class Settings;
 
 // The "Friends" section's settings of the who-list window.
-namespace whoSetting {
-inline constexpr SettingKey showLevel{"Friends", "showWhoLevel"};
-inline constexpr SettingKey showName{"Friends", "showWhoName"};
-inline constexpr SettingKey showRace{"Friends", "showWhoRace"};
-inline constexpr SettingKey showClass{"Friends", "showWhoClass"};
-inline constexpr SettingKey location{"Friends", "Location"};
-inline constexpr SettingKey dimensions{"Friends", "Dimensions"};
-} // namespace whoSetting
-
 // How the "Who List" window orders its entries: by the choice of its "Sort:" row.
 enum class WhoSort { Level, Class, Race, Friends };
 

@@ -23,19 +23,6 @@
 
 namespace vesk {
 
-namespace {
-
-constexpr SettingKey windowLocation{"GeneralInfo", "Location"};
-constexpr SettingKey windowDimensions{"GeneralInfo", "Dimensions"};
-constexpr SettingKey isMaximizedKey{"GeneralInfo", "IsMaximized"};
-constexpr SettingKey lagMeter{"GeneralInfo", "LagMeter"};
-constexpr SettingKey useEasyMouseCopy{"GeneralInfo", "useEasyMouseCopy"};
-constexpr SettingKey statusLeft{"StatusWindow", "FixedLocation"};
-constexpr SettingKey chatLines{"ChatWindow", "NumLines"};
-constexpr SettingKey chatLocation{"ChatWindow", "Location"};
-
-} // namespace
-
 MainWindow::MainWindow(Client& client, QtHost& host, SiteAddresses sites)
     : client_(client), host_(host), sites_(std::move(sites)),
       socket_(std::make_unique<ServerSocket>(client, host)), findState_(client.mainBuffer(), host) {
@@ -132,11 +119,13 @@ void MainWindow::showAtSavedPlacement(bool firstStart) {
         resize(size.boundedTo(screen.size()));
         move(screen.center() - rect().center());
         show();
-    } else if (settings.isOn(isMaximizedKey)) {
+    } else if (settings.isOn(setting::isMaximized)) {
         showMaximized();
     } else {
-        QRect placement(settings.number(windowLocation, 0), settings.number(windowLocation, 1),
-                        settings.number(windowDimensions, 0), settings.number(windowDimensions, 1));
+        QRect placement(settings.number(setting::windowLocation, 0),
+                        settings.number(setting::windowLocation, 1),
+                        settings.number(setting::windowDimensions, 0),
+                        settings.number(setting::windowDimensions, 1));
         // A placement that no screen shows any more (a monitor unplugged) is moved onto the
         // primary screen instead of leaving the window out of reach.
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -203,7 +192,7 @@ void MainWindow::copySelection() {
 }
 
 void MainWindow::afterSelection() {
-    if (client_.preferences().settings.number(useEasyMouseCopy) != 1) {
+    if (client_.preferences().settings.number(setting::useEasyMouseCopy) != 1) {
         return;
     }
     copySelection();
@@ -257,15 +246,15 @@ void MainWindow::relayout() {
     in.lineHeight = metrics.lineSpacing();
     in.statusOpen = settings.isOn(setting::statusOpen);
     in.statusMoveable = settings.isOn(setting::statusMoveable);
-    in.statusLeft = settings.isOn(statusLeft);
+    in.statusLeft = settings.isOn(setting::statusFixedLocation);
     in.statusNarrow = settings.isOn(setting::statusNarrow);
     in.statusScrollShown = statusPane_->scrollBarNeeded();
-    in.lagMeter = settings.isOn(lagMeter);
+    in.lagMeter = settings.isOn(setting::lagMeter);
     in.lagReadoutHeight = lagReadout_->sizeHint().height();
     in.lagBarHeight = 6;
     in.chatOpen = settings.isOn(setting::chatOpen);
-    in.chatLines = settings.number(chatLines);
-    in.chatLocation = settings.number(chatLocation);
+    in.chatLines = settings.number(setting::chatLines);
+    in.chatLocation = settings.number(setting::chatLocation);
     layout_ = LayoutMainWindow(in);
     const auto place = [](QWidget* widget, const PaneRect& rect, bool shown) {
         widget->setGeometry(rect.x, rect.y, std::max(0, rect.width), std::max(0, rect.height));
@@ -345,12 +334,12 @@ void MainWindow::onLagTimer() {
 
 void MainWindow::savePlacement() {
     Settings& settings = client_.preferences().settings;
-    settings.setNumber(isMaximizedKey, isMaximized() ? 1 : 0);
+    settings.setNumber(setting::isMaximized, isMaximized() ? 1 : 0);
     if (!isMaximized()) {
-        settings.setNumber(windowLocation, pos().x(), 0);
-        settings.setNumber(windowLocation, pos().y(), 1);
-        settings.setNumber(windowDimensions, width(), 0);
-        settings.setNumber(windowDimensions, height(), 1);
+        settings.setNumber(setting::windowLocation, pos().x(), 0);
+        settings.setNumber(setting::windowLocation, pos().y(), 1);
+        settings.setNumber(setting::windowDimensions, width(), 0);
+        settings.setNumber(setting::windowDimensions, height(), 1);
     }
 }
 

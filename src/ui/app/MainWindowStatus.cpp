@@ -18,21 +18,13 @@
 
 namespace vesk {
 
-namespace {
-
-constexpr SettingKey bodyType{"StatusWindow", "BodyType"};
-constexpr SettingKey useMainWindowFont{"StatusWindow", "UseMainWindowFont"};
-constexpr SettingKey lagMeterKey{"GeneralInfo", "LagMeter"};
-
-} // namespace
-
 void MainWindow::createStatusWindows() {
     statusPane_ = new StatusPane(client_.status(), client_.preferences(), panes_);
     statusFrame_ = new StatusFrameWindow(client_.status(), client_.preferences(), this);
     frameLagReadout_ = new QLabel("Lag-o-Meter: 0.000 s");
     frameLagBar_ = new LagBar(client_.lagMeter());
     statusFrame_->setLagDisplay(frameLagReadout_, frameLagBar_,
-                                client_.preferences().settings.isOn(lagMeterKey));
+                                client_.preferences().settings.isOn(setting::lagMeter));
     skills_ = new SkillsWindow(client_, this);
     connect(statusPane_, &StatusPane::scrollBarNeededChanged, this, [this] { relayout(); });
     connect(statusFrame_, &StatusFrameWindow::closedByUser, this, [this] {
@@ -69,7 +61,7 @@ void MainWindow::showStatusHolders() {
     const Settings& settings = client_.preferences().settings;
     const bool open = settings.isOn(setting::statusOpen);
     const bool floating = settings.isOn(setting::statusMoveable);
-    statusFrame_->setLagMeterShown(settings.isOn(lagMeterKey));
+    statusFrame_->setLagMeterShown(settings.isOn(setting::lagMeter));
     if (open && floating) {
         statusFrame_->placeFromSettings();
         statusFrame_->show();
@@ -90,7 +82,7 @@ void MainWindow::refreshStatusWindows() {
 }
 
 void MainWindow::applyStatusFonts() {
-    const bool useMain = client_.preferences().settings.isOn(useMainWindowFont);
+    const bool useMain = client_.preferences().settings.isOn(setting::useMainWindowFont);
     const QFont font = useMain ? mainFont_ : StatusView::defaultFont();
     statusPane_->view().setFont(font);
     statusFrame_->view().setFont(font);
@@ -102,7 +94,7 @@ void MainWindow::applyStatusFonts() {
 void MainWindow::showStatusMenu(QWidget& view, QPoint position) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    const bool armour = client_.preferences().settings.isOn(bodyType);
+    const bool armour = client_.preferences().settings.isOn(setting::bodyType);
     menu->addAction(armour ? "View body damage" : "View body armour", this, [this] {
         statusPane_->view().toggleBodyType();
         statusFrame_->view().refresh();

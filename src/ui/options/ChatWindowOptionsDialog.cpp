@@ -12,10 +12,6 @@
 
 namespace vesk {
 namespace {
-
-constexpr SettingKey chatLocation{"ChatWindow", "Location"};
-constexpr SettingKey chatMoveable{"ChatWindow", "Moveable"};
-constexpr SettingKey chatRows{"ChatWindow", "NumLines"};
 // A chat pane of more rows than this would leave no room for the game text.
 constexpr int mostRows = 100;
 
@@ -70,16 +66,16 @@ bool ChatWindowOptionsDialog::run() {
 
 void ChatWindowOptionsDialog::load(const Preferences& preferences) {
     const Settings& settings = preferences.settings;
-    (settings.isOn(chatLocation) ? top_ : bottom_)->setChecked(true);
-    (settings.isOn(chatMoveable) ? moveable_ : fixed_)->setChecked(true);
-    rows_->setValue(settings.number(chatRows));
+    (settings.isOn(setting::chatLocation) ? top_ : bottom_)->setChecked(true);
+    (settings.isOn(setting::chatMoveable) ? moveable_ : fixed_)->setChecked(true);
+    rows_->setValue(settings.number(setting::chatLines));
 }
 
 void ChatWindowOptionsDialog::save(Preferences& preferences) const {
     Settings& settings = preferences.settings;
-    settings.setNumber(chatLocation, top_->isChecked() ? 1 : 0);
-    settings.setNumber(chatMoveable, moveable_->isChecked() ? 1 : 0);
-    settings.setNumber(chatRows, rows_->value());
+    settings.setNumber(setting::chatLocation, top_->isChecked() ? 1 : 0);
+    settings.setNumber(setting::chatMoveable, moveable_->isChecked() ? 1 : 0);
+    settings.setNumber(setting::chatLines, rows_->value());
 }
 
 void ChatWindowOptionsDialog::accept() {

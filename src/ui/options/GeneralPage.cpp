@@ -15,8 +15,6 @@
 
 namespace vesk {
 namespace {
-
-constexpr SettingKey clearEditField{"GeneralInfo", "ClearEditField"};
 // The width text is read as at most this many characters.
 constexpr int widthTextLimit = 15;
 constexpr int widthLimit = 1000;
@@ -84,7 +82,7 @@ void GeneralPage::load(const Preferences& preferences) {
     const Settings& settings = preferences.settings;
     widthEdit_->setText(QString::number(settings.number(setting::numCharactersWidth)));
     loadFlag(*loginDohickey_, settings, setting::usePasswordDohickey);
-    loadFlag(*clearEditField_, settings, clearEditField);
+    loadFlag(*clearEditField_, settings, setting::clearEditField);
     loadFlag(*commandEcho_, settings, setting::cmdEcho);
     loadFlag(*playSounds_, settings, setting::soundsEnabled);
 }
@@ -92,7 +90,7 @@ void GeneralPage::load(const Preferences& preferences) {
 void GeneralPage::save(Preferences& preferences) {
     Settings& settings = preferences.settings;
     saveFlag(*loginDohickey_, settings, setting::usePasswordDohickey);
-    saveFlag(*clearEditField_, settings, clearEditField);
+    saveFlag(*clearEditField_, settings, setting::clearEditField);
     saveFlag(*commandEcho_, settings, setting::cmdEcho);
     saveFlag(*playSounds_, settings, setting::soundsEnabled);
     if (const auto width = widthFromText(widthEdit_->text())) {

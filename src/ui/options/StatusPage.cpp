@@ -13,13 +13,6 @@
 namespace vesk {
 namespace {
 
-constexpr SettingKey fixedLocation{"StatusWindow", "FixedLocation"};
-constexpr SettingKey bodyType{"StatusWindow", "BodyType"};
-constexpr SettingKey lagMeter{"GeneralInfo", "LagMeter"};
-constexpr SettingKey useMainWindowFont{"StatusWindow", "UseMainWindowFont"};
-constexpr SettingKey smallBars{"StatusWindow", "SmallBars"};
-constexpr SettingKey partyMobs{"StatusWindow", "PartyMobs"};
-
 // A group of two exclusive choices, one above the other.
 QGroupBox* createChoice(const QString& title, QRadioButton*& first, const QString& firstText,
                         QRadioButton*& second, const QString& secondText, QWidget* parent) {
@@ -88,31 +81,31 @@ QWidget* StatusPage::createDisplayGroup() {
 
 void StatusPage::load(const Preferences& preferences) {
     const Settings& settings = preferences.settings;
-    (settings.isOn(fixedLocation) ? left_ : right_)->setChecked(true);
+    (settings.isOn(setting::statusFixedLocation) ? left_ : right_)->setChecked(true);
     (settings.isOn(setting::statusNarrow) ? narrow_ : wide_)->setChecked(true);
     (settings.isOn(setting::statusMoveable) ? moveable_ : fixed_)->setChecked(true);
-    (settings.isOn(bodyType) ? armour_ : damage_)->setChecked(true);
+    (settings.isOn(setting::bodyType) ? armour_ : damage_)->setChecked(true);
     fixedGroup_->setEnabled(fixed_->isChecked());
-    loadFlag(*lagMeter_, settings, lagMeter);
-    loadFlag(*mainFont_, settings, useMainWindowFont);
-    loadFlag(*smallBars_, settings, smallBars);
-    loadFlag(*partyFirst_, settings, partyMobs);
+    loadFlag(*lagMeter_, settings, setting::lagMeter);
+    loadFlag(*mainFont_, settings, setting::useMainWindowFont);
+    loadFlag(*smallBars_, settings, setting::smallBars);
+    loadFlag(*partyFirst_, settings, setting::partyMobs);
 }
 
 void StatusPage::save(Preferences& preferences) {
     Settings& settings = preferences.settings;
-    saveFlag(*left_, settings, fixedLocation);
+    saveFlag(*left_, settings, setting::statusFixedLocation);
     saveFlag(*narrow_, settings, setting::statusNarrow);
     // Moveable is 1 whenever "Fixed location" is not chosen.
     settings.setNumber(setting::statusMoveable, fixed_->isChecked() ? 0 : 1);
-    saveFlag(*lagMeter_, settings, lagMeter);
-    saveFlag(*mainFont_, settings, useMainWindowFont);
-    saveFlag(*smallBars_, settings, smallBars);
-    saveFlag(*partyFirst_, settings, partyMobs);
+    saveFlag(*lagMeter_, settings, setting::lagMeter);
+    saveFlag(*mainFont_, settings, setting::useMainWindowFont);
+    saveFlag(*smallBars_, settings, setting::smallBars);
+    saveFlag(*partyFirst_, settings, setting::partyMobs);
     // A different body type flips BodyType, as the view's own toggle does; any other value
     // found in the file is left alone when the choice did not change.
-    if (armour_->isChecked() != settings.isOn(bodyType)) {
-        settings.setNumber(bodyType, settings.isOn(bodyType) ? 0 : 1);
+    if (armour_->isChecked() != settings.isOn(setting::bodyType)) {
+        settings.setNumber(setting::bodyType, settings.isOn(setting::bodyType) ? 0 : 1);
     }
 }
 

@@ -101,11 +101,11 @@ void WhoListWindow::rebuild() {
 // (0, 0) is the never-moved default: the window system places the window then.
 void WhoListWindow::restorePlacement() {
     const Settings& settings = preferences_.settings;
-    const int width = settings.number(whoSetting::dimensions, 0);
-    const int height = settings.number(whoSetting::dimensions, 1);
+    const int width = settings.number(setting::whoDimensions, 0);
+    const int height = settings.number(setting::whoDimensions, 1);
     resize(std::max(width, minimumWidth()), std::max(height, minimumHeight()));
-    const QPoint location(settings.number(whoSetting::location, 0),
-                          settings.number(whoSetting::location, 1));
+    const QPoint location(settings.number(setting::whoLocation, 0),
+                          settings.number(setting::whoLocation, 1));
     if (!location.isNull() && QGuiApplication::screenAt(location + QPoint(20, 20)) != nullptr) {
         move(location);
     }
@@ -116,10 +116,10 @@ void WhoListWindow::recordPlacement() {
         return;
     }
     Settings& settings = preferences_.settings;
-    settings.setNumber(whoSetting::location, x(), 0);
-    settings.setNumber(whoSetting::location, y(), 1);
-    settings.setNumber(whoSetting::dimensions, width(), 0);
-    settings.setNumber(whoSetting::dimensions, height(), 1);
+    settings.setNumber(setting::whoLocation, x(), 0);
+    settings.setNumber(setting::whoLocation, y(), 1);
+    settings.setNumber(setting::whoDimensions, width(), 0);
+    settings.setNumber(setting::whoDimensions, height(), 1);
 }
 
 void WhoListWindow::showEvent(QShowEvent* event) {

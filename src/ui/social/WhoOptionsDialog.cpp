@@ -45,18 +45,18 @@ WhoOptionsDialog::WhoOptionsDialog(QWidget* parent) : QDialog(parent) {
 
 void WhoOptionsDialog::load(const Preferences& preferences) {
     const Settings& settings = preferences.settings;
-    level_->setChecked(settings.isOn(whoSetting::showLevel));
-    name_->setChecked(settings.isOn(whoSetting::showName));
-    race_->setChecked(settings.isOn(whoSetting::showRace));
-    class_->setChecked(settings.isOn(whoSetting::showClass));
+    level_->setChecked(settings.isOn(setting::showWhoLevel));
+    name_->setChecked(settings.isOn(setting::showWhoName));
+    race_->setChecked(settings.isOn(setting::showWhoRace));
+    class_->setChecked(settings.isOn(setting::showWhoClass));
 }
 
 void WhoOptionsDialog::save(Preferences& preferences) const {
     Settings& settings = preferences.settings;
-    settings.setNumber(whoSetting::showLevel, level_->isChecked() ? 1 : 0);
-    settings.setNumber(whoSetting::showName, name_->isChecked() ? 1 : 0);
-    settings.setNumber(whoSetting::showRace, race_->isChecked() ? 1 : 0);
-    settings.setNumber(whoSetting::showClass, class_->isChecked() ? 1 : 0);
+    settings.setNumber(setting::showWhoLevel, level_->isChecked() ? 1 : 0);
+    settings.setNumber(setting::showWhoName, name_->isChecked() ? 1 : 0);
+    settings.setNumber(setting::showWhoRace, race_->isChecked() ? 1 : 0);
+    settings.setNumber(setting::showWhoClass, class_->isChecked() ? 1 : 0);
 }
 
 bool WhoOptionsDialog::run(Preferences& preferences, QWidget* parent,

@@ -1,10 +1,10 @@
 #include "status/SkillsWindow.h"
 
 #include "client/Client.h"
+#include "prefs/SettingsTable.h"
 #include "status/SkillsPaintPlan.h"
 #include "status/StatusItemPainter.h"
 #include "status/StatusView.h"
-#include "status/StatusWindowSettings.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -22,10 +22,9 @@ SkillsWindow::SkillsWindow(Client& client, QWidget* parent)
 
 void SkillsWindow::placeFromSettings() {
     const Settings& settings = client_.preferences().settings;
-    move(settings.number(statussetting::skillsLocation, 0),
-         settings.number(statussetting::skillsLocation, 1));
-    const QSize outer(settings.number(statussetting::skillsDimensions, 0),
-                      settings.number(statussetting::skillsDimensions, 1));
+    move(settings.number(setting::skillsLocation, 0), settings.number(setting::skillsLocation, 1));
+    const QSize outer(settings.number(setting::skillsDimensions, 0),
+                      settings.number(setting::skillsDimensions, 1));
     // The settings hold the outer size, frame included.
     resize((outer - (frameGeometry().size() - size())).expandedTo(QSize(1, 1)));
 }
@@ -44,7 +43,7 @@ void SkillsWindow::setOpen(bool open) {
 
 // The control channel asks for the skills at login only while the window is open.
 void SkillsWindow::recordOpen(bool open) {
-    client_.preferences().settings.setNumber(statussetting::skillsOpen, open ? 1 : 0);
+    client_.preferences().settings.setNumber(setting::skillsOpen, open ? 1 : 0);
     client_.windows().skillsShown = open;
     emit openChanged(open);
 }
@@ -63,9 +62,9 @@ void SkillsWindow::paintEvent(QPaintEvent*) {
         return metrics.horizontalAdvance(StatusItemPainter::displayText(text));
     };
     const Settings& settings = client_.preferences().settings;
-    const Rgb textColour{settings.number(statussetting::whiteColour, 0),
-                         settings.number(statussetting::whiteColour, 1),
-                         settings.number(statussetting::whiteColour, 2)};
+    const Rgb textColour{settings.number(setting::colourWhite, 0),
+                         settings.number(setting::colourWhite, 1),
+                         settings.number(setting::colourWhite, 2)};
     const SkillsPaintPlan plan(client_.skills().columnsText(), metrics.lineSpacing(), textColour,
                                width);
     StatusItemPainter(painter, background_).paint(plan.items());
@@ -74,8 +73,8 @@ void SkillsWindow::paintEvent(QPaintEvent*) {
 void SkillsWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     if (recording_) {
-        client_.preferences().settings.setNumber(statussetting::skillsLocation, pos().x(), 0);
-        client_.preferences().settings.setNumber(statussetting::skillsLocation, pos().y(), 1);
+        client_.preferences().settings.setNumber(setting::skillsLocation, pos().x(), 0);
+        client_.preferences().settings.setNumber(setting::skillsLocation, pos().y(), 1);
     }
 }
 
@@ -83,9 +82,8 @@ void SkillsWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (recording_) {
         const QSize outer = frameGeometry().size();
-        client_.preferences().settings.setNumber(statussetting::skillsDimensions, outer.width(), 0);
-        client_.preferences().settings.setNumber(statussetting::skillsDimensions, outer.height(),
-                                                 1);
+        client_.preferences().settings.setNumber(setting::skillsDimensions, outer.width(), 0);
+        client_.preferences().settings.setNumber(setting::skillsDimensions, outer.height(), 1);
     }
 }
 

@@ -1,8 +1,8 @@
 #include "status/StatusFrameWindow.h"
 
 #include "prefs/Preferences.h"
+#include "prefs/SettingsTable.h"
 #include "status/StatusFrameLayout.h"
-#include "status/StatusWindowSettings.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -39,10 +39,10 @@ QSize StatusFrameWindow::frameExtra() const {
 
 void StatusFrameWindow::placeFromSettings() {
     const Settings& settings = preferences_.settings;
-    move(settings.number(statussetting::moveableLocation, 0),
-         settings.number(statussetting::moveableLocation, 1));
-    const QSize outer(settings.number(statussetting::dimensions, 0),
-                      settings.number(statussetting::dimensions, 1));
+    move(settings.number(setting::statusMoveableLocation, 0),
+         settings.number(setting::statusMoveableLocation, 1));
+    const QSize outer(settings.number(setting::statusDimensions, 0),
+                      settings.number(setting::statusDimensions, 1));
     resize((outer - frameExtra()).expandedTo(QSize(1, 1)));
 }
 
@@ -107,8 +107,8 @@ void StatusFrameWindow::placeChildren() {
 void StatusFrameWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     if (recording_) {
-        preferences_.settings.setNumber(statussetting::moveableLocation, pos().x(), 0);
-        preferences_.settings.setNumber(statussetting::moveableLocation, pos().y(), 1);
+        preferences_.settings.setNumber(setting::statusMoveableLocation, pos().x(), 0);
+        preferences_.settings.setNumber(setting::statusMoveableLocation, pos().y(), 1);
     }
 }
 
@@ -118,8 +118,8 @@ void StatusFrameWindow::resizeEvent(QResizeEvent* event) {
     updateScrollBar(view_->contentHeight());
     if (recording_) {
         const QSize outer = frameGeometry().size();
-        preferences_.settings.setNumber(statussetting::dimensions, outer.width(), 0);
-        preferences_.settings.setNumber(statussetting::dimensions, outer.height(), 1);
+        preferences_.settings.setNumber(setting::statusDimensions, outer.width(), 0);
+        preferences_.settings.setNumber(setting::statusDimensions, outer.height(), 1);
     }
 }
 

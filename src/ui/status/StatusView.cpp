@@ -1,10 +1,10 @@
 #include "status/StatusView.h"
 
 #include "prefs/Preferences.h"
+#include "prefs/SettingsTable.h"
 #include "status/StatusItemPainter.h"
 #include "status/StatusModel.h"
 #include "status/StatusPaintPlan.h"
-#include "status/StatusWindowSettings.h"
 
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -25,7 +25,7 @@ QFont StatusView::defaultFont() {
 }
 
 bool StatusView::narrow() const {
-    return preferences_.settings.isOn(statussetting::narrow);
+    return preferences_.settings.isOn(setting::statusNarrow);
 }
 
 int StatusView::contentHeight() const {
@@ -46,7 +46,7 @@ void StatusView::setScrollPosition(int pixels) {
 
 void StatusView::toggleBodyType() {
     Settings& settings = preferences_.settings;
-    settings.setNumber(statussetting::bodyType, settings.isOn(statussetting::bodyType) ? 0 : 1);
+    settings.setNumber(setting::bodyType, settings.isOn(setting::bodyType) ? 0 : 1);
     update();
 }
 
@@ -54,9 +54,9 @@ void StatusView::paintStatus(QPainter& painter) {
     const Settings& settings = preferences_.settings;
     StatusPaintPlan::Options options;
     options.narrow = narrow();
-    options.armourView = settings.isOn(statussetting::bodyType);
-    options.smallBars = settings.isOn(statussetting::smallBars);
-    options.partyFirst = settings.isOn(statussetting::partyMobs);
+    options.armourView = settings.isOn(setting::bodyType);
+    options.smallBars = settings.isOn(setting::smallBars);
+    options.partyFirst = settings.isOn(setting::partyMobs);
     options.scroll = scroll_;
     const StatusPaintPlan plan(model_, options);
     painter.fillRect(rect(), Qt::black);

@@ -91,10 +91,10 @@ TEST(WhoListView, ShowsTheColumnsTheOptionsSelect) {
     };
     for (const auto& testCase : cases) {
         Settings settings;
-        settings.setNumber(whoSetting::showLevel, testCase.level);
-        settings.setNumber(whoSetting::showName, testCase.name);
-        settings.setNumber(whoSetting::showRace, testCase.race);
-        settings.setNumber(whoSetting::showClass, testCase.characterClass);
+        settings.setNumber(setting::showWhoLevel, testCase.level);
+        settings.setNumber(setting::showWhoName, testCase.name);
+        settings.setNumber(setting::showWhoRace, testCase.race);
+        settings.setNumber(setting::showWhoClass, testCase.characterClass);
         EXPECT_EQ(WhoListView::columns(settings), testCase.expected);
     }
 }

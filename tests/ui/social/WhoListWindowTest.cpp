@@ -127,16 +127,16 @@ void WhoListWindowTest::friendsAreBoldAndStarred() {
 void WhoListWindowTest::columnsFollowTheOptions() {
     Fixture fixture;
     auto& settings = fixture.client.preferences().settings;
-    settings.setNumber(vesk::whoSetting::showLevel, 0);
-    settings.setNumber(vesk::whoSetting::showClass, 0);
+    settings.setNumber(vesk::setting::showWhoLevel, 0);
+    settings.setNumber(vesk::setting::showWhoClass, 0);
     auto window = fixture.window();
     auto& table = window->table();
     QCOMPARE(table.columnCount(), 3);
     QCOMPARE(table.headerItem()->text(1), QString("Name"));
     QCOMPARE(table.headerItem()->text(2), QString("Race"));
     QCOMPARE(column(table, 2).first(), QString("Elf"));
-    settings.setNumber(vesk::whoSetting::showClass, 1);
-    settings.setNumber(vesk::whoSetting::showLevel, 1);
+    settings.setNumber(vesk::setting::showWhoClass, 1);
+    settings.setNumber(vesk::setting::showWhoLevel, 1);
     window->refresh();
     QTRY_COMPARE(table.columnCount(), 5);
     QCOMPARE(column(table, table.columnOf(WhoColumn::Class)).first(), QString("Mage"));
@@ -146,18 +146,18 @@ void WhoListWindowTest::columnsFollowTheOptions() {
 void WhoListWindowTest::placementIsRestoredAndRecorded() {
     Fixture fixture;
     auto& settings = fixture.client.preferences().settings;
-    settings.setNumber(vesk::whoSetting::dimensions, 380, 0);
-    settings.setNumber(vesk::whoSetting::dimensions, 300, 1);
+    settings.setNumber(vesk::setting::whoDimensions, 380, 0);
+    settings.setNumber(vesk::setting::whoDimensions, 300, 1);
     auto window = fixture.window();
     QCOMPARE(window->size(), QSize(380, 300));
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     window->resize(400, 320);
-    QTRY_COMPARE(settings.number(vesk::whoSetting::dimensions, 0), 400);
-    QCOMPARE(settings.number(vesk::whoSetting::dimensions, 1), 320);
+    QTRY_COMPARE(settings.number(vesk::setting::whoDimensions, 0), 400);
+    QCOMPARE(settings.number(vesk::setting::whoDimensions, 1), 320);
     window->move(60, 70);
-    QTRY_COMPARE(settings.number(vesk::whoSetting::location, 0), window->x());
-    QCOMPARE(settings.number(vesk::whoSetting::location, 1), window->y());
+    QTRY_COMPARE(settings.number(vesk::setting::whoLocation, 0), window->x());
+    QCOMPARE(settings.number(vesk::setting::whoLocation, 1), window->y());
 }
 
 void WhoListWindowTest::shownChangedFollowsTheWindow() {

@@ -2,10 +2,10 @@
 #include "StatusTestClasses.h"
 #include "StatusTestClient.h"
 
+#include "prefs/SettingsTable.h"
 #include "status/SkillsPaintPlan.h"
 #include "status/SkillsWindow.h"
 #include "status/StatusItemPainter.h"
-#include "status/StatusWindowSettings.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -78,11 +78,11 @@ void SkillsWindowTest::toggleShowsHidesAndAsksForSkills() {
     window.toggle();
     QVERIFY(window.isVisible());
     QVERIFY(test.host.sent.empty());
-    QCOMPARE(client.preferences().settings.number(statussetting::skillsOpen), 1);
+    QCOMPARE(client.preferences().settings.number(setting::skillsOpen), 1);
     QVERIFY(client.windows().skillsShown);
     window.toggle();
     QVERIFY(!window.isVisible());
-    QCOMPARE(client.preferences().settings.number(statussetting::skillsOpen), 0);
+    QCOMPARE(client.preferences().settings.number(setting::skillsOpen), 0);
     QVERIFY(!client.windows().skillsShown);
 
     test.receive("##VESK NAME Tamsin\n");
@@ -102,7 +102,7 @@ void SkillsWindowTest::toggleShowsHidesAndAsksForSkills() {
     QVERIFY(test.host.sent.empty());
     // The close button closes it like the command does.
     window.close();
-    QCOMPARE(client.preferences().settings.number(statussetting::skillsOpen), 0);
+    QCOMPARE(client.preferences().settings.number(setting::skillsOpen), 0);
     QCOMPARE(open.last().first().toBool(), false);
 }
 
@@ -115,12 +115,11 @@ void SkillsWindowTest::recordsPlacement() {
     QCOMPARE(window.pos(), QPoint(0, 300));
     QCOMPARE(window.frameGeometry().size(), QSize(615, 191));
     window.move(15, 25);
-    QTRY_COMPARE(settings.number(statussetting::skillsLocation, 0), 15);
-    QCOMPARE(settings.number(statussetting::skillsLocation, 1), 25);
+    QTRY_COMPARE(settings.number(setting::skillsLocation, 0), 15);
+    QCOMPARE(settings.number(setting::skillsLocation, 1), 25);
     window.resize(500, 150);
-    QTRY_COMPARE(settings.number(statussetting::skillsDimensions, 0),
-                 window.frameGeometry().width());
-    QCOMPARE(settings.number(statussetting::skillsDimensions, 1), window.frameGeometry().height());
+    QTRY_COMPARE(settings.number(setting::skillsDimensions, 0), window.frameGeometry().width());
+    QCOMPARE(settings.number(setting::skillsDimensions, 1), window.frameGeometry().height());
 }
 
 } // namespace vesk::uitest

@@ -2,10 +2,10 @@
 #include "StatusTestClasses.h"
 #include "StatusTestClient.h"
 
+#include "prefs/SettingsTable.h"
 #include "status/StatusFrameLayout.h"
 #include "status/StatusFrameWindow.h"
 #include "status/StatusPane.h"
-#include "status/StatusWindowSettings.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -154,19 +154,19 @@ void StatusHoldersTest::frameLaysOutWithAndWithoutLagMeter() {
 void StatusHoldersTest::frameOpensWhereItWasAndRecordsMoves() {
     StatusTestClient test;
     Settings& settings = test.client->preferences().settings;
-    settings.setNumber(statussetting::moveableLocation, 30, 0);
-    settings.setNumber(statussetting::moveableLocation, 40, 1);
+    settings.setNumber(setting::statusMoveableLocation, 30, 0);
+    settings.setNumber(setting::statusMoveableLocation, 40, 1);
     StatusFrameWindow frame(test.client->status(), test.client->preferences());
     frame.show();
     QCOMPARE(frame.windowTitle(), QString("Status Window"));
     QCOMPARE(frame.pos(), QPoint(30, 40));
     QCOMPARE(frame.frameGeometry().size(), QSize(177, 497));
     frame.move(60, 70);
-    QTRY_COMPARE(settings.number(statussetting::moveableLocation, 0), 60);
-    QCOMPARE(settings.number(statussetting::moveableLocation, 1), 70);
+    QTRY_COMPARE(settings.number(setting::statusMoveableLocation, 0), 60);
+    QCOMPARE(settings.number(setting::statusMoveableLocation, 1), 70);
     frame.resize(200, 300);
-    QTRY_COMPARE(settings.number(statussetting::dimensions, 0), frame.frameGeometry().width());
-    QCOMPARE(settings.number(statussetting::dimensions, 1), frame.frameGeometry().height());
+    QTRY_COMPARE(settings.number(setting::statusDimensions, 0), frame.frameGeometry().width());
+    QCOMPARE(settings.number(setting::statusDimensions, 1), frame.frameGeometry().height());
     QSignalSpy closed(&frame, &StatusFrameWindow::closedByUser);
     frame.close();
     QCOMPARE(closed.count(), 1);

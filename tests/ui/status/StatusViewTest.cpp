@@ -2,9 +2,9 @@
 #include "StatusTestClasses.h"
 #include "StatusTestClient.h"
 
+#include "prefs/SettingsTable.h"
 #include "status/BodyPictures.h"
 #include "status/StatusView.h"
-#include "status/StatusWindowSettings.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -135,7 +135,7 @@ void StatusViewTest::armourViewColoursByClassAndToggles() {
                     "##VESK AC 'right arm' 4\n##VESK AC 'left leg' 5\n##VESK AC 'right leg' 9\n");
     QCOMPARE(limbColour(shot(fixture.view), BodyPart::Head), green);
     fixture.view.toggleBodyType();
-    QCOMPARE(fixture.settings().number(statussetting::bodyType), 1);
+    QCOMPARE(fixture.settings().number(setting::bodyType), 1);
     const QImage image = shot(fixture.view);
     QCOMPARE(limbColour(image, BodyPart::Head), qRgb(200, 0, 200));
     QCOMPARE(limbColour(image, BodyPart::Torso), qRgb(0, 0, 200));
@@ -145,7 +145,7 @@ void StatusViewTest::armourViewColoursByClassAndToggles() {
     QCOMPARE(limbColour(image, BodyPart::RightLeg), green);
     QCOMPARE(limbColour(image, BodyPart::LeftFoot), qRgb(200, 0, 0));
     fixture.view.toggleBodyType();
-    QCOMPARE(fixture.settings().number(statussetting::bodyType), 0);
+    QCOMPARE(fixture.settings().number(setting::bodyType), 0);
 }
 
 void StatusViewTest::wingsAppearWithALeftWingEntry() {
@@ -184,7 +184,7 @@ void StatusViewTest::vitalsBarsShowColourGapAndGreyRest() {
 
 void StatusViewTest::narrowLayoutShowsNumbersWithoutBars() {
     ViewFixture fixture;
-    fixture.settings().setNumber(statussetting::narrow, 1);
+    fixture.settings().setNumber(setting::statusNarrow, 1);
     fixture.view.resize(72, 500);
     fixture.receive("##VESK STATUS 100 100 5 10 0 10\n##VESK LIMB 'head' 100\n");
     const QImage image = shot(fixture.view);
@@ -211,8 +211,8 @@ void StatusViewTest::combatantListsPaintHeadersNamesAndBars() {
     // The party's header follows 75 pixels below the attackers'.
     QVERIFY(countColour(image, QRect(5, 415, 60, 15), qRgb(255, 255, 255)) > 0);
     // Party first, full bars on their own lines.
-    fixture.settings().setNumber(statussetting::partyMobs, 1);
-    fixture.settings().setNumber(statussetting::smallBars, 0);
+    fixture.settings().setNumber(setting::partyMobs, 1);
+    fixture.settings().setNumber(setting::smallBars, 0);
     image = shot(fixture.view);
     QCOMPARE(countColour(image, QRect(5, 385, 67, 15), yellow), 67 * 15);
     QCOMPARE(countColour(image, QRect(5, 460, 135, 15), green), 135 * 15);
@@ -235,7 +235,7 @@ void StatusViewTest::fightShots() {
     fixture.view.toggleBodyType();
     saveShot(fixture.view, "status-fight-wide-armour");
     fixture.view.toggleBodyType();
-    fixture.settings().setNumber(statussetting::narrow, 1);
+    fixture.settings().setNumber(setting::statusNarrow, 1);
     fixture.view.resize(72, 520);
     saveShot(fixture.view, "status-fight-narrow-damage");
     fixture.view.toggleBodyType();
