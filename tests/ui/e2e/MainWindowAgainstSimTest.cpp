@@ -1,3 +1,4 @@
+#include "RenderShot.h"
 #include "ScriptedQtHost.h"
 #include "SimProcess.h"
 #include "app/MainMenu.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
@@ -98,10 +100,10 @@ private:
         std::string path(const std::string& name) const {
             return folder.filePath(QString::fromStdString(name)).toStdString();
         }
-        // Whether any stored line of the main view holds the text.
-        bool shows(const std::string& text) {
+        // Whether a stored line of the main view, from the given one on, holds the text.
+        bool shows(const std::string& text, int from = 0) {
             const TextBuffer& buffer = client.mainBuffer();
-            for (int index = 0; index < buffer.LineCount(); ++index) {
+            for (int index = from; index < buffer.LineCount(); ++index) {
                 if (buffer.line(index).text.find(text) != std::string::npos) {
                     return true;
                 }
@@ -138,18 +140,20 @@ private:
         bool connected() { return client.commandSender().connected(); }
         // Logs in by typing, as a player without stored characters does.
         bool logInByTyping(const QString& name, const QString& password) {
+            const int from = client.mainBuffer().LineCount();
             window->connectToGame();
-            if (!QTest::qWaitFor([this] { return shows("What name would you like to use?"); },
-                                 bound)) {
+            auto arrived = [this, from](const char* text) {
+                return QTest::qWaitFor([this, from, text] { return shows(text, from); }, bound);
+            };
+            if (!arrived("What name would you like to use?")) {
                 return false;
             }
             type(name);
-            if (!QTest::qWaitFor([this] { return shows("Password:"); }, bound)) {
+            if (!arrived("Password:")) {
                 return false;
             }
             type(password);
-            return QTest::qWaitFor([this] { return shows("Terminal currently set to ansi"); },
-                                   bound);
+            return arrived("Terminal currently set to ansi");
         }
     };
 
@@ -189,6 +193,30 @@ private slots:
             QVERIFY(entry.find("zq8hidden") == std::string::npos);
         }
         QVERIFY(rig.host.warnings.empty());
+    }
+
+    // A connection dropped while the password is asked leaves nothing behind: the input line
+    // shows what is typed again, and the next login is typed and echoed as the first was.
+    void hangingUpAtThePasswordLeavesNoStaleState() {
+        Rig rig;
+        QVERIFY(rig.window);
+        rig.window->connectToGame();
+        QTRY_VERIFY_WITH_TIMEOUT(rig.shows("What name would you like to use?"), bound);
+        rig.type("Ardent");
+        QTRY_VERIFY_WITH_TIMEOUT(rig.shows("Password:"), bound);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.window->inputLine().echoMode(), QLineEdit::Password, bound);
+
+        rig.window->disconnectFromServer();
+        QTRY_VERIFY_WITH_TIMEOUT(rig.shows("Connection closed."), bound);
+        QCOMPARE(rig.window->inputLine().echoMode(), QLineEdit::Normal);
+
+        QVERIFY(rig.logInByTyping("Ardent", "zq8hidden"));
+        QVERIFY(rig.lineStarting("What name would you like to use? Ardent") >= 0);
+        QCOMPARE(rig.window->inputLine().echoMode(), QLineEdit::Normal);
+        rig.type("say again");
+        QTRY_VERIFY_WITH_TIMEOUT(rig.shows("You say: again"), bound);
+        QVERIFY(!rig.shows("zq8hidden"));
+        uitest::saveShot(*rig.window, QStringLiteral("e2e-main-window"));
     }
 
     void storedCharacterLogsInByItselfAndPicksItsProfile() {
