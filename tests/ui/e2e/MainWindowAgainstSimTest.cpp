@@ -42,7 +42,15 @@ public:
         }
         return started;
     }
+    // A warning box stays "open" (a nested event loop, reads held back) while this runs.
+    void showTitledWarning(const std::string& title, const std::string& text) override {
+        ScriptedQtHost::showTitledWarning(title, text);
+        if (whileWarningOpen) {
+            modal(whileWarningOpen);
+        }
+    }
     std::vector<std::string> sounds;
+    std::function<void()> whileWarningOpen;
 };
 
 // A RIFF/WAVE file of a few silent 8-bit mono samples: the smallest file a player accepts.
@@ -294,8 +302,23 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(rig.host.sounds, std::vector<std::string>{good}, bound);
         QVERIFY(rig.host.warnings.empty());
 
+        // The box for the broken file opens while the line that fired is being handled, right
+        // after "say dong" went out. The answer arriving meanwhile waits for the box to close
+        // instead of re-entering the half-handled read.
+        bool sentBeforeTheBox = false;
+        bool answerShownInsideTheBox = true;
+        rig.host.whileWarningOpen = [&] {
+            sentBeforeTheBox =
+                QTest::qWaitFor([&rig] { return rig.simLogged("sent: say dong"); }, bound);
+            answerShownInsideTheBox =
+                QTest::qWaitFor([&rig] { return rig.shows("You say: dong"); }, 300);
+        };
+        const int from = rig.client.mainBuffer().LineCount();
         rig.type("say ding");
-        QTRY_VERIFY_WITH_TIMEOUT(rig.shows("You say: dong"), bound);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.shows("You say: dong", from), bound);
+        QVERIFY(sentBeforeTheBox);
+        QVERIFY(!answerShownInsideTheBox);
+        QVERIFY(rig.lineStarting("You say: ding") < rig.lineStarting("You say: dong"));
         QCOMPARE(rig.host.warnings,
                  std::vector<std::string>{"Trigger|Error playing WAV file '" + broken + "'"});
         QVERIFY(rig.host.messages.empty());
