@@ -281,7 +281,7 @@ void MainWindow::onChanged(Change what) {
     switch (what) {
     case Change::MainBuffer:
         output_->refresh();
-        input_->setMasked(client_.serverEchoes());
+        refreshInputMask();
         break;
     case Change::ChatBuffer:
         chat_->refresh();
@@ -309,11 +309,17 @@ void MainWindow::onChanged(Change what) {
         menu_->refresh();
         refreshAutoLogin();
         setWindowTitle(QString::fromLatin1(client_.title()));
-        input_->setMasked(client_.serverEchoes());
+        refreshInputMask();
         break;
     default:
         break;
     }
+}
+
+// The server's "I echo" stands only while its connection does: a line dropped at the password
+// prompt must not leave the input line masked for whatever is typed next.
+void MainWindow::refreshInputMask() {
+    input_->setMasked(client_.serverEchoes() && client_.commandSender().connected());
 }
 
 // Once a second while connected: the lag read-out and its bar, where the status window's

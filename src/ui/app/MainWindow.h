@@ -105,6 +105,7 @@ private:
     void connectMenu();
     void connectInput();
     void onChanged(Change what);
+    void refreshInputMask();
     void onLagTimer();
     void showOutputMenu(OutputView& view, QPoint position);
     void afterSelection();

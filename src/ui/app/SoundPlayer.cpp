@@ -1,14 +1,22 @@
 #include "app/SoundPlayer.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QPointer>
 #include <QSoundEffect>
 #include <QUrl>
 
 namespace vesk {
 
+// The player belongs to the application, not to static storage: sounds still playing (or never
+// loaded, as with no audio device) are released with the application while the sound system is
+// still there, instead of after it is gone at process exit, which corrupted the heap.
 SoundPlayer& SoundPlayer::instance() {
-    static SoundPlayer player;
-    return player;
+    static QPointer<SoundPlayer> player;
+    if (!player) {
+        player = new SoundPlayer(QCoreApplication::instance());
+    }
+    return *player;
 }
 
 bool SoundPlayer::looksLikeWav(const std::string& path) {

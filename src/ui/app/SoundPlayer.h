@@ -27,6 +27,8 @@ public:
     static bool looksLikeWav(const std::string& path);
 
 private:
+    explicit SoundPlayer(QObject* parent) : QObject(parent) {}
+
     std::function<void(const std::string&)> lateFailure_;
 };
 

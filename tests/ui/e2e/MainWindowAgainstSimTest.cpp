@@ -1,0 +1,377 @@
+#include "RenderShot.h"
+#include "ScriptedQtHost.h"
+#include "SimProcess.h"
+#include "app/MainMenu.h"
+#include "app/MainWindow.h"
+#include "client/Client.h"
+#include "input/InputLineEdit.h"
+#include "login/AutoLoginDialog.h"
+#include "prefs/SettingsTable.h"
+#include "profiles/MacrosPage.h"
+#include "profiles/ProfilesDialog.h"
+#include "profiles/TriggersPage.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <fstream>
+#include <functional>
+#include <memory>
+
+namespace vesk {
+
+namespace {
+
+constexpr int bound = 10000;
+
+// The desktop host with the trigger sounds recorded; the real player still judges the file,
+// so a missing or broken one is refused as it would be for the player.
+class RecordingHost : public uitest::ScriptedQtHost {
+public:
+    bool playSound(const std::string& path) override {
+        const bool started = QtHost::playSound(path);
+        if (started) {
+            sounds.push_back(path);
+        }
+        return started;
+    }
+    // A warning box stays "open" (a nested event loop, reads held back) while this runs.
+    void showTitledWarning(const std::string& title, const std::string& text) override {
+        ScriptedQtHost::showTitledWarning(title, text);
+        if (whileWarningOpen) {
+            modal(whileWarningOpen);
+        }
+    }
+    std::vector<std::string> sounds;
+    std::function<void()> whileWarningOpen;
+};
+
+// A RIFF/WAVE file of a few silent 8-bit mono samples: the smallest file a player accepts.
+void writeTinyWav(const std::string& path) {
+    const std::string samples(64, '\x80');
+    auto little = [](std::uint32_t value, int bytes) {
+        std::string text;
+        for (int byte = 0; byte < bytes; ++byte) {
+            text += static_cast<char>((value >> (8 * byte)) & 0xff);
+        }
+        return text;
+    };
+    std::string file = "RIFF" + little(36 + samples.size(), 4) + "WAVE";
+    file += "fmt " + little(16, 4) + little(1, 2) + little(1, 2) + little(8000, 4) +
+            little(8000, 4) + little(1, 2) + little(8, 2);
+    file += "data" + little(samples.size(), 4) + samples;
+    std::ofstream(path, std::ios::binary) << file;
+}
+
+} // namespace
+
+class MainWindowAgainstSimTest : public QObject {
+    Q_OBJECT
+
+private:
+    // One simulator child, one client in its own folder and the real main window with its
+    // socket, pointed at the simulator's ports.
+    struct Rig {
+        QTemporaryDir folder;
+        sim::test::SimProcess sim{{"--chatter-ms", "0"}};
+        RecordingHost host;
+        Client client{host, folder.path().toStdString()};
+        std::unique_ptr<MainWindow> window;
+
+        explicit Rig(const std::function<void(Preferences&)>& prepare = {}) {
+            client.startUp();
+            Settings& settings = client.preferences().settings;
+            settings.setNumber(setting::displayLoginAtStartup, 0);
+            settings.setNumber(setting::usePasswordDohickey, 0);
+            if (prepare) {
+                prepare(client.preferences());
+            }
+            if (!sim.ready()) {
+                return;
+            }
+            SiteAddresses sites;
+            sites.hostName = "127.0.0.1";
+            sites.gamePort = static_cast<quint16>(sim.port("game"));
+            sites.whoPort = static_cast<quint16>(sim.port("who"));
+            sites.developmentPort = static_cast<quint16>(sim.port("devel"));
+            window = std::make_unique<MainWindow>(client, host, sites);
+            window->resize(900, 600);
+            window->show();
+        }
+        std::string path(const std::string& name) const {
+            return folder.filePath(QString::fromStdString(name)).toStdString();
+        }
+        // Whether a stored line of the main view, from the given one on, holds the text.
+        bool shows(const std::string& text, int from = 0) {
+            const TextBuffer& buffer = client.mainBuffer();
+            for (int index = from; index < buffer.LineCount(); ++index) {
+                if (buffer.line(index).text.find(text) != std::string::npos) {
+                    return true;
+                }
+            }
+            return false;
+        }
+        int lineStarting(const std::string& start) {
+            const TextBuffer& buffer = client.mainBuffer();
+            for (int index = buffer.lastIndex(); index >= 0; --index) {
+                if (buffer.line(index).text.starts_with(start)) {
+                    return index;
+                }
+            }
+            return -1;
+        }
+        // The main view's lines and the simulator's log, for the failure messages.
+        std::string transcript() {
+            std::string text = "--- view:\n";
+            const TextBuffer& buffer = client.mainBuffer();
+            for (int index = 0; index < buffer.LineCount(); ++index) {
+                text += buffer.line(index).text + "\n";
+            }
+            return text + "--- sim:\n" + sim.output();
+        }
+        // What the simulator logged so far. Its own waits would block this thread, and with it
+        // the socket the simulator is waiting on, so tests poll this instead.
+        bool simLogged(const std::string& text) {
+            return sim.output().find(text) != std::string::npos;
+        }
+        void type(const QString& text) {
+            QTest::keyClicks(&window->inputLine(), text);
+            QTest::keyClick(&window->inputLine(), Qt::Key_Return);
+        }
+        bool connected() { return client.commandSender().connected(); }
+        // Logs in by typing, as a player without stored characters does.
+        bool logInByTyping(const QString& name, const QString& password) {
+            const int from = client.mainBuffer().LineCount();
+            window->connectToGame();
+            auto arrived = [this, from](const char* text) {
+                return QTest::qWaitFor([this, from, text] { return shows(text, from); }, bound);
+            };
+            if (!arrived("What name would you like to use?")) {
+                return false;
+            }
+            type(name);
+            if (!arrived("Password:")) {
+                return false;
+            }
+            type(password);
+            return arrived("Terminal currently set to ansi");
+        }
+    };
+
+    static std::string fileText(const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    }
+
+private slots:
+    void typedLoginSayAndDisconnectKeepThePasswordOut() {
+        Rig rig([](Preferences& preferences) {
+            Settings& settings = preferences.settings;
+            settings.setNumber(setting::logAutoName, 0);
+            settings.setText(setting::logFile, "session.log");
+            settings.setNumber(setting::logEverything, 1);
+        });
+        QVERIFY(rig.window);
+        rig.window->menu().logToFile->trigger();
+        QVERIFY(rig.client.sessionLog().loggingOn());
+
+        QVERIFY(rig.logInByTyping("Ardent", "zq8hidden"));
+        // The room title arrives coloured and is stored with its colour sequence.
+        QTRY_VERIFY_WITH_TIMEOUT(rig.shows("\x1b[36m"), bound);
+        rig.type("say hello");
+        QTRY_VERIFY_WITH_TIMEOUT(rig.shows("You say: hello"), bound);
+        QVERIFY(rig.simLogged("sent a password"));
+
+        rig.window->disconnectFromServer();
+        QTRY_VERIFY_WITH_TIMEOUT(rig.shows("Connection closed."), bound);
+        QVERIFY(rig.window->menu().connectGame->isEnabled());
+
+        QVERIFY(!rig.shows("zq8hidden"));
+        const std::string log = fileText(rig.path("session.log"));
+        QVERIFY(log.find("You say: hello") != std::string::npos);
+        QVERIFY(log.find("zq8hidden") == std::string::npos);
+        for (const std::string& entry : rig.client.commandSender().history().entries()) {
+            QVERIFY(entry.find("zq8hidden") == std::string::npos);
+        }
+        QVERIFY(rig.host.warnings.empty());
+    }
+
+    // A connection dropped while the password is asked leaves nothing behind: the input line
+    // shows what is typed again, and the next login is typed and echoed as the first was.
+    void hangingUpAtThePasswordLeavesNoStaleState() {
+        Rig rig;
+        QVERIFY(rig.window);
+        rig.window->connectToGame();
+        QTRY_VERIFY_WITH_TIMEOUT(rig.shows("What name would you like to use?"), bound);
+        rig.type("Ardent");
+        QTRY_VERIFY_WITH_TIMEOUT(rig.shows("Password:"), bound);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.window->inputLine().echoMode(), QLineEdit::Password, bound);
+
+        rig.window->disconnectFromServer();
+        QTRY_VERIFY_WITH_TIMEOUT(rig.shows("Connection closed."), bound);
+        QCOMPARE(rig.window->inputLine().echoMode(), QLineEdit::Normal);
+
+        QVERIFY(rig.logInByTyping("Ardent", "zq8hidden"));
+        QVERIFY(rig.lineStarting("What name would you like to use? Ardent") >= 0);
+        QCOMPARE(rig.window->inputLine().echoMode(), QLineEdit::Normal);
+        rig.type("say again");
+        QTRY_VERIFY_WITH_TIMEOUT(rig.shows("You say: again"), bound);
+        QVERIFY(!rig.shows("zq8hidden"));
+        uitest::saveShot(*rig.window, QStringLiteral("e2e-main-window"));
+    }
+
+    void storedCharacterLogsInByItselfAndPicksItsProfile() {
+        int slot = -1;
+        Rig rig([&slot](Preferences& preferences) {
+            slot = preferences.characters.addNew();
+            preferences.characters[slot].name = "Tamsin";
+            preferences.characters[slot].password = "tamsin";
+        });
+        QVERIFY(rig.window);
+        AutoLoginDialog::Hooks hooks;
+        hooks.connectToGame = [&rig](int) { rig.window->connectToGame(); };
+        AutoLoginDialog dialog(rig.client, rig.host, hooks, rig.window.get());
+        dialog.selectSlot(slot);
+        QPushButton* connect = nullptr;
+        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            connect = button->text() == "Connect to FenmarchMUD!" ? button : connect;
+        }
+        QVERIFY(connect);
+        QTest::mouseClick(connect, Qt::LeftButton);
+
+        QTRY_VERIFY_WITH_TIMEOUT(rig.shows("Terminal currently set to ansi"), bound);
+        const int prompt = rig.lineStarting("Password:");
+        QVERIFY(prompt >= 0);
+        QVERIFY2(rig.client.mainBuffer().line(prompt).text.starts_with("Password: [Censored]"),
+                 rig.transcript().c_str());
+        QTRY_VERIFY_WITH_TIMEOUT(rig.simLogged("logged in as Tamsin"), bound);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.client.preferences().ActiveProfile().name() == "Tamsin",
+                                 bound);
+        int named = 0;
+        for (const CharacterProfile& profile : rig.client.preferences().profiles.profiles()) {
+            named += profile.name() == "Tamsin" ? 1 : 0;
+        }
+        QCOMPARE(named, 1);
+    }
+
+    void loginDohickeyAnswersTheNameInItsOwnCase() {
+        Rig rig([](Preferences& preferences) {
+            preferences.settings.setNumber(setting::usePasswordDohickey, 1);
+        });
+        QVERIFY(rig.window);
+        int asked = 0;
+        rig.host.setLoginDetailsAsker([&asked]() -> std::optional<LoginDetails> {
+            ++asked;
+            return LoginDetails{"tamsin", "tamsin"};
+        });
+        rig.window->connectToGame();
+        QTRY_VERIFY2_WITH_TIMEOUT(rig.shows("Terminal currently set to ansi"),
+                                  rig.transcript().c_str(), bound);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.simLogged("logged in as Tamsin"), bound);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.shows("Terminal currently set to ansi"), bound);
+        QVERIFY(rig.simLogged("sent: Tamsin\n"));
+        QCOMPARE(asked, 1);
+    }
+
+    void triggerStacksCommandsAndPlaysItsSound() {
+        Rig rig;
+        QVERIFY(rig.window);
+        const std::string good = rig.path("chime.wav");
+        writeTinyWav(good);
+        const std::string broken = rig.path("broken.wav");
+        std::ofstream(broken, std::ios::binary) << "not a sound";
+        Preferences& preferences = rig.client.preferences();
+        preferences.settings.setNumber(setting::useCommandStacking, 1);
+        preferences.settings.setNumber(setting::triggersEnabled, 1);
+        preferences.settings.setNumber(setting::soundsEnabled, 1);
+        // Logging in selects the character's own profile; the triggers go there.
+        QVERIFY(rig.logInByTyping("Ardent", "zq8hidden"));
+        QTRY_VERIFY_WITH_TIMEOUT(preferences.ActiveProfile().name() == "Ardent", bound);
+        preferences.ActiveProfile().triggers.push_back({"You say: ping", "smile&" + good, 1});
+        preferences.ActiveProfile().triggers.push_back({"You say: ding", "say dong&" + broken, 1});
+
+        rig.type("say ping");
+        QTRY_VERIFY2_WITH_TIMEOUT(rig.simLogged("sent: smile"), rig.transcript().c_str(), bound);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.host.sounds, std::vector<std::string>{good}, bound);
+        QVERIFY(rig.host.warnings.empty());
+
+        // The box for the broken file opens while the line that fired is being handled, right
+        // after "say dong" went out. The answer arriving meanwhile waits for the box to close
+        // instead of re-entering the half-handled read.
+        bool sentBeforeTheBox = false;
+        bool answerShownInsideTheBox = true;
+        rig.host.whileWarningOpen = [&] {
+            sentBeforeTheBox =
+                QTest::qWaitFor([&rig] { return rig.simLogged("sent: say dong"); }, bound);
+            answerShownInsideTheBox =
+                QTest::qWaitFor([&rig] { return rig.shows("You say: dong"); }, 300);
+        };
+        const int from = rig.client.mainBuffer().LineCount();
+        rig.type("say ding");
+        QTRY_VERIFY_WITH_TIMEOUT(rig.shows("You say: dong", from), bound);
+        QVERIFY(sentBeforeTheBox);
+        QVERIFY(!answerShownInsideTheBox);
+        QVERIFY(rig.lineStarting("You say: ding") < rig.lineStarting("You say: dong"));
+        QCOMPARE(rig.host.warnings,
+                 std::vector<std::string>{"Trigger|Error playing WAV file '" + broken + "'"});
+        QVERIFY(rig.host.messages.empty());
+        QCOMPARE(rig.host.sounds.size(), std::size_t{1});
+    }
+
+    void profileEditsTakeEffectOnTheNextLineAndKey() {
+        Rig rig;
+        QVERIFY(rig.window);
+        Preferences& preferences = rig.client.preferences();
+        preferences.settings.setNumber(setting::triggersEnabled, 1);
+        QVERIFY(rig.logInByTyping("Ardent", "zq8hidden"));
+        QTRY_VERIFY_WITH_TIMEOUT(preferences.ActiveProfile().name() == "Ardent", bound);
+        preferences.ActiveProfile().triggers.push_back({"You say: first", "say fired", 1});
+
+        ProfilesDialog dialog(rig.client, preferences.activeProfile, rig.window.get());
+        TriggersPage& page = *dialog.triggersPage();
+        const int last = page.triggerList()->topLevelItemCount() - 1;
+        page.triggerList()->setCurrentItem(page.triggerList()->topLevelItem(last));
+        page.triggerField()->selectAll();
+        QTest::keyClicks(page.triggerField(), "You say: second");
+        MacrosPage& macros = *dialog.macrosPage();
+        macros.keyList()->setCurrentRow(14);
+        macros.macroField()->selectAll();
+        QTest::keyClicks(macros.macroField(), "say from the key");
+        const std::size_t before = preferences.ActiveTriggers().size();
+        dialog.accept();
+        QCOMPARE(preferences.ActiveTriggers().size(), before);
+
+        rig.type("say second");
+        QTRY_VERIFY2_WITH_TIMEOUT(rig.shows("You say: fired"), rig.transcript().c_str(), bound);
+        QTest::keyClick(&rig.window->inputLine(), Qt::Key_F1);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.shows("You say: from the key"), bound);
+    }
+
+    void coderGetsTheCodingMenuOnceAndEditsADownloadedFile() {
+        Rig rig;
+        QVERIFY(rig.window);
+        QVERIFY(rig.logInByTyping("Quill", "quill"));
+        QTRY_VERIFY_WITH_TIMEOUT(rig.window->menu().codingMenuShown(), bound);
+        int codingMenus = 0;
+        for (QAction* action : rig.window->menuBar()->actions()) {
+            codingMenus += action->text() == "&Coding" ? 1 : 0;
+        }
+        QCOMPARE(codingMenus, 1);
+
+        rig.type("oed /d/town/orc.c");
+        QTRY_COMPARE_WITH_TIMEOUT(rig.host.started.size(), std::size_t{1}, bound);
+        QVERIFY(rig.host.warnings.empty());
+    }
+};
+
+} // namespace vesk
+
+QTEST_MAIN(vesk::MainWindowAgainstSimTest)
+#include "MainWindowAgainstSimTest.moc"
