@@ -188,6 +188,9 @@ void Client::OnConnectionEnded(bool byExit) {
     }
     connection_.setPhase(Connection::Phase::NotConnected);
     autoLogin_.setLoggedIn(false);
+    // An echo the server switched off ends with its connection, so nothing typed after a
+    // hang-up at the password prompt is hidden.
+    telnet_.reset();
     log_.setInputHidden(false);
     if (byExit) {
         return;

@@ -3,6 +3,7 @@
 #include "app/MainFont.h"
 #include "app/MainMenu.h"
 #include "app/QtHost.h"
+#include "app/SoundPlayer.h"
 #include "client/Client.h"
 #include "display/ColourPalette.h"
 #include "display/FindDialog.h"
@@ -41,7 +42,10 @@ MainWindow::MainWindow(Client& client, QtHost& host, SiteAddresses sites)
     lagTimer_.start(1000);
 }
 
-MainWindow::~MainWindow() = default;
+// The sound player outlives the window; its hook into this window's boxes goes first.
+MainWindow::~MainWindow() {
+    SoundPlayer::instance().setLateFailure({});
+}
 
 FindDialog* MainWindow::findDialog() const {
     return find_.data();

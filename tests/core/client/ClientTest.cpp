@@ -127,6 +127,14 @@ TEST_F(ClientTest, TelnetOnlyReadStoresNothingButCountsAsAReply) {
     EXPECT_FALSE(client->serverEchoes());
 }
 
+TEST_F(ClientTest, AHangUpAtThePasswordPromptEndsTheHiddenEcho) {
+    connect();
+    client->onReceived("Password: \xff\xfb\x01");
+    EXPECT_TRUE(client->serverEchoes());
+    client->OnConnectionEnded(false);
+    EXPECT_FALSE(client->serverEchoes());
+}
+
 TEST_F(ClientTest, UnsupportedTelnetOptionsAreRefused) {
     connect();
     client->onReceived("\xff\xfd\x27\xff\xfb\x2a"
