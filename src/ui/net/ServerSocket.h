@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEvent>
 #include <QObject>
 #include <QTcpSocket>
 
@@ -32,13 +33,22 @@ public:
     long send(std::string_view bytes);
 
     static constexpr qint64 sliceBytes = 256 * 1024;
+    // A slice reaches the core in pieces of a usual socket read: the core's work on one read
+    // grows faster than the read (each control line it takes out moves the rows stored after
+    // it), so one 256 KiB read costs several times what the same bytes cost in small reads.
+    static constexpr qsizetype pieceBytes = 4 * 1024;
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
+    static QEvent::Type flushEvent();
     void onConnected();
     void onError(QAbstractSocket::SocketError error);
     void onDisconnected();
     void readPending();
     void scheduleRead();
+    void deliver(const QByteArray& bytes);
 
     Client& client_;
     QtHost& host_;
@@ -46,6 +56,7 @@ private:
     bool reading_ = false;
     bool readScheduled_ = false;
     bool ending_ = false;
+    bool flushPosted_ = false;
 };
 
 } // namespace vesk
