@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -34,6 +35,7 @@ FloodRun::FloodRun(Client& client, QtHost& host, MainWindow& window, SimulatorCh
     connect(&watchdog_, &QTimer::timeout, this, &FloodRun::watch);
     connect(&host, &QtHost::changedSignal, this, &FloodRun::onChanged);
     window_.outputView().installEventFilter(this);
+    window_.inputLine().installEventFilter(this);
 }
 
 FloodRun::~FloodRun() {
@@ -50,8 +52,12 @@ FloodResult FloodRun::run(qint64 floodBytes) {
 }
 
 bool FloodRun::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Paint && !endShown_) {
+    if (watched == &window_.outputView() && event->type() == QEvent::Paint && !endShown_) {
         ++result_.paints;
+    }
+    if (watched == &window_.inputLine() && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return) {
+        entersTaken_.push_back(BenchClock::now());
     }
     return QObject::eventFilter(watched, event);
 }
@@ -121,13 +127,25 @@ void FloodRun::measureKeys() {
     result_.seconds = millisecondsBetween(floodStart->at, *endShown_) / 1000.0;
     result_.megabytesPerSecond = static_cast<double>(floodBytes_) / 1e6 / result_.seconds;
     result_.lines = client_.mainBuffer().LineCount();
-    for (const TypedCommand& command : typer_.typed()) {
+    const auto serverWrote = simulator_.find("flood: sent");
+    const auto typed = typer_.typed();
+    for (std::size_t index = 0; index < typed.size(); ++index) {
+        const TypedCommand& command = typed[index];
         if (command.enterPosted < floodStart->at || command.enterPosted > *endShown_) {
             continue;
         }
+        // The input line takes the Enters in the order they were typed.
+        if (index < entersTaken_.size()) {
+            result_.keyQueueWaits.push_back(
+                millisecondsBetween(command.enterPosted, entersTaken_[index]));
+        }
         const auto arrival = simulator_.find("sent: " + command.text);
         if (arrival) {
-            result_.keyLatencies.push_back(millisecondsBetween(command.enterPosted, arrival->at));
+            const double latency = millisecondsBetween(command.enterPosted, arrival->at);
+            result_.keyLatencies.push_back(latency);
+            if (serverWrote && command.enterPosted > serverWrote->at) {
+                result_.keyLatenciesAfterServerWrote.push_back(latency);
+            }
         } else {
             ++result_.keysLost;
         }

@@ -31,6 +31,11 @@ struct FloodResult {
     // Enter posted to the arrival of the line at the server, for each command typed while the
     // flood ran, in milliseconds.
     std::vector<double> keyLatencies;
+    // The same for the commands typed once the simulator had written the whole flood: before
+    // that it takes one of the machine's cores for itself.
+    std::vector<double> keyLatenciesAfterServerWrote;
+    // Of the latency, the wait in the event queue: Enter posted to Enter taken by the input line.
+    std::vector<double> keyQueueWaits;
     int keysLost = 0;
 };
 
@@ -77,6 +82,7 @@ private:
     QTimer watchdog_;
     FloodResult result_;
     qint64 floodBytes_ = 0;
+    std::vector<BenchClock::time_point> entersTaken_;
     std::function<void()> startMeasuring_;
     std::function<void()> stopMeasuring_;
 };

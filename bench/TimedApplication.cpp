@@ -25,8 +25,10 @@ bool TimedApplication::notify(QObject* receiver, QEvent* event) {
     ++depth_;
     const bool handled = QApplication::notify(receiver, event);
     --depth_;
+    const qint64 taken = clock_.nsecsElapsed() - start;
     Total& total = totals_[type];
-    total.nanoseconds += clock_.nsecsElapsed() - start;
+    total.nanoseconds += taken;
+    total.longest = std::max(total.longest, taken);
     ++total.count;
     return handled;
 }
@@ -37,7 +39,8 @@ std::vector<TimeShare> TimedApplication::shares() const {
     for (const auto& [type, total] : totals_) {
         const char* name = names.valueToKey(type);
         shares.push_back({name ? name : std::to_string(type),
-                          static_cast<double>(total.nanoseconds) / 1e6, total.count});
+                          static_cast<double>(total.nanoseconds) / 1e6, total.count,
+                          static_cast<double>(total.longest) / 1e6});
     }
     std::sort(shares.begin(), shares.end(), [](const TimeShare& left, const TimeShare& right) {
         return left.milliseconds > right.milliseconds;

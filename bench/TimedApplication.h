@@ -14,6 +14,7 @@ struct TimeShare {
     std::string what;
     double milliseconds = 0;
     long count = 0;
+    double longest = 0;
 };
 
 // An application that times every event it delivers from the event loop (nested deliveries count
@@ -34,6 +35,7 @@ private:
     struct Total {
         qint64 nanoseconds = 0;
         long count = 0;
+        qint64 longest = 0;
     };
 
     QElapsedTimer clock_;
