@@ -37,7 +37,9 @@ std::vector<TimeShare> TimedApplication::shares() const {
     const QMetaEnum names = QMetaEnum::fromType<QEvent::Type>();
     std::vector<TimeShare> shares;
     for (const auto& [type, total] : totals_) {
-        const char* name = names.valueToKey(type);
+        // Event types the client registers for itself (the socket's flush) count down from the
+        // top of the range.
+        const char* name = type >= QEvent::User ? "client's own event" : names.valueToKey(type);
         shares.push_back({name ? name : std::to_string(type),
                           static_cast<double>(total.nanoseconds) / 1e6, total.count,
                           static_cast<double>(total.longest) / 1e6});
