@@ -3,6 +3,8 @@
 #include "app/QtHost.h"
 #include "client/Client.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QTimer>
 
 namespace vesk {
@@ -69,8 +71,7 @@ void ServerSocket::onDisconnected() {
     }
     // What the server wrote before it closed is shown before "Connection closed.".
     while (socket_.bytesAvailable() > 0) {
-        const QByteArray bytes = socket_.read(sliceBytes);
-        client_.onReceived(std::string_view(bytes.constData(), bytes.size()));
+        deliver(socket_.read(sliceBytes));
     }
     ending_ = true;
     client_.OnConnectionEnded(false);
@@ -96,7 +97,32 @@ long ServerSocket::send(std::string_view bytes) {
     if (socket_.state() != QAbstractSocket::ConnectedState) {
         return -1;
     }
-    return static_cast<long>(socket_.write(bytes.data(), static_cast<qint64>(bytes.size())));
+    const qint64 written = socket_.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    // The socket itself writes when the event loop next looks at the network, which during a
+    // flood comes only after the next slice has been read. The command goes out as soon as the
+    // core's send has returned, ahead of the waiting events; not inside the send, so a write
+    // that fails is handled from the event loop as before, never in the middle of the core.
+    if (!flushPosted_) {
+        flushPosted_ = true;
+        QCoreApplication::postEvent(this, new QEvent(flushEvent()), Qt::HighEventPriority);
+    }
+    return static_cast<long>(written);
+}
+
+QEvent::Type ServerSocket::flushEvent() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+bool ServerSocket::event(QEvent* event) {
+    if (event->type() != flushEvent()) {
+        return QObject::event(event);
+    }
+    flushPosted_ = false;
+    if (socket_.state() == QAbstractSocket::ConnectedState) {
+        socket_.flush();
+    }
+    return true;
 }
 
 void ServerSocket::scheduleRead() {
@@ -114,13 +140,18 @@ void ServerSocket::readPending() {
         return;
     }
     reading_ = true;
-    const QByteArray bytes = socket_.read(sliceBytes);
-    if (!bytes.isEmpty()) {
-        client_.onReceived(std::string_view(bytes.constData(), bytes.size()));
-    }
+    deliver(socket_.read(sliceBytes));
     reading_ = false;
     if (socket_.bytesAvailable() > 0) {
         scheduleRead();
+    }
+}
+
+// One read of the socket is one read for the core (the lag meter counts it as one reply); the
+// core's work on a read grows with its size alone.
+void ServerSocket::deliver(const QByteArray& bytes) {
+    if (!bytes.isEmpty()) {
+        client_.onReceived(std::string_view(bytes.constData(), bytes.size()));
     }
 }
 

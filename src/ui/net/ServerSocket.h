@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEvent>
 #include <QObject>
 #include <QTcpSocket>
 
@@ -33,12 +34,17 @@ public:
 
     static constexpr qint64 sliceBytes = 256 * 1024;
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
+    static QEvent::Type flushEvent();
     void onConnected();
     void onError(QAbstractSocket::SocketError error);
     void onDisconnected();
     void readPending();
     void scheduleRead();
+    void deliver(const QByteArray& bytes);
 
     Client& client_;
     QtHost& host_;
@@ -46,6 +52,7 @@ private:
     bool reading_ = false;
     bool readScheduled_ = false;
     bool ending_ = false;
+    bool flushPosted_ = false;
 };
 
 } // namespace vesk

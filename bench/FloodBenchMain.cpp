@@ -1,0 +1,210 @@
+// vesk-flood-bench: the whole client under a flood. A vesk-sim child sends a realistic capture
+// as fast as the socket takes it; the real main window (offscreen) shows it while commands are
+// typed every so often. Prints the rate from the server's first byte to the end line shown in
+// the window, and how long each command typed meanwhile took to reach the server.
+//
+//   vesk-flood-bench [--megabytes N] [--capture FILE] [--sim PATH] [--key-interval MS]
+//                    [--bound SECONDS]
+#include "CaptureGenerator.h"
+#include "ChangeTimer.h"
+#include "FloodRun.h"
+#include "SimulatorChild.h"
+#include "TimedApplication.h"
+#include "app/MainWindow.h"
+#include "app/QtHost.h"
+#include "client/Client.h"
+#include "prefs/SettingsTable.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+struct BenchOptions {
+    int megabytes = 50;
+    QString capture;
+    QString simulator = VESK_SIM_PATH;
+    int keyIntervalMs = 50;
+    int boundSeconds = 120;
+};
+
+std::optional<BenchOptions> parse(const QStringList& arguments) {
+    BenchOptions options;
+    for (int index = 1; index + 1 < arguments.size(); index += 2) {
+        const QString& name = arguments[index];
+        const QString& value = arguments[index + 1];
+        if (name == "--megabytes") {
+            options.megabytes = std::max(1, value.toInt());
+        } else if (name == "--capture") {
+            options.capture = value;
+        } else if (name == "--sim") {
+            options.simulator = value;
+        } else if (name == "--bound") {
+            options.boundSeconds = std::max(1, value.toInt());
+        } else if (name == "--key-interval") {
+            options.keyIntervalMs = std::max(10, value.toInt());
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (arguments.size() % 2 == 0) {
+        return std::nullopt;
+    }
+    return options;
+}
+
+// The capture to flood with: the one named, or a fresh one of the asked size.
+QString capturePath(const BenchOptions& options, const QTemporaryDir& folder) {
+    if (!options.capture.isEmpty()) {
+        return options.capture;
+    }
+    const QString path = folder.filePath("capture.bin");
+    const std::string capture =
+        vesk::bench::generateCapture(static_cast<std::size_t>(options.megabytes) * 1024 * 1024);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(capture.data(), static_cast<qint64>(capture.size())) !=
+            static_cast<qint64>(capture.size())) {
+        return {};
+    }
+    return path;
+}
+
+// Logs in as a stored character, so no dialog asks for the name, and keeps the login dialog
+// from opening at start (nobody is there to close it).
+void storeCharacter(vesk::Client& client) {
+    client.preferences().settings.setNumber(vesk::setting::displayLoginAtStartup, 0);
+    client.preferences().settings.setNumber(vesk::setting::displayLoginAtDisconnect, 0);
+    const int slot = client.preferences().characters.addNew();
+    client.preferences().characters[slot].name = "Tamsin";
+    client.preferences().characters[slot].password = "tamsin";
+    client.connectWithCharacter(slot);
+}
+
+std::pair<double, double> medianAndWorst(std::vector<double> values) {
+    if (values.empty()) {
+        return {0, 0};
+    }
+    std::sort(values.begin(), values.end());
+    return {values[values.size() / 2], values.back()};
+}
+
+void printShares(const char* title, const std::vector<vesk::bench::TimeShare>& shares) {
+    std::printf("%s\n", title);
+    for (std::size_t index = 0; index < shares.size() && index < 8; ++index) {
+        const vesk::bench::TimeShare& share = shares[index];
+        std::printf("  %-24s %9.1f ms %8ld times", share.what.c_str(), share.milliseconds,
+                    share.count);
+        if (share.longest > 0) {
+            std::printf(", longest %.1f ms", share.longest);
+        }
+        std::printf("\n");
+    }
+}
+
+int report(const vesk::bench::FloodResult& result, const vesk::bench::SimulatorChild& simulator,
+           qint64 bytes) {
+    if (!result.finished) {
+        std::printf("flood bench failed: %s; the simulator's last lines:\n",
+                    result.failure.c_str());
+        const auto lines = simulator.lines();
+        for (std::size_t index = lines.size() > 40 ? lines.size() - 40 : 0; index < lines.size();
+             ++index) {
+            std::printf("  %s\n", lines[index].text.c_str());
+        }
+        return 1;
+    }
+    std::printf("flood: %.1f MB in %.3f s through the window: %.1f MB/s (target 20), "
+                "%d lines stored, %d paints of the output pane\n",
+                static_cast<double>(bytes) / 1e6, result.seconds, result.megabytesPerSecond,
+                result.lines, result.paints);
+    if (const auto line = simulator.find("flood: sent")) {
+        std::printf("server side: %s\n", line->text.c_str());
+    }
+    const auto [median, worst] = medianAndWorst(result.keyLatencies);
+    const auto [afterMedian, afterWorst] = medianAndWorst(result.keyLatenciesAfterServerWrote);
+    const auto [waitMedian, waitWorst] = medianAndWorst(result.keyQueueWaits);
+    std::printf("keys: %zu commands typed during the flood, Enter to arrival at the server: "
+                "median %.1f ms, worst %.1f ms (target 100), %d never arrived\n",
+                result.keyLatencies.size(), median, worst, result.keysLost);
+    std::printf("  of that in the window's event queue: median %.1f ms, worst %.1f ms\n",
+                waitMedian, waitWorst);
+    std::printf("  the %zu typed after the simulator had written everything: median %.1f ms, "
+                "worst %.1f ms\n",
+                result.keyLatenciesAfterServerWrote.size(), afterMedian, afterWorst);
+    if (qEnvironmentVariableIsSet("VESK_BENCH_LATENCIES")) {
+        for (const double latency : result.keyLatencies) {
+            std::printf(" %.1f", latency);
+        }
+        std::printf("\n");
+    }
+    const bool met = result.megabytesPerSecond >= 20 && !result.keyLatencies.empty() &&
+                     worst <= 100 && result.keysLost == 0;
+    std::printf("%s\n", met ? "targets met" : "TARGET MISSED");
+    return met ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    vesk::bench::TimedApplication application(argc, argv);
+    const auto options = parse(QApplication::arguments());
+    if (!options) {
+        std::fprintf(stderr, "usage: vesk-flood-bench [--megabytes N] [--capture FILE] "
+                             "[--sim PATH] [--key-interval MS] [--bound SECONDS]\n");
+        return 2;
+    }
+    QTemporaryDir folder;
+    const QString capture = capturePath(*options, folder);
+    const qint64 bytes = QFile(capture).size();
+    if (capture.isEmpty() || bytes <= 0) {
+        std::fprintf(stderr, "vesk-flood-bench: no capture to send\n");
+        return 1;
+    }
+    vesk::bench::SimulatorChild simulator(options->simulator,
+                                          {"--game-port", "0", "--who-port", "0", "--devel-port",
+                                           "0", "--chatter-ms", "0", "--flood", capture});
+    const auto sites = simulator.waitUntilReady(std::chrono::seconds(10));
+    if (!sites) {
+        std::fprintf(stderr, "vesk-flood-bench: vesk-sim did not start (%s)\n",
+                     options->simulator.toLocal8Bit().constData());
+        return 1;
+    }
+    const QString settings = folder.filePath("settings");
+    QDir().mkpath(settings);
+    vesk::QtHost host;
+    vesk::Client client(host, settings.toStdString());
+    client.startUp();
+    storeCharacter(client);
+    vesk::bench::ChangeTimer changeTimer(host);
+    vesk::MainWindow window(client, host, *sites);
+    window.resize(1920, 1080);
+    window.show();
+    vesk::bench::FloodRun run(client, host, window, simulator,
+                              std::chrono::milliseconds(options->keyIntervalMs),
+                              std::chrono::seconds(options->boundSeconds));
+    changeTimer.finishConnecting();
+    run.setMeasuring(
+        [&] {
+            application.startMeasuring();
+            changeTimer.start();
+        },
+        [&] {
+            application.stopMeasuring();
+            changeTimer.stop();
+        });
+    const vesk::bench::FloodResult result = run.run(bytes);
+    const int status = report(result, simulator, bytes);
+    printShares("where the window's time went during the flood, by event:", application.shares());
+    printShares("of which the window's handling of change notices:", changeTimer.shares());
+    window.exitClient();
+    return status;
+}
