@@ -1,4 +1,5 @@
 #include "options/ChatWindowOptionsDialog.h"
+#include "options/PageControls.h"
 
 #include "prefs/Preferences.h"
 
@@ -14,17 +15,6 @@ namespace vesk {
 namespace {
 // A chat pane of more rows than this would leave no room for the game text.
 constexpr int mostRows = 100;
-
-QGroupBox* createPair(const QString& title, QRadioButton*& first, const QString& firstText,
-                      QRadioButton*& second, const QString& secondText, QWidget* parent) {
-    auto* group = new QGroupBox(title, parent);
-    auto* layout = new QVBoxLayout(group);
-    first = new QRadioButton(firstText, group);
-    second = new QRadioButton(secondText, group);
-    layout->addWidget(first);
-    layout->addWidget(second);
-    return group;
-}
 
 } // namespace
 
@@ -45,9 +35,9 @@ QWidget* ChatWindowOptionsDialog::createChoices() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(createPair(tr("Location"), top_, tr("Top"), bottom_, tr("Bottom"), row));
+    layout->addWidget(createChoice(tr("Location"), top_, tr("Top"), bottom_, tr("Bottom"), row));
     layout->addWidget(
-        createPair(tr("Type"), fixed_, tr("Fixed location"), moveable_, tr("Moveable"), row));
+        createChoice(tr("Type"), fixed_, tr("Fixed location"), moveable_, tr("Moveable"), row));
     return row;
 }
 

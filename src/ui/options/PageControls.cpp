@@ -1,8 +1,11 @@
 #include "options/PageControls.h"
 
 #include <QAbstractButton>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace vesk {
 namespace {
@@ -38,6 +41,18 @@ QLabel* createNote(const QString& text, QWidget* parent) {
     note->setMinimumWidth(noteWidth);
     note->setMinimumHeight(note->heightForWidth(noteWidth));
     return note;
+}
+
+QGroupBox* createChoice(const QString& title, QRadioButton*& first, const QString& firstText,
+                        QRadioButton*& second, const QString& secondText, QWidget* parent) {
+    auto* group = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(group);
+    first = new QRadioButton(firstText, group);
+    second = new QRadioButton(secondText, group);
+    layout->addWidget(first);
+    layout->addWidget(second);
+    layout->addStretch();
+    return group;
 }
 
 } // namespace vesk

@@ -5,7 +5,9 @@
 #include <QString>
 
 class QAbstractButton;
+class QGroupBox;
 class QLabel;
+class QRadioButton;
 class QLineEdit;
 class QWidget;
 
@@ -20,5 +22,9 @@ void saveText(const QLineEdit& edit, Settings& settings, SettingKey key);
 
 // A wrapped, quieter line of explanation under a control.
 QLabel* createNote(const QString& text, QWidget* parent);
+
+// A group of two exclusive choices, one above the other.
+QGroupBox* createChoice(const QString& title, QRadioButton*& first, const QString& firstText,
+                        QRadioButton*& second, const QString& secondText, QWidget* parent);
 
 } // namespace vesk

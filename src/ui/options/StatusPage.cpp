@@ -11,22 +11,7 @@
 #include <QVBoxLayout>
 
 namespace vesk {
-namespace {
-
-// A group of two exclusive choices, one above the other.
-QGroupBox* createChoice(const QString& title, QRadioButton*& first, const QString& firstText,
-                        QRadioButton*& second, const QString& secondText, QWidget* parent) {
-    auto* group = new QGroupBox(title, parent);
-    auto* layout = new QVBoxLayout(group);
-    first = new QRadioButton(firstText, group);
-    second = new QRadioButton(secondText, group);
-    layout->addWidget(first);
-    layout->addWidget(second);
-    layout->addStretch();
-    return group;
-}
-
-} // namespace
+namespace {} // namespace
 
 StatusPage::StatusPage(QWidget* parent) : OptionsPage(parent) {
     auto* grid = new QGridLayout(this);
