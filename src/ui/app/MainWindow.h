@@ -13,6 +13,7 @@
 #include <memory>
 
 class QLabel;
+class QMenu;
 class QScrollBar;
 
 namespace vesk {
@@ -58,6 +59,8 @@ public:
     void openFind();
     void relayout();
     void applyMainFont(const QFont& font);
+    // The right-click menu of a text pane for a point of it, not yet shown.
+    QMenu* buildOutputMenu(OutputView& view, QPoint position);
     void saveSettings();
 
     // Dialogs and windows of the menu.

@@ -20,6 +20,10 @@ QString quoted(const char* format, const std::string& word) {
 } // namespace
 
 void MainWindow::showOutputMenu(OutputView& view, QPoint position) {
+    buildOutputMenu(view, position)->popup(view.mapToGlobal(position));
+}
+
+QMenu* MainWindow::buildOutputMenu(OutputView& view, QPoint position) {
     const auto examine = view.wordAt(position, examineDelimiters);
     const auto link = view.wordAt(position, linkDelimiters);
     CommandSender& sender = client_.commandSender();
@@ -59,7 +63,7 @@ void MainWindow::showOutputMenu(OutputView& view, QPoint position) {
         }
         view.clear();
     });
-    menu->popup(view.mapToGlobal(position));
+    return menu;
 }
 
 } // namespace vesk

@@ -18,6 +18,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -344,6 +345,40 @@ private slots:
         rig.window->applyOptionsResult(result);
         QVERIFY(!rig.window->statusFrame().isVisible());
         QVERIFY(rig.window->statusPane().isVisible());
+    }
+
+    void rightClickOffersTheWordsUnderThePointer() {
+        Rig rig;
+        rig.connect();
+        rig.client.mainBuffer().AddString("Visit www.fenmarch.org today\n");
+        OutputView& view = rig.window->outputView();
+        view.refresh();
+        std::unique_ptr<QMenu> menu(rig.window->buildOutputMenu(view, lastRow(view, 12)));
+        QStringList texts;
+        for (QAction* action : menu->actions()) {
+            texts << action->text();
+        }
+        QCOMPARE(texts, QStringList({"Examine 'fenmarch'", "Goto URL 'www.fenmarch.org'", "",
+                                     "Copy entire buffer", "Clear"}));
+        rig.sent.clear();
+        menu->actions().at(0)->trigger();
+        QCOMPARE(rig.sent.back(), std::string("exa fenmarch\n", 14));
+        menu->actions().at(1)->trigger();
+        QCOMPARE(rig.host.openedUrls.back(), std::string("http://www.fenmarch.org"));
+        menu->actions().at(4)->trigger();
+        QCOMPARE(rig.client.mainBuffer().LineCount(), 1);
+        QCOMPARE(rig.client.mainBuffer().line(0).text, std::string(" \n"));
+    }
+
+    void exitWhileConnectedAddsNoClosingNotice() {
+        Rig rig;
+        rig.connect();
+        rig.window->exitClient();
+        QVERIFY(!rig.client.connection().connected());
+        for (int line = 0; line < rig.client.mainBuffer().LineCount(); ++line) {
+            QVERIFY(rig.client.mainBuffer().line(line).text.find("Connection closed.") ==
+                    std::string::npos);
+        }
     }
 
     void layoutPlacesThePanesForTheSettings() {
