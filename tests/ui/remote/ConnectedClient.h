@@ -3,6 +3,8 @@
 #include "FakeHost.h"
 #include "client/Client.h"
 
+#include <QListWidget>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -12,6 +14,15 @@
 #include <vector>
 
 namespace vesk::testing {
+
+// The texts of a list's items, top to bottom.
+inline QStringList Texts(const QListWidget& list) {
+    QStringList texts;
+    for (int row = 0; row < list.count(); ++row) {
+        texts << list.item(row)->text();
+    }
+    return texts;
+}
 
 // A FakeHost that also passes every change on, as the main window does, so a window under test
 // refreshes the way it will in the program.

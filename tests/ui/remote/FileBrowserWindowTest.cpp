@@ -19,14 +19,6 @@
 namespace vesk::testing {
 namespace {
 
-QStringList Texts(const QListWidget& list) {
-    QStringList texts;
-    for (int row = 0; row < list.count(); ++row) {
-        texts << list.item(row)->text();
-    }
-    return texts;
-}
-
 QStringList ChildTexts(const QTreeWidgetItem& item) {
     QStringList texts;
     for (int row = 0; row < item.childCount(); ++row) {

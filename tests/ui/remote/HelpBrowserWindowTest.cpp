@@ -13,14 +13,6 @@
 namespace vesk::testing {
 namespace {
 
-QStringList Texts(const QListWidget& list) {
-    QStringList texts;
-    for (int row = 0; row < list.count(); ++row) {
-        texts << list.item(row)->text();
-    }
-    return texts;
-}
-
 void DoubleClick(QListWidget& list, int row) {
     const QPoint centre = list.visualItemRect(list.item(row)).center();
     // A real double click is a click followed by the double-click event on the same spot.
