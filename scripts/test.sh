@@ -14,6 +14,14 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESK_WE
 cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure -j "$jobs"
 
+# The UI tests draw with their own font files; these runs prove that whichever fonts a
+# desktop prefers cannot change what they see.
+for setup in noto dejavu; do
+  echo "== UI tests on a desktop that prefers $setup fonts =="
+  FONTCONFIG_FILE="$PWD/tests/ui/fontsetups/prefer-$setup.conf" \
+    ctest --test-dir build/release --output-on-failure -j "$jobs" -L ui
+done
+
 echo "== sanitizer build (clang, ASan+UBSan, fuzzers) =="
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVESK_WERROR=ON -DVESK_SANITIZE=ON \
       -DVESK_FUZZ=ON -DVESK_BENCH=OFF -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang

@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 #include "ScriptedQtHost.h"
+#include "TestApplication.h"
+#include "app/MainFont.h"
 #include "app/MainMenu.h"
 #include "client/Client.h"
 #include "display/FindDialog.h"
@@ -39,6 +41,7 @@ private:
 
         Rig() {
             client.startUp();
+            client.preferences().font = fontRecordOf(uitest::testFixedFont());
             window = std::make_unique<MainWindow>(client, host, SiteAddresses{});
             window->resize(900, 600);
             window->show();
@@ -89,20 +92,28 @@ private:
         }
     }
 
-    // Where the last stored line is drawn, a few pixels into its first character.
-    static QPoint lastRow(OutputView& view, int column = 0) {
-        const int top = view.height() - view.lineHeight() - 2 - view.lineHeight() / 2;
+    // The pixels of one character cell of the last stored row: the row's glyph band, one
+    // character wide.
+    static QRect lastRowCell(OutputView& view, int column) {
+        const int height = view.lineHeight();
+        const int top = view.height() - height - 2 - height / 2;
         const int charWidth = QFontMetrics(view.textFont()).horizontalAdvance('M');
-        return {5 + column * charWidth + charWidth / 2, top + view.lineHeight() / 2};
+        return {5 + column * charWidth, top, charWidth, height};
     }
 
-    // Whether a colour is drawn anywhere in the character cell around a point (glyph edges are
+    // A point inside a character of the last stored row, for the mouse.
+    static QPoint lastRow(OutputView& view, int column = 0) {
+        return lastRowCell(view, column).center();
+    }
+
+    // Whether a colour is drawn anywhere in a character cell of the last row (glyph edges are
     // blended, their cores are not).
-    static bool cellHas(OutputView& view, QPoint centre, QColor colour) {
+    static bool cellHas(OutputView& view, int column, QColor colour) {
         const QImage image = view.grab().toImage();
-        for (int dx = -4; dx <= 4; ++dx) {
-            for (int dy = -view.lineHeight() / 2; dy < view.lineHeight() / 2; ++dy) {
-                if (image.pixelColor(centre + QPoint(dx, dy)) == colour) {
+        const QRect cell = lastRowCell(view, column);
+        for (int y = cell.top(); y <= cell.bottom(); ++y) {
+            for (int x = cell.left(); x <= cell.right(); ++x) {
+                if (image.pixelColor(x, y) == colour) {
                     return true;
                 }
             }
@@ -143,11 +154,11 @@ private slots:
         rig.client.mainBuffer().AddString("\x1b[31mRRR\x1b[1mBBB\x1b[0;37;40mWWW\n");
         OutputView& view = rig.window->outputView();
         view.refresh();
-        QVERIFY(cellHas(view, lastRow(view, 1), QColor(140, 0, 0)));
-        QVERIFY(!cellHas(view, lastRow(view, 1), QColor(255, 0, 0)));
-        QVERIFY(cellHas(view, lastRow(view, 4), QColor(255, 0, 0)));
-        QVERIFY(cellHas(view, lastRow(view, 7), QColor(200, 200, 200)));
-        QVERIFY(!cellHas(view, lastRow(view, 7), QColor(255, 0, 0)));
+        QVERIFY(cellHas(view, 1, QColor(140, 0, 0)));
+        QVERIFY(!cellHas(view, 1, QColor(255, 0, 0)));
+        QVERIFY(cellHas(view, 4, QColor(255, 0, 0)));
+        QVERIFY(cellHas(view, 7, QColor(200, 200, 200)));
+        QVERIFY(!cellHas(view, 7, QColor(255, 0, 0)));
         // Background between the rows.
         QCOMPARE(rig.pixel(QPoint(2, 2)), QColor(0, 0, 0));
 
@@ -175,8 +186,7 @@ private slots:
         rig.client.mainBuffer().setWrapWidth(5000);
         rig.client.mainBuffer().AddString("\x1b[32m" + std::string(3000, 'g') + "\n");
         rig.window->outputView().refresh();
-        QVERIFY(cellHas(rig.window->outputView(), lastRow(rig.window->outputView(), 1),
-                        QColor(0, 120, 0)));
+        QVERIFY(cellHas(rig.window->outputView(), 1, QColor(0, 120, 0)));
     }
 
     void followsTheEndUntilScrolledBack() {
@@ -398,5 +408,5 @@ private slots:
 
 } // namespace vesk
 
-QTEST_MAIN(vesk::MainWindowTest)
+VESK_QTEST_MAIN(vesk::MainWindowTest)
 #include "MainWindowTest.moc"

@@ -1,6 +1,8 @@
 #include "RenderShot.h"
 #include "ScriptedQtHost.h"
 #include "SimProcess.h"
+#include "TestApplication.h"
+#include "app/MainFont.h"
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
 #include "client/Client.h"
@@ -90,6 +92,7 @@ private:
             Settings& settings = client.preferences().settings;
             settings.setNumber(setting::displayLoginAtStartup, 0);
             settings.setNumber(setting::usePasswordDohickey, 0);
+            client.preferences().font = fontRecordOf(uitest::testFixedFont());
             if (prepare) {
                 prepare(client.preferences());
             }
@@ -373,5 +376,5 @@ private slots:
 
 } // namespace vesk
 
-QTEST_MAIN(vesk::MainWindowAgainstSimTest)
+VESK_QTEST_MAIN(vesk::MainWindowAgainstSimTest)
 #include "MainWindowAgainstSimTest.moc"

@@ -1,5 +1,6 @@
 #include "FakeHost.h"
 #include "RenderShot.h"
+#include "TestApplication.h"
 
 #include "client/Client.h"
 #include "info/AboutDialog.h"
@@ -89,6 +90,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(InfoWindowsTest)
+VESK_QTEST_MAIN(InfoWindowsTest)
 
 #include "InfoWindowsTest.moc"

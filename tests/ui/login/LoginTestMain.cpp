@@ -1,10 +1,10 @@
 #include "LoginTests.h"
 
-#include <QApplication>
+#include "TestApplication.h"
 #include <QTest>
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+    vesk::uitest::TestApplication application(argc, argv);
     int failures = 0;
     AutoLoginDialogTest autoLogin;
     failures += QTest::qExec(&autoLogin, argc, argv);

@@ -1,4 +1,4 @@
-#include <QApplication>
+#include "TestApplication.h"
 #include <QTest>
 
 #include <memory>
@@ -9,7 +9,7 @@ std::unique_ptr<QObject> createSmallDialogsTest();
 
 // The three test classes of the options run in one executable, one after another.
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+    vesk::uitest::TestApplication application(argc, argv);
     int failures = 0;
     for (auto create : {createOptionsPagesTest, createOptionsDialogTest, createSmallDialogsTest}) {
         const std::unique_ptr<QObject> test = create();

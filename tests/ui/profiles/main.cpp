@@ -1,4 +1,4 @@
-#include <QApplication>
+#include "TestApplication.h"
 #include <QTest>
 
 #include <memory>
@@ -11,7 +11,7 @@ std::unique_ptr<QObject> makeProfilesDialogTest();
 std::unique_ptr<QObject> makeSelectActiveProfileDialogTest();
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+    vesk::uitest::TestApplication application(argc, argv);
     std::vector<std::unique_ptr<QObject>> tests;
     tests.push_back(makeMacrosPageTest());
     tests.push_back(makeTriggersPageTest());

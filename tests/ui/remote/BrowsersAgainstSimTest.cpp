@@ -1,5 +1,6 @@
 #include "SimProcess.h"
 #include "SocketHost.h"
+#include "TestApplication.h"
 #include "client/Client.h"
 #include "remote/FileBrowserWindow.h"
 #include "remote/HelpBrowserWindow.h"
@@ -185,6 +186,6 @@ private slots:
 
 } // namespace vesk::testing
 
-QTEST_MAIN(vesk::testing::BrowsersAgainstSimTest)
+VESK_QTEST_MAIN(vesk::testing::BrowsersAgainstSimTest)
 
 #include "BrowsersAgainstSimTest.moc"

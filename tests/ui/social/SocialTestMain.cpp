@@ -1,10 +1,10 @@
 #include "SocialTests.h"
 
-#include <QApplication>
+#include "TestApplication.h"
 #include <QTest>
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+    vesk::uitest::TestApplication application(argc, argv);
     int failures = 0;
     FriendsListsDialogTest friends;
     failures += QTest::qExec(&friends, argc, argv);

@@ -1,11 +1,11 @@
-#include <QApplication>
+#include "TestApplication.h"
 #include <QTest>
 
 #include "StatusTestClasses.h"
 
 // Runs every test class of the status and skills windows in one program.
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+    vesk::uitest::TestApplication application(argc, argv);
     int failures = 0;
     vesk::uitest::StatusViewTest view;
     failures += QTest::qExec(&view, argc, argv);
