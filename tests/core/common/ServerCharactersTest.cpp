@@ -1,0 +1,56 @@
+#include "common/ServerCharacters.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace vesk {
+namespace {
+
+struct Case {
+    const char* name;
+    std::string bytes;
+    Decoding decoding;
+    std::string utf8;
+    std::size_t characters;
+};
+
+TEST(ServerCharactersTest, ReadsValidUtf8AsUtf8AndEverythingElseAsLatin1) {
+    const Case cases[] = {
+        {"ascii", "plain text", Decoding::Utf8, "plain text", 10},
+        {"empty", "", Decoding::Utf8, "", 0},
+        {"utf8 accent", "caf\xc3\xa9", Decoding::Utf8, "caf\xc3\xa9", 4},
+        {"utf8 cjk", "\xe6\x97\xa5\xe6\x9c\xac", Decoding::Utf8, "\xe6\x97\xa5\xe6\x9c\xac", 2},
+        {"utf8 four bytes", "\xf0\x9f\x98\x80!", Decoding::Utf8, "\xf0\x9f\x98\x80!", 2},
+        {"latin1 accent", "caf\xe9", Decoding::Latin1, "caf\xc3\xa9", 4},
+        {"cut sequence", "caf\xc3", Decoding::Latin1, "caf\xc3\x83", 4},
+        {"overlong slash", "\xc0\xaf", Decoding::Latin1, "\xc3\x80\xc2\xaf", 2},
+        {"surrogate", "\xed\xa0\x80", Decoding::Latin1, "\xc3\xad\xc2\xa0\xc2\x80", 3},
+        {"above U+10FFFF", "\xf4\x90\x80\x80", Decoding::Latin1, "\xc3\xb4\xc2\x90\xc2\x80\xc2\x80",
+         4},
+        {"lone continuation", "a\x80", Decoding::Latin1, "a\xc2\x80", 2},
+        {"mixed: one bad byte makes the line Latin-1", "\xc3\xa9 \xe9", Decoding::Latin1,
+         "\xc3\x83\xc2\xa9 \xc3\xa9", 4},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        EXPECT_EQ(decodingOf(test.bytes), test.decoding);
+        EXPECT_EQ(toUtf8(test.bytes), test.utf8);
+        EXPECT_EQ(characterCount(test.bytes, test.decoding), test.characters);
+    }
+}
+
+TEST(ServerCharactersTest, CharacterLengthsWalkAUtf8Line) {
+    const std::string line = "a\xc3\xa9\xe6\x97\xa5\xf0\x9f\x98\x80";
+    std::string lengths;
+    for (std::size_t offset = 0; offset < line.size();) {
+        const std::size_t length = characterLength(line, offset, Decoding::Utf8);
+        lengths += std::to_string(length);
+        offset += length;
+    }
+    EXPECT_EQ(lengths, "1234");
+    EXPECT_EQ(characterLength(line, 1, Decoding::Latin1), 1u);
+}
+
+} // namespace
+} // namespace vesk
