@@ -17,10 +17,24 @@ struct ReplayRun {
     int status = -1;
 };
 
+// A path as one shell word, whatever blanks or quotes it holds (a clone may live in a folder
+// whose name has blanks).
+std::string quoted(const std::string& path) {
+    std::string word = "'";
+    for (const char character : path) {
+        word += character == '\'' ? std::string("'\\''") : std::string(1, character);
+    }
+    return word + "'";
+}
+
+std::string quoted(const std::filesystem::path& path) {
+    return quoted(path.string());
+}
+
 ReplayRun runReplay(const std::string& arguments, const std::string& environment = {}) {
     ReplayRun run;
     const std::string command =
-        environment + std::string(VESK_REPLAY_PATH) + " " + arguments + " 2>&1";
+        environment + quoted(std::string(VESK_REPLAY_PATH)) + " " + arguments + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) {
         return run;
@@ -38,7 +52,8 @@ ReplayRun runReplay(const std::string& arguments, const std::string& environment
 std::string sampleSession() {
     std::string files;
     for (int number = 1; number <= 8; ++number) {
-        files += std::string(" ") + VESK_SAMPLE_SESSION + "/0" + std::to_string(number) + ".bin";
+        files +=
+            " " + quoted(VESK_SAMPLE_SESSION + std::string("/0") + std::to_string(number) + ".bin");
     }
     return files;
 }
@@ -139,7 +154,7 @@ TEST(ReplayTool, CuttingTheReadsDifferentlyGivesTheSameLinesAndStatus) {
     const auto replay = [&](const std::string& name, const std::string& options) {
         const auto directory = scratch / name;
         std::filesystem::create_directories(directory);
-        const ReplayRun run = runReplay("--dir " + directory.string() + options + sampleSession() +
+        const ReplayRun run = runReplay("--dir " + quoted(directory) + options + sampleSession() +
                                         " " + transfers.string());
         EXPECT_EQ(run.status, 0) << run.output;
         // The editors are started on files in the run's own directory.
@@ -193,7 +208,7 @@ TEST(ReplayTool, TheTemporaryDirectoryIsRemovedAtExit) {
     std::string pattern = (std::filesystem::temp_directory_path() / "vesk-tmp-XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     const std::filesystem::path scratch = pattern;
-    const std::string inScratch = "TMPDIR=" + scratch.string() + " ";
+    const std::string inScratch = "TMPDIR=" + quoted(scratch) + " ";
     EXPECT_EQ(runReplay("--summary" + sampleSession(), inScratch).status, 0);
     EXPECT_EQ(runReplay("--character Nobody" + sampleSession(), inScratch).status, 2);
     EXPECT_TRUE(std::filesystem::is_empty(scratch));
@@ -221,7 +236,7 @@ protected:
         std::ofstream(rest, std::ios::binary)
             << "\r\nAllowing login.\r\n##VESK NAME Tamsin\n"
                "##VESK LOGON Bob 12 the brave one\nBob says: hi\r\n";
-        capture = namePrompt.string() + " " + passwordPrompt.string() + " " + rest.string();
+        capture = quoted(namePrompt) + " " + quoted(passwordPrompt) + " " + quoted(rest);
     }
     void TearDown() override { std::filesystem::remove_all(directory); }
 
@@ -231,7 +246,7 @@ protected:
 
 TEST_F(ReplayWithSettings, StoredCharacterLogsInAndSettingsAreSaved) {
     const ReplayRun run =
-        runReplay("--dir " + directory.string() + " --character Tamsin --save " + capture);
+        runReplay("--dir " + quoted(directory) + " --character Tamsin --save " + capture);
     ASSERT_EQ(run.status, 0) << run.output;
     for (const char* expected : {
              R"("Tamsin\u000a\u0000")",
@@ -259,7 +274,7 @@ TEST_F(ReplayWithSettings, StoredCharacterLogsInAndSettingsAreSaved) {
 }
 
 TEST_F(ReplayWithSettings, TypedLinesAndMacroKeysGoThroughTheSendPathInOrder) {
-    const ReplayRun run = runReplay("--dir " + directory.string() + " --character Tamsin " +
+    const ReplayRun run = runReplay("--dir " + quoted(directory) + " --character Tamsin " +
                                     capture + " --type \"say hi\" --key \"Keypad Up + Num Lock\"");
     ASSERT_EQ(run.status, 0) << run.output;
     const std::size_t say = run.output.find(R"("say hi\u000a\u0000")");
@@ -273,7 +288,7 @@ TEST_F(ReplayWithSettings, TypedLinesAndMacroKeysGoThroughTheSendPathInOrder) {
 
 TEST_F(ReplayWithSettings, UnknownCharacterIsBadInput) {
     const ReplayRun run =
-        runReplay("--dir " + directory.string() + " --character Nobody " + capture);
+        runReplay("--dir " + quoted(directory) + " --character Nobody " + capture);
     EXPECT_EQ(run.status, 2);
 }
 
