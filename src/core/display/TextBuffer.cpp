@@ -1,7 +1,11 @@
 #include "display/TextBuffer.h"
 
+#include "common/ServerCharacters.h"
+#include "display/SgrReader.h"
 #include "display/WrapLine.h"
 #include "protocol/ControlMarker.h"
+
+#include <algorithm>
 
 namespace vesk {
 namespace {
@@ -26,7 +30,8 @@ void TextBuffer::reserveNextSlot() {
 void TextBuffer::storeLine(std::string_view text) {
     reserveNextSlot();
     ++revision_;
-    lines_.push_back({std::string(text), 0});
+    const PackedSgrState start(colourAtEnd(lastIndex()));
+    lines_.push_back({std::string(text), 0, start});
     if (linesChanged_) {
         linesChanged_();
     }
@@ -35,7 +40,8 @@ void TextBuffer::storeLine(std::string_view text) {
 void TextBuffer::AddString(std::string_view text) {
     const bool controlLine =
         text.size() >= 6 && text.size() < longestControlRow && text.starts_with(controlMarker);
-    const int width = controlLine ? controlLineWidth : wrapWidth_;
+    const int width =
+        controlLine ? controlLineWidth : (wrapWidth_ > 0 ? wrapWidth_ : paneWidthBound);
     const std::size_t hiddenLimit = controlLine ? longestControlRow : mostHiddenBytes;
     // Each piece after a wrap is wrapped again on its own, so the loop stands in for recursion
     // and a long line cannot exhaust the stack.
@@ -100,6 +106,7 @@ void TextBuffer::DeleteLine(int index) {
     }
     ++revision_;
     lines_.erase(lines_.begin() + index);
+    recolourFrom(index);
 }
 
 void TextBuffer::DeleteLines(const std::vector<int>& ascendingIndices) {
@@ -122,6 +129,11 @@ void TextBuffer::DeleteLines(const std::vector<int>& ascendingIndices) {
         ++target;
     }
     lines_.erase(target, lines_.end());
+    // Each gap joins two lines that were apart; the start colours behind each are checked.
+    int removedBefore = 0;
+    for (const int index : ascendingIndices) {
+        recolourFrom(index - removedBefore++);
+    }
 }
 
 void TextBuffer::AppendToLine(int index, std::string_view text) {
@@ -130,6 +142,33 @@ void TextBuffer::AppendToLine(int index, std::string_view text) {
     }
     ++revision_;
     lines_[static_cast<std::size_t>(index)].text.append(text);
+    recolourFrom(index + 1);
+}
+
+void TextBuffer::recolourFrom(int index) {
+    for (int line = std::max(index, 0); line <= lastIndex(); ++line) {
+        const PackedSgrState start(colourAtEnd(line - 1));
+        TextLine& stored = lines_[static_cast<std::size_t>(line)];
+        if (stored.startColour == start) {
+            return;
+        }
+        stored.startColour = start;
+    }
+}
+
+SgrState TextBuffer::colourAtStart(int index) const {
+    if (index < 0 || index > lastIndex()) {
+        return {};
+    }
+    return lines_[static_cast<std::size_t>(index)].startColour.unpack();
+}
+
+SgrState TextBuffer::colourAtEnd(int index) const {
+    if (index < 0 || index > lastIndex()) {
+        return {};
+    }
+    const TextLine& stored = lines_[static_cast<std::size_t>(index)];
+    return SgrReader::stateAfter(stored.text, stored.startColour.unpack());
 }
 
 std::optional<std::string> TextBuffer::GetPlainLine(int index) const {
@@ -148,10 +187,14 @@ bool TextBuffer::GetPlainLine(int index, std::string& plain) const {
     const std::string& text = lines_[static_cast<std::size_t>(index)].text;
     plain.reserve(text.size());
     // Runs of displayable bytes are copied whole: a search reads every stored line this way.
+    const auto displayable = [](char byte) {
+        const auto code = static_cast<unsigned char>(byte);
+        return code >= 0x20 && code != 0x7f;
+    };
     std::size_t position = 0;
     while (position < text.size()) {
         std::size_t runEnd = position;
-        while (runEnd < text.size() && text[runEnd] >= 0x20 && text[runEnd] <= 0x7e) {
+        while (runEnd < text.size() && displayable(text[runEnd])) {
             ++runEnd;
         }
         plain.append(text, position, runEnd - position);
@@ -163,6 +206,25 @@ bool TextBuffer::GetPlainLine(int index, std::string& plain) const {
             runEnd = end;
         }
         position = runEnd + 1;
+    }
+    return true;
+}
+
+std::optional<std::string> TextBuffer::GetPlainCharacters(int index) const {
+    std::string characters;
+    if (!GetPlainCharacters(index, characters)) {
+        return std::nullopt;
+    }
+    return characters;
+}
+
+bool TextBuffer::GetPlainCharacters(int index, std::string& characters) const {
+    if (!GetPlainLine(index, characters)) {
+        return false;
+    }
+    const std::string& text = lines_[static_cast<std::size_t>(index)].text;
+    if (decodingOf(text) == Decoding::Latin1) {
+        characters = toUtf8(characters, Decoding::Latin1);
     }
     return true;
 }

@@ -20,8 +20,12 @@ enum class InputAction {
     None,
     ScrollPageUp,
     ScrollPageDown,
-    // Copy the main output view's selection to the clipboard.
+    // Copy the main output view's selection (else the chat pane's) to the clipboard.
     CopyOutputSelection,
+    // Select all of the main output view's scroll-back.
+    SelectAllOutput,
+    // Drop the text panes' selections.
+    ClearOutputSelection,
     OpenFind,
     // Connect to the development site (port 3333).
     ConnectToDevelopmentSite,
@@ -38,7 +42,10 @@ struct KeyResponse {
 
 // The rules of the input line under the main output view: Enter submits the line, a macro key
 // sends its macro (overriding whatever the key does otherwise), Up and Down walk the history,
-// and a few control keys reach paste, copy, find, scrolling and the development site. The
+// and a few control keys reach paste, copy, find, scrolling and the development site. Ctrl+C
+// and Ctrl+A act on the output view (copy its selection, select all of it) unless the line has
+// a selection of its own, which they then copy or select as any edit box does; Escape drops
+// the output's selection and does nothing else. The
 // widget feeds it its key-down, character and key-up events with the keyboard state and does
 // what the answer asks; the text itself lives in the widget, reached through InputEditor.
 class InputLine {

@@ -30,6 +30,7 @@
 
 #include <QAction>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QMenu>
 #include <QTimer>
 
@@ -141,6 +142,9 @@ void MainWindow::chooseMainFont() {
         return;
     }
     client_.preferences().font = fontRecordOf(font);
+    // The chosen size is the normal one Ctrl+0 returns to.
+    client_.preferences().settings.setNumber(setting::normalFontHeight,
+                                             QFontInfo(font).pixelSize());
     applyMainFont(font);
     applyStatusFonts();
     saveSettings();

@@ -54,6 +54,12 @@ bool InputLineEdit::act(KeyResponse response) {
     case InputAction::CopyOutputSelection:
         emit copyOutputSelection();
         break;
+    case InputAction::SelectAllOutput:
+        emit selectAllOutput();
+        break;
+    case InputAction::ClearOutputSelection:
+        emit clearOutputSelection();
+        break;
     case InputAction::OpenFind:
         emit openFind();
         break;

@@ -38,6 +38,8 @@ signals:
     void scrollPageUp();
     void scrollPageDown();
     void copyOutputSelection();
+    void selectAllOutput();
+    void clearOutputSelection();
     void openFind();
     void connectToDevelopmentSite();
 
