@@ -74,6 +74,9 @@ public:
     void openOptionsPage(int command);
     void applyOptionsResult(const OptionsResult& result);
     void chooseMainFont();
+    // A font chosen with "Set Font": applied to the text panes and the input line, saved, and
+    // its size the normal one from then on.
+    void applyChosenFont(const QFont& font);
     void openAutoLogin();
     void openFriendsLists();
     void openWhoOptions();

@@ -101,6 +101,20 @@ TEST(TextBuffer, WrapsAtTheWidthButNotControlLines) {
     EXPECT_EQ(control.LineCount(), 1);
 }
 
+// A width of 0 leaves the breaking to the pane: lines are stored whole up to a generous bound
+// (they used to be cut after every single column).
+TEST(TextBuffer, AWidthOfZeroStoresLinesWholeUpToTheBound) {
+    for (const int width : {0, -5}) {
+        TextBuffer buffer;
+        buffer.setWrapWidth(width);
+        buffer.AddString(std::string(200, 'a') + "\n");
+        ASSERT_EQ(buffer.LineCount(), 1) << width;
+        buffer.AddString(std::string(2 * TextBuffer::paneWidthBound + 10, 'b'));
+        EXPECT_EQ(buffer.LineCount(), 4) << width;
+        EXPECT_EQ(buffer.line(1).text.size(), static_cast<std::size_t>(TextBuffer::paneWidthBound));
+    }
+}
+
 TEST(TextBuffer, PlainLineKeepsDisplayableBytesAndEveryByteAboveAscii) {
     TextBuffer buffer;
     buffer.AddString("\x1b[31mred\x1b[0;37;40m\tx\n");
