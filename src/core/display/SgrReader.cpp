@@ -170,13 +170,15 @@ SgrState SgrReader::applyAll(const int* parameters, std::size_t count, SgrState 
     return state;
 }
 
+// Text between sequences changes nothing, so only the stretches from each ESC to the end of its
+// sequence are fed: every stored line is read this way once.
 SgrState SgrReader::stateAfter(std::string_view line, SgrState state) {
-    if (line.find(escape) == std::string_view::npos) {
-        return state;
-    }
     SgrReader reader(state);
-    for (const char byte : line) {
-        reader.feed(byte);
+    for (std::size_t position = line.find(escape); position != std::string_view::npos;
+         position = line.find(escape, position)) {
+        do {
+            reader.feed(line[position++]);
+        } while (position < line.size() && reader.mode_ != Mode::Text);
     }
     reader.endLine();
     return reader.state();

@@ -30,8 +30,7 @@ void TextBuffer::reserveNextSlot() {
 void TextBuffer::storeLine(std::string_view text) {
     reserveNextSlot();
     ++revision_;
-    const PackedSgrState start(colourAtEnd(lastIndex()));
-    lines_.push_back({std::string(text), 0, start});
+    lines_.push_back({std::string(text), 0, packedColourAtEnd(lastIndex())});
     if (linesChanged_) {
         linesChanged_();
     }
@@ -147,7 +146,7 @@ void TextBuffer::AppendToLine(int index, std::string_view text) {
 
 void TextBuffer::recolourFrom(int index) {
     for (int line = std::max(index, 0); line <= lastIndex(); ++line) {
-        const PackedSgrState start(colourAtEnd(line - 1));
+        const PackedSgrState start = packedColourAtEnd(line - 1);
         TextLine& stored = lines_[static_cast<std::size_t>(line)];
         if (stored.startColour == start) {
             return;
@@ -164,11 +163,19 @@ SgrState TextBuffer::colourAtStart(int index) const {
 }
 
 SgrState TextBuffer::colourAtEnd(int index) const {
+    return packedColourAtEnd(index).unpack();
+}
+
+// A line without an ESC ends in the colour it starts with: most lines are read no further.
+PackedSgrState TextBuffer::packedColourAtEnd(int index) const {
     if (index < 0 || index > lastIndex()) {
         return {};
     }
     const TextLine& stored = lines_[static_cast<std::size_t>(index)];
-    return SgrReader::stateAfter(stored.text, stored.startColour.unpack());
+    if (stored.text.find('\x1b') == std::string::npos) {
+        return stored.startColour;
+    }
+    return PackedSgrState(SgrReader::stateAfter(stored.text, stored.startColour.unpack()));
 }
 
 std::optional<std::string> TextBuffer::GetPlainLine(int index) const {
@@ -184,18 +191,24 @@ bool TextBuffer::GetPlainLine(int index, std::string& plain) const {
     if (index < 0 || index > lastIndex()) {
         return false;
     }
-    const std::string& text = lines_[static_cast<std::size_t>(index)].text;
+    copyPlain(lines_[static_cast<std::size_t>(index)].text, plain);
+    return true;
+}
+
+// Runs of displayable bytes are copied whole: a search reads every stored line this way. True
+// when a byte above 0x7F was copied.
+bool TextBuffer::copyPlain(const std::string& text, std::string& plain) {
     plain.reserve(text.size());
-    // Runs of displayable bytes are copied whole: a search reads every stored line this way.
-    const auto displayable = [](char byte) {
-        const auto code = static_cast<unsigned char>(byte);
-        return code >= 0x20 && code != 0x7f;
-    };
+    unsigned char seen = 0;
     std::size_t position = 0;
     while (position < text.size()) {
         std::size_t runEnd = position;
-        while (runEnd < text.size() && displayable(text[runEnd])) {
-            ++runEnd;
+        for (; runEnd < text.size(); ++runEnd) {
+            const auto code = static_cast<unsigned char>(text[runEnd]);
+            if (code < 0x20 || code == 0x7f) {
+                break;
+            }
+            seen |= code;
         }
         plain.append(text, position, runEnd - position);
         if (runEnd + 1 < text.size() && text[runEnd] == '\x1b' && text[runEnd + 1] == '[') {
@@ -207,7 +220,7 @@ bool TextBuffer::GetPlainLine(int index, std::string& plain) const {
         }
         position = runEnd + 1;
     }
-    return true;
+    return (seen & 0x80) != 0;
 }
 
 std::optional<std::string> TextBuffer::GetPlainCharacters(int index) const {
@@ -219,11 +232,13 @@ std::optional<std::string> TextBuffer::GetPlainCharacters(int index) const {
 }
 
 bool TextBuffer::GetPlainCharacters(int index, std::string& characters) const {
-    if (!GetPlainLine(index, characters)) {
+    characters.clear();
+    if (index < 0 || index > lastIndex()) {
         return false;
     }
     const std::string& text = lines_[static_cast<std::size_t>(index)].text;
-    if (decodingOf(text) == Decoding::Latin1) {
+    // Plain ASCII, the common line, reads the same either way.
+    if (copyPlain(text, characters) && decodingOf(text) == Decoding::Latin1) {
         characters = toUtf8(characters, Decoding::Latin1);
     }
     return true;

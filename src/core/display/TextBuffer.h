@@ -110,6 +110,8 @@ private:
     // The start colours from `index` on follow the lines before them again; stops at the first
     // line whose start colour stays the same, as every line behind it then does too.
     void recolourFrom(int index);
+    PackedSgrState packedColourAtEnd(int index) const;
+    static bool copyPlain(const std::string& text, std::string& plain);
     void reserveNextSlot();
 
     std::deque<TextLine> lines_;

@@ -59,7 +59,9 @@ WrappedLine WrapLine(std::string_view text, int width, std::size_t hiddenLimit) 
         } else if (byte != '\t') {
             // A UTF-8 character is one column and stays whole; any other byte is one column.
             ++columns;
-            position += characterLength(text, position, Decoding::Utf8);
+            position += static_cast<unsigned char>(byte) < 0x80
+                            ? 1
+                            : characterLength(text, position, Decoding::Utf8);
             continue;
         }
         // A sequence or tab that would take the row past its hidden bytes starts the next row;
