@@ -120,7 +120,7 @@ KeyResponse InputLine::onCharacter(int code, const KeyboardState& keyboard) {
 KeyResponse InputLine::characterByCode(int code) {
     switch (code) {
     case Character::CtrlA:
-        if (editor_.hasSelection()) {
+        if (!editor_.text().empty() && !editor_.wholeTextSelected()) {
             return ordinary;
         }
         return {InputAction::SelectAllOutput, false};

@@ -33,6 +33,7 @@ public:
     void setText(const std::string& text) override;
     void selectAll() override;
     bool hasSelection() const override;
+    bool wholeTextSelected() const override;
 
 signals:
     void scrollPageUp();

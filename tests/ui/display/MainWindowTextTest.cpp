@@ -145,6 +145,13 @@ private slots:
         QCOMPARE(rig.input().selectedText(), QString("kill rat"));
         rig.press(Qt::Key_C);
         QCOMPARE(rig.clipboard(), QString("kill rat"));
+        // A second Ctrl+A reaches the output, and Ctrl+C copies it from then on.
+        rig.press(Qt::Key_A);
+        QVERIFY(rig.window->outputView().selection().hasRange());
+        QVERIFY(!rig.input().hasSelectedText());
+        QCOMPARE(rig.input().QLineEdit::text(), QString("kill rat"));
+        rig.press(Qt::Key_C);
+        QVERIFY(rig.clipboard().endsWith("output text"));
     }
 
     void ctrlCCopiesTheChatPanesSelectionWhenTheMainViewHasNone() {
