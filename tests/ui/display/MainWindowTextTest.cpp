@@ -1,6 +1,7 @@
 // The text panes in the main window: zoom keys, the standard shortcuts, copied text and a
 // width setting of 0.
 #include "MainWindowRig.h"
+#include "display/FindDialog.h"
 #include "display/OutputView.h"
 #include "input/InputLineEdit.h"
 #include "options/OptionsResult.h"
@@ -9,6 +10,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
@@ -182,6 +184,36 @@ private slots:
 #else
         QCOMPARE(rig.clipboard(), QString(" \none\ntwo"));
 #endif
+    }
+
+    // Find and the right-click words take characters: "CAFÉ" typed in the dialog finds the
+    // Latin-1 "café", and the UTF-8 word under the pointer is whole.
+    void findAndTheWordUnderThePointerTakeCharacters() {
+        WindowRig rig;
+        rig.connect();
+        TextBuffer& buffer = rig.client.mainBuffer();
+        buffer.AddString("a caf\xe9 for\n");
+        buffer.AddString("a tea for Zo\xc3\xab\n");
+        OutputView& view = rig.window->outputView();
+        view.refresh();
+        rig.window->openFind();
+        FindDialog* find = rig.window->findDialog();
+        QVERIFY(find);
+        find->textField()->setText(QString::fromUtf8("CAF\xc3\x89"));
+        find->findNext();
+        QCOMPARE(buffer.selStartLine, buffer.lastIndex() - 1);
+        QCOMPARE(buffer.selStartCol, 2);
+        QCOMPARE(buffer.selEndCol, 6);
+        find->close();
+
+        const int advance = QFontMetrics(view.textFont()).horizontalAdvance('M');
+        const int rowTop = Viewport::bottomRowTop(view.height(), view.lineHeight());
+        const QPoint onZoe(5 + 12 * advance + advance / 2, rowTop + view.lineHeight() / 2);
+        std::unique_ptr<QMenu> menu(rig.window->buildOutputMenu(view, onZoe));
+        QCOMPARE(menu->actions().at(0)->text(), QString::fromUtf8("Examine 'Zo\xc3\xab'"));
+        rig.sent.clear();
+        menu->actions().at(0)->trigger();
+        QCOMPARE(rig.sent.back().substr(0, 8), std::string("exa Zo\xc3\xab"));
     }
 
     // Width 0: lines are stored whole and the pane breaks them, again after a resize.
