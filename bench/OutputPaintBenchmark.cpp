@@ -1,6 +1,7 @@
 // A full repaint of the main output pane at 1920x1080: it paints only the visible rows, so the
 // cost must not grow with the scroll-back (a hundred lines or a million), with or without a
-// selection across the page.
+// selection across the page. The narrow case is a pane 500 pixels wide, where every stored
+// line is broken into two or three display rows.
 #include "app/MainFont.h"
 #include "display/ColourPalette.h"
 #include "display/OutputView.h"
@@ -63,12 +64,13 @@ void fill(vesk::TextBuffer& buffer, int lines) {
 void BM_OutputRepaint(benchmark::State& state) {
     const int lines = static_cast<int>(state.range(0));
     const bool selection = state.range(1) != 0;
+    const int width = state.range(2) != 0 ? 500 : 1920;
     vesk::TextBuffer buffer;
     fill(buffer, lines);
     vesk::OutputView view(buffer);
     view.setTextFont(vesk::defaultMainFont());
     view.setColours(vesk::ColourPalette::fromSettings(vesk::Settings()));
-    view.resize(1920, 1080);
+    view.resize(width, 1080);
     view.refresh();
     const int rows = view.height() / view.lineHeight();
     if (selection) {
@@ -86,8 +88,8 @@ void BM_OutputRepaint(benchmark::State& state) {
     state.counters["rows"] = rows;
 }
 BENCHMARK(BM_OutputRepaint)
-    ->ArgsProduct({{100, 1'000'000}, {0, 1}})
-    ->ArgNames({"lines", "selection"})
+    ->ArgsProduct({{100, 1'000'000}, {0, 1}, {0, 1}})
+    ->ArgNames({"lines", "selection", "narrow"})
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

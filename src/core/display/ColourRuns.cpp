@@ -1,47 +1,21 @@
 #include "display/ColourRuns.h"
 
-#include "common/TextFields.h"
-
-#include <array>
+#include "common/ServerCharacters.h"
+#include "display/SgrReader.h"
 
 namespace vesk {
 
 namespace {
 
-constexpr char escape = '\x1b';
 constexpr std::string_view tabText = "    ";
-// Longer sequences cannot be one of the known ones; they are skipped without being compared.
-constexpr std::size_t longestKnownSequence = 9;
-
-struct KnownSequence {
-    std::string_view text;
-    int colourIndex; // 0 keeps the colour
-    int bold;        // -1 keeps the bold flag
-};
-
-constexpr std::array<KnownSequence, 9> knownSequences{{
-    {"[31m", 1, -1},
-    {"[32m", 2, -1},
-    {"[33m", 6, -1},
-    {"[34m", 3, -1},
-    {"[35m", 4, -1},
-    {"[36m", 5, -1},
-    {"[37m", 7, -1},
-    {"[0;37;40m", 7, 0},
-    {"[1m", 0, 1},
-}};
-
-bool printable(unsigned char byte) {
-    return byte >= 0x20 && byte <= 0x7e;
-}
 
 class RunBuilder {
 public:
     RunBuilder(std::vector<ColourRun>& runs, SgrState state) : runs_(runs), state_(state) {}
 
-    void character(char byte) {
+    void character(std::string_view utf8) {
         openRun();
-        runs_.back().text.push_back(byte);
+        runs_.back().text.append(utf8);
         ++runs_.back().plainLength;
         ++column_;
     }
@@ -49,13 +23,12 @@ public:
         runs_.push_back({std::string(tabText), state_, column_, 0});
         open_ = false;
     }
-    void setState(SgrState state) {
+    void setState(const SgrState& state) {
         if (state != state_) {
             state_ = state;
             open_ = false;
         }
     }
-    SgrState state() const { return state_; }
 
 private:
     void openRun() {
@@ -71,48 +44,41 @@ private:
     bool open_ = false;
 };
 
-} // namespace
-
-SgrState ColourRuns::apply(std::string_view sequence, SgrState state) {
-    if (sequence.size() > longestKnownSequence) {
-        return state;
-    }
-    for (const KnownSequence& known : knownSequences) {
-        if (equalsIgnoringCase(sequence, known.text)) {
-            if (known.colourIndex != 0) {
-                state.colourIndex = known.colourIndex;
-            }
-            if (known.bold != -1) {
-                state.bold = known.bold == 1;
-            }
-            break;
-        }
-    }
-    return state;
+// The UTF-8 of a Latin-1 byte above 0x7F.
+std::string_view latin1Character(unsigned char byte, char (&scratch)[2]) {
+    scratch[0] = static_cast<char>(0xC0 | (byte >> 6));
+    scratch[1] = static_cast<char>(0x80 | (byte & 0x3F));
+    return {scratch, 2};
 }
+
+} // namespace
 
 SgrState ColourRuns::read(std::string_view line, SgrState state, std::vector<ColourRun>& runs) {
     runs.clear();
+    const Decoding decoding = decodingOf(line);
     RunBuilder builder(runs, state);
+    SgrReader reader(state);
+    char scratch[2];
     for (std::size_t index = 0; index < line.size(); ++index) {
         const auto byte = static_cast<unsigned char>(line[index]);
-        if (byte == escape && index + 1 < line.size() && line[index + 1] == '[') {
-            const std::size_t end = line.find('m', index + 1);
-            const std::size_t stop = end == std::string_view::npos ? line.size() : end;
-            const std::size_t length = stop - index; // "[" up to the "m", counted with it
-            if (length <= longestKnownSequence) {
-                std::string sequence(line.substr(index + 1, length - 1));
-                sequence.push_back('m');
-                builder.setState(apply(sequence, builder.state()));
-            }
-            index = stop;
-        } else if (byte == '\t') {
+        if (!reader.feed(line[index])) {
+            builder.setState(reader.state());
+            continue;
+        }
+        if (byte == '\t') {
             builder.tab();
-        } else if (printable(byte)) {
-            builder.character(static_cast<char>(byte));
+        } else if (byte >= 0x20 && byte < 0x7f) {
+            builder.character(line.substr(index, 1));
+        } else if (byte >= 0x80 && decoding == Decoding::Latin1) {
+            builder.character(latin1Character(byte, scratch));
+        } else if (byte >= 0x80) {
+            const std::size_t length = characterLength(line, index, decoding);
+            builder.character(line.substr(index, length));
+            index += length - 1;
         }
     }
-    return builder.state();
+    reader.endLine();
+    return reader.state();
 }
 
 } // namespace vesk

@@ -1,6 +1,7 @@
 #include "display/FindState.h"
 
 #include "common/Host.h"
+#include "display/CharacterColumns.h"
 #include "display/TextBuffer.h"
 
 namespace vesk {
@@ -52,7 +53,7 @@ FindState::Result FindState::FindNext(const Request& request) {
         if (request.text.empty()) {
             return {Outcome::Empty, {}};
         }
-        const int length = static_cast<int>(request.text.size());
+        const int length = columnCount(request.text);
         const std::optional<TextPosition> match =
             Search(buffer_, request.text, searchLine_, searchCol_, !request.ignoreCase, backwards);
         if (match) {

@@ -15,6 +15,7 @@ class TextBuffer;
 class FindState {
 public:
     struct Request {
+        // UTF-8, as the dialog's field gives it.
         std::string text;
         bool ignoreCase = true;
         bool searchUp = false;

@@ -1,7 +1,11 @@
 #include "display/TextBuffer.h"
 
+#include "common/ServerCharacters.h"
+#include "display/SgrReader.h"
 #include "display/WrapLine.h"
 #include "protocol/ControlMarker.h"
+
+#include <algorithm>
 
 namespace vesk {
 namespace {
@@ -26,7 +30,7 @@ void TextBuffer::reserveNextSlot() {
 void TextBuffer::storeLine(std::string_view text) {
     reserveNextSlot();
     ++revision_;
-    lines_.push_back({std::string(text), 0});
+    lines_.push_back({std::string(text), 0, packedColourAtEnd(lastIndex())});
     if (linesChanged_) {
         linesChanged_();
     }
@@ -35,7 +39,8 @@ void TextBuffer::storeLine(std::string_view text) {
 void TextBuffer::AddString(std::string_view text) {
     const bool controlLine =
         text.size() >= 6 && text.size() < longestControlRow && text.starts_with(controlMarker);
-    const int width = controlLine ? controlLineWidth : wrapWidth_;
+    const int width =
+        controlLine ? controlLineWidth : (wrapWidth_ > 0 ? wrapWidth_ : paneWidthBound);
     const std::size_t hiddenLimit = controlLine ? longestControlRow : mostHiddenBytes;
     // Each piece after a wrap is wrapped again on its own, so the loop stands in for recursion
     // and a long line cannot exhaust the stack.
@@ -100,6 +105,7 @@ void TextBuffer::DeleteLine(int index) {
     }
     ++revision_;
     lines_.erase(lines_.begin() + index);
+    recolourFrom(index);
 }
 
 void TextBuffer::DeleteLines(const std::vector<int>& ascendingIndices) {
@@ -122,6 +128,11 @@ void TextBuffer::DeleteLines(const std::vector<int>& ascendingIndices) {
         ++target;
     }
     lines_.erase(target, lines_.end());
+    // Each gap joins two lines that were apart; the start colours behind each are checked.
+    int removedBefore = 0;
+    for (const int index : ascendingIndices) {
+        recolourFrom(index - removedBefore++);
+    }
 }
 
 void TextBuffer::AppendToLine(int index, std::string_view text) {
@@ -130,6 +141,41 @@ void TextBuffer::AppendToLine(int index, std::string_view text) {
     }
     ++revision_;
     lines_[static_cast<std::size_t>(index)].text.append(text);
+    recolourFrom(index + 1);
+}
+
+void TextBuffer::recolourFrom(int index) {
+    for (int line = std::max(index, 0); line <= lastIndex(); ++line) {
+        const PackedSgrState start = packedColourAtEnd(line - 1);
+        TextLine& stored = lines_[static_cast<std::size_t>(line)];
+        if (stored.startColour == start) {
+            return;
+        }
+        stored.startColour = start;
+    }
+}
+
+SgrState TextBuffer::colourAtStart(int index) const {
+    if (index < 0 || index > lastIndex()) {
+        return {};
+    }
+    return lines_[static_cast<std::size_t>(index)].startColour.unpack();
+}
+
+SgrState TextBuffer::colourAtEnd(int index) const {
+    return packedColourAtEnd(index).unpack();
+}
+
+// A line without an ESC ends in the colour it starts with: most lines are read no further.
+PackedSgrState TextBuffer::packedColourAtEnd(int index) const {
+    if (index < 0 || index > lastIndex()) {
+        return {};
+    }
+    const TextLine& stored = lines_[static_cast<std::size_t>(index)];
+    if (stored.text.find('\x1b') == std::string::npos) {
+        return stored.startColour;
+    }
+    return PackedSgrState(SgrReader::stateAfter(stored.text, stored.startColour.unpack()));
 }
 
 std::optional<std::string> TextBuffer::GetPlainLine(int index) const {
@@ -145,14 +191,24 @@ bool TextBuffer::GetPlainLine(int index, std::string& plain) const {
     if (index < 0 || index > lastIndex()) {
         return false;
     }
-    const std::string& text = lines_[static_cast<std::size_t>(index)].text;
+    copyPlain(lines_[static_cast<std::size_t>(index)].text, plain);
+    return true;
+}
+
+// Runs of displayable bytes are copied whole: a search reads every stored line this way. True
+// when a byte above 0x7F was copied.
+bool TextBuffer::copyPlain(const std::string& text, std::string& plain) {
     plain.reserve(text.size());
-    // Runs of displayable bytes are copied whole: a search reads every stored line this way.
+    unsigned char seen = 0;
     std::size_t position = 0;
     while (position < text.size()) {
         std::size_t runEnd = position;
-        while (runEnd < text.size() && text[runEnd] >= 0x20 && text[runEnd] <= 0x7e) {
-            ++runEnd;
+        for (; runEnd < text.size(); ++runEnd) {
+            const auto code = static_cast<unsigned char>(text[runEnd]);
+            if (code < 0x20 || code == 0x7f) {
+                break;
+            }
+            seen |= code;
         }
         plain.append(text, position, runEnd - position);
         if (runEnd + 1 < text.size() && text[runEnd] == '\x1b' && text[runEnd + 1] == '[') {
@@ -163,6 +219,27 @@ bool TextBuffer::GetPlainLine(int index, std::string& plain) const {
             runEnd = end;
         }
         position = runEnd + 1;
+    }
+    return (seen & 0x80) != 0;
+}
+
+std::optional<std::string> TextBuffer::GetPlainCharacters(int index) const {
+    std::string characters;
+    if (!GetPlainCharacters(index, characters)) {
+        return std::nullopt;
+    }
+    return characters;
+}
+
+bool TextBuffer::GetPlainCharacters(int index, std::string& characters) const {
+    characters.clear();
+    if (index < 0 || index > lastIndex()) {
+        return false;
+    }
+    const std::string& text = lines_[static_cast<std::size_t>(index)].text;
+    // Plain ASCII, the common line, reads the same either way.
+    if (copyPlain(text, characters) && decodingOf(text) == Decoding::Latin1) {
+        characters = toUtf8(characters, Decoding::Latin1);
     }
     return true;
 }

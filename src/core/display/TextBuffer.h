@@ -1,5 +1,7 @@
 #pragma once
 
+#include "display/SgrState.h"
+
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -11,15 +13,24 @@
 namespace vesk {
 
 // One stored row of a text pane: the text exactly as it arrived (colour sequences, tabs and a
-// trailing line feed included) and the receive path's dispatch mark.
+// trailing line feed included) and the receive path's dispatch mark. The colour in force where
+// the row starts is kept beside them (in what would otherwise be padding); the buffer keeps it
+// right and hands it out through colourAtStart().
 struct TextLine {
     std::string text;
     std::int32_t handled = 0;
+    PackedSgrState startColour;
 };
 
 // The scroll-back store behind one text pane: the main buffer holds everything received,
 // notices and echoes; the chat buffer holds echoed channel commands. Lines are wrapped when they
-// are stored, so one stored line is one row. Nothing is discarded until the pane is cleared.
+// are stored at the width setting (the pane breaks a stored line wider than itself into more
+// rows when it draws it). Nothing is discarded until the pane is cleared.
+//
+// Each stored line knows the colour in force at its start: the effect of every colour sequence
+// before it in the buffer, worked out once when the line is stored and again only for the lines
+// behind a change (a line deleted, continued or appended to). So a line draws the same whatever
+// is on screen above it.
 //
 // Storage is a deque, so appending is amortised O(1) without ever copying the table; `capacity`
 // still reports the nominal size the rest of the client has always seen (100, growing by 100).
@@ -42,12 +53,23 @@ public:
     // one read costs time linear in the lines behind the first one, not in their product.
     void DeleteLines(const std::vector<int>& ascendingIndices);
     void AppendToLine(int index, std::string_view text);
-    // The line's displayable characters: printable ASCII, colour sequences and other bytes left
-    // out.
+    // The line's displayable bytes: printable ASCII and every byte above 0x7F as it came;
+    // colour sequences, tabs, line breaks and other control bytes left out. Files written from
+    // the buffer take these bytes.
     std::optional<std::string> GetPlainLine(int index) const;
     // The same into a caller's buffer, so a scan over many lines reuses one allocation; false
     // when there is no such line.
     bool GetPlainLine(int index, std::string& plain) const;
+    // The plain text as characters, in UTF-8, read by the client's one rule (the stored line
+    // valid UTF-8: UTF-8, else Latin-1). Selections, Find, copying and the word under the
+    // pointer count their columns in these characters.
+    std::optional<std::string> GetPlainCharacters(int index) const;
+    bool GetPlainCharacters(int index, std::string& characters) const;
+
+    // The colour in force where a line starts (the default state for a line that does not
+    // exist), and where it ends.
+    SgrState colourAtStart(int index) const;
+    SgrState colourAtEnd(int index) const;
     // Empties the buffer and leaves the single blank line a cleared pane shows.
     void Clear();
     void FreeAll();
@@ -67,9 +89,15 @@ public:
     // The last stored line is complete when it ends in a line feed; an empty text is partial.
     bool lastLineComplete() const;
 
-    // Lines stored after a change use the new width; stored lines are never re-wrapped.
+    // Lines stored after a change use the new width; stored lines are never re-wrapped. A
+    // width of 0 (or below) leaves wrapping to the pane: lines are then stored up to
+    // `paneWidthBound` columns each.
     void setWrapWidth(int width) { wrapWidth_ = width; }
     int wrapWidth() const { return wrapWidth_; }
+    // Far wider than any line a server means as one row, so the pane alone decides where such
+    // lines break; narrow enough that continuing an unfinished line re-wraps a few kilobytes,
+    // not an ever longer line.
+    static constexpr int paneWidthBound = 1024;
 
     // Called after every stored line so the pane can update its scroll bar.
     void setLinesChanged(std::function<void()> callback) { linesChanged_ = std::move(callback); }
@@ -79,6 +107,11 @@ public:
 
 private:
     void storeLine(std::string_view text);
+    // The start colours from `index` on follow the lines before them again; stops at the first
+    // line whose start colour stays the same, as every line behind it then does too.
+    void recolourFrom(int index);
+    PackedSgrState packedColourAtEnd(int index) const;
+    static bool copyPlain(const std::string& text, std::string& plain);
     void reserveNextSlot();
 
     std::deque<TextLine> lines_;

@@ -1,5 +1,7 @@
 #include "display/TextSelection.h"
 
+#include "display/CharacterColumns.h"
+
 #include <utility>
 
 namespace vesk {
@@ -53,56 +55,67 @@ void TextSelection::show(TextPosition from, TextPosition to) {
     buffer_.selEndCol = to.column;
 }
 
-std::optional<std::string> TextSelection::selectedText() const {
+void TextSelection::selectAll() {
+    clear();
+    if (buffer_.empty()) {
+        return;
+    }
+    std::string characters;
+    buffer_.GetPlainCharacters(buffer_.lastIndex(), characters);
+    show({0, 0}, {buffer_.lastIndex(), columnCount(characters)});
+}
+
+std::optional<std::string> TextSelection::selectedText(std::string_view lineEnd) const {
     if (dragging_ || !hasRange()) {
         return std::nullopt;
     }
     std::string result;
-    std::string plain;
+    std::string characters;
     for (int line = buffer_.selStartLine; line <= buffer_.selEndLine; ++line) {
-        if (!buffer_.GetPlainLine(line, plain)) {
+        if (!buffer_.GetPlainCharacters(line, characters)) {
             return std::nullopt;
         }
-        const std::size_t from =
-            line == buffer_.selStartLine ? static_cast<std::size_t>(buffer_.selStartCol) : 0;
-        const std::size_t to =
-            line == buffer_.selEndLine ? static_cast<std::size_t>(buffer_.selEndCol) : plain.size();
+        const int from = line == buffer_.selStartLine ? buffer_.selStartCol : 0;
+        const int to = line == buffer_.selEndLine ? buffer_.selEndCol : columnCount(characters);
         if (line != buffer_.selStartLine) {
-            result += "\r\n";
+            result += lineEnd;
         }
-        if (from < plain.size() && to > from) {
-            result.append(plain, from, to - from);
-        }
+        result += columnRange(characters, from, to);
     }
     return result;
 }
 
-std::string QueryText(const TextBuffer& buffer, bool crlf) {
+std::string QueryText(const TextBuffer& buffer, std::string_view lineEnd) {
     std::string result;
-    std::string plain;
+    std::string characters;
     for (int line = 0; line < buffer.LineCount(); ++line) {
-        buffer.GetPlainLine(line, plain);
+        buffer.GetPlainCharacters(line, characters);
         if (line > 0) {
-            result += crlf ? "\r\n" : "\n";
+            result += lineEnd;
         }
-        result += plain;
+        result += characters;
     }
     return result.empty() ? std::string("  ") : result;
 }
 
+// Delimiters are ASCII, so they are found byte by byte without cutting a character.
 std::optional<std::string> WordAt(std::string_view plain, int column, std::string_view delimiters) {
-    if (column < 0 || static_cast<std::size_t>(column) >= plain.size()) {
+    if (column < 0 || column >= columnCount(plain)) {
         return std::nullopt;
     }
-    const auto at = static_cast<std::size_t>(column);
+    const std::size_t at = byteOffsetOfColumn(plain, column);
     const std::size_t before = plain.substr(0, at + 1).find_last_of(delimiters);
     const std::size_t start = before == std::string_view::npos ? 0 : before + 1;
     const std::size_t after = plain.find_first_of(delimiters, at);
     const std::size_t stop = after == std::string_view::npos ? plain.size() : after;
-    if (stop < start || stop - start < 2) {
+    if (stop <= start) {
         return std::nullopt;
     }
-    return std::string(plain.substr(start, stop - start));
+    const std::string_view word = plain.substr(start, stop - start);
+    if (columnCount(word) < 2) {
+        return std::nullopt;
+    }
+    return std::string(word);
 }
 
 std::string LinkAddress(std::string_view word) {

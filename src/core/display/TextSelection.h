@@ -9,10 +9,18 @@
 
 namespace vesk {
 
+// The line end of copied text: the platform's own, so a paste elsewhere gets ordinary lines.
+#ifdef _WIN32
+inline constexpr std::string_view platformLineEnd = "\r\n";
+#else
+inline constexpr std::string_view platformLineEnd = "\n";
+#endif
+
 // The selection of one text pane, made with the mouse: the anchor where the button went down,
 // the end where it came up, and the point under the pointer while it is dragged. The normalised
-// range (start before end) is kept in the buffer's selection fields, which painting and Find
-// read; Find also selects its matches there directly.
+// range (start before end, the end column excluded) is kept in the buffer's selection fields,
+// which painting and Find read; Find also selects its matches there directly. Columns count the
+// characters of each line's plain text.
 class TextSelection {
 public:
     explicit TextSelection(TextBuffer& buffer) : buffer_(buffer) {}
@@ -25,12 +33,15 @@ public:
     // Button up: the selection is fixed, or dropped when the release missed every row.
     void end(std::optional<TextPosition> release);
 
+    // All of the scroll-back.
+    void selectAll();
+
     bool dragging() const { return dragging_; }
     bool hasRange() const { return buffer_.selStartLine >= 0; }
 
-    // The selected plain text, lines joined by "\r\n"; nothing while dragging, without a
-    // selection, or when a selected line is gone.
-    std::optional<std::string> selectedText() const;
+    // The selected characters (UTF-8), lines joined by `lineEnd`; nothing while dragging,
+    // without a selection, or when a selected line is gone.
+    std::optional<std::string> selectedText(std::string_view lineEnd = platformLineEnd) const;
 
 private:
     void show(TextPosition from, TextPosition to);
@@ -40,12 +51,12 @@ private:
     bool dragging_ = false;
 };
 
-// The whole buffer's plain text, lines joined by "\r\n" (crlf) or "\n"; two blanks when that
+// The whole buffer's plain characters (UTF-8), lines joined by `lineEnd`; two blanks when that
 // text is empty, as a cleared pane copies.
-std::string QueryText(const TextBuffer& buffer, bool crlf);
+std::string QueryText(const TextBuffer& buffer, std::string_view lineEnd = platformLineEnd);
 
-// The word around a column of a plain-text line, bounded by any of the delimiters; nothing
-// when the column is past the text or the word is shorter than two characters.
+// The word around a column of a line's plain characters, bounded by any of the delimiters;
+// nothing when the column is past the text or the word is shorter than two characters.
 std::optional<std::string> WordAt(std::string_view plain, int column, std::string_view delimiters);
 
 // Delimiters of the right-click menu: the examine word stops at dots and colons, the link word

@@ -1,5 +1,7 @@
 #include "display/WrapLine.h"
 
+#include "common/ServerCharacters.h"
+
 namespace vesk {
 namespace {
 
@@ -55,8 +57,11 @@ WrappedLine WrapLine(std::string_view text, int width, std::size_t hiddenLimit) 
         if (byte == escape && next < text.size() && text[next] == '[') {
             next = skipColourSequence(text, position);
         } else if (byte != '\t') {
+            // A UTF-8 character is one column and stays whole; any other byte is one column.
             ++columns;
-            position = next;
+            position += static_cast<unsigned char>(byte) < 0x80
+                            ? 1
+                            : characterLength(text, position, Decoding::Utf8);
             continue;
         }
         // A sequence or tab that would take the row past its hidden bytes starts the next row;

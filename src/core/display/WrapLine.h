@@ -8,8 +8,9 @@ namespace vesk {
 // Splits a line for storage so that one stored line is one row on screen. Colour sequences take
 // no column, nor does a tab, nor a line break (a carriage return or line feed is never drawn,
 // and counting it would make a row's wrap depend on whether its break came in the same read).
-// Every other byte takes one. The break goes after the last blank or tab before the column
-// limit, or at the limit when there is none.
+// A valid UTF-8 character takes one column and is never split between rows; every other byte
+// takes one. The break goes after the last blank or tab before the column limit, or at the
+// limit when there is none.
 //
 // A row also holds at most `hiddenLimit` bytes that take no column, so text that shows nothing
 // (colour sequences only, an unclosed sequence, tabs) cannot grow one row without end. Such a

@@ -15,6 +15,8 @@ public:
     // Selects the whole text and scrolls the caret into view, so the next keystroke replaces it.
     virtual void selectAll() = 0;
     virtual bool hasSelection() const = 0;
+    // Whether all of a text (not an empty one) is selected.
+    virtual bool wholeTextSelected() const = 0;
 };
 
 } // namespace vesk

@@ -13,7 +13,16 @@ constexpr KeyResponse swallowed{InputAction::None, false};
 constexpr KeyResponse ordinary{InputAction::None, true};
 
 namespace Character {
-enum : int { CtrlC = 3, LineFeed = 10, Enter = 13, CtrlF = 6, CtrlS = 19, CtrlT = 20, CtrlV = 22 };
+enum : int {
+    CtrlA = 1,
+    CtrlC = 3,
+    LineFeed = 10,
+    Enter = 13,
+    CtrlF = 6,
+    CtrlS = 19,
+    CtrlT = 20,
+    CtrlV = 22
+};
 }
 
 bool isLineBreak(char byte) {
@@ -48,8 +57,9 @@ KeyResponse InputLine::keyDownByKey(int virtualKey) {
     switch (virtualKey) {
     case VirtualKey::Enter:
     case VirtualKey::LineFeed:
-    case VirtualKey::Escape:
         return swallowed;
+    case VirtualKey::Escape:
+        return {InputAction::ClearOutputSelection, false};
     case VirtualKey::Shift:
         shiftHeld_ = true;
         return ordinary;
@@ -109,6 +119,11 @@ KeyResponse InputLine::onCharacter(int code, const KeyboardState& keyboard) {
 
 KeyResponse InputLine::characterByCode(int code) {
     switch (code) {
+    case Character::CtrlA:
+        if (!editor_.text().empty() && !editor_.wholeTextSelected()) {
+            return ordinary;
+        }
+        return {InputAction::SelectAllOutput, false};
     case Character::CtrlC:
         return {editor_.hasSelection() ? InputAction::None : InputAction::CopyOutputSelection,
                 true};

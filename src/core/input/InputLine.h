@@ -20,8 +20,12 @@ enum class InputAction {
     None,
     ScrollPageUp,
     ScrollPageDown,
-    // Copy the main output view's selection to the clipboard.
+    // Copy the main output view's selection (else the chat pane's) to the clipboard.
     CopyOutputSelection,
+    // Select all of the main output view's scroll-back.
+    SelectAllOutput,
+    // Drop the text panes' selections.
+    ClearOutputSelection,
     OpenFind,
     // Connect to the development site (port 3333).
     ConnectToDevelopmentSite,
@@ -38,7 +42,11 @@ struct KeyResponse {
 
 // The rules of the input line under the main output view: Enter submits the line, a macro key
 // sends its macro (overriding whatever the key does otherwise), Up and Down walk the history,
-// and a few control keys reach paste, copy, find, scrolling and the development site. The
+// and a few control keys reach paste, copy, find, scrolling and the development site. Ctrl+C
+// copies the line's own selection when it has one, else the output view's. Ctrl+A selects the
+// line's text as any edit box does, and all of the output's scroll-back when the line is empty
+// or already wholly selected (so a second Ctrl+A reaches the output). Escape drops the output's
+// selection and does nothing else. The
 // widget feeds it its key-down, character and key-up events with the keyboard state and does
 // what the answer asks; the text itself lives in the widget, reached through InputEditor.
 class InputLine {

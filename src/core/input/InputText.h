@@ -14,6 +14,7 @@ public:
     }
     void selectAll() override { selected_ = !text_.empty(); }
     bool hasSelection() const override { return selected_; }
+    bool wholeTextSelected() const override { return selected_; }
 
 private:
     std::string text_;

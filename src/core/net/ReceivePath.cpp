@@ -235,8 +235,10 @@ int ReceivePath::DispatchLine(std::string_view storedText, int& batch) {
     return result;
 }
 
-// Colour sequences and unprintable bytes go; a line feed stays only while a capture is running,
-// because captured file and help text keeps its line structure.
+// Colour sequences and control bytes go; a line feed stays only while a capture is running,
+// because captured file and help text keeps its line structure. Every byte above 0x7F stays as
+// it came, so triggers, the session log and captured files see the server's bytes (an accented
+// letter is not lost on its way into a log or a downloaded file).
 void ReceivePath::clean(std::string_view text) {
     const bool keepLineFeeds = parser_.captureMode() != CaptureMode::None;
     cleaned_.resize(text.size());
@@ -249,7 +251,8 @@ void ReceivePath::clean(std::string_view text) {
                 break;
             }
             position = end;
-        } else if (byte == '\t' || (byte >= 32 && byte <= 126) || (byte == '\n' && keepLineFeeds)) {
+        } else if (byte == '\t' || (byte >= 32 && byte <= 126) || (byte & 0x80) != 0 ||
+                   (byte == '\n' && keepLineFeeds)) {
             *out++ = byte;
         }
     }

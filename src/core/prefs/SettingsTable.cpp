@@ -71,6 +71,9 @@ const SettingDefinition table[] = {
     number(general, "CreateNewProfiles", "CreateNewProfiles\t\t   %d\n", 1),
 
     number("GeneralWindow", "Num_CharactersWidth", "Num_CharactersWidth    %d\n", 80),
+    // The text size, in pixels, that Ctrl+0 returns to: the size chosen with "Set Font", or the
+    // size before the first zoom; 0 until either happens.
+    number("GeneralWindow", "NormalFontHeight", "NormalFontHeight       %d\n", 0),
 
     number(status, "Open", "Open             %d\n", 1),
     number(status, "Moveable", "Moveable         %d\n", 0),

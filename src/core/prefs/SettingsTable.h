@@ -58,6 +58,7 @@ inline constexpr SettingKey lastCharLoggedIn{"GeneralInfo", "LastCharLoggedIn"};
 inline constexpr SettingKey usePasswordDohickey{"GeneralInfo", "UsePasswordDohickey"};
 inline constexpr SettingKey createNewProfiles{"GeneralInfo", "CreateNewProfiles"};
 inline constexpr SettingKey numCharactersWidth{"GeneralWindow", "Num_CharactersWidth"};
+inline constexpr SettingKey normalFontHeight{"GeneralWindow", "NormalFontHeight"};
 inline constexpr SettingKey statusOpen{"StatusWindow", "Open"};
 inline constexpr SettingKey statusMoveable{"StatusWindow", "Moveable"};
 inline constexpr SettingKey statusNarrow{"StatusWindow", "Narrow"};

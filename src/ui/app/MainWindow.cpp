@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollBar>
@@ -65,13 +66,9 @@ void MainWindow::createPanes() {
     chat_->setWheelScrolls(false);
     for (OutputView* view : {output_, chat_}) {
         view->setColours(palette);
-        connect(view, &OutputView::leftPressed, this, [this] {
-            output_->selection().clear();
-            chat_->selection().clear();
-            output_->update();
-            chat_->update();
-        });
+        connect(view, &OutputView::leftPressed, this, &MainWindow::clearSelections);
         connect(view, &OutputView::selectionFinished, this, &MainWindow::afterSelection);
+        connect(view, &OutputView::zoomRequested, this, &MainWindow::zoomText);
         connect(view, &OutputView::menuRequested, this,
                 [this, view](QPoint position) { showOutputMenu(*view, position); });
     }
@@ -100,11 +97,10 @@ void MainWindow::connectMenu() {
 void MainWindow::connectInput() {
     connect(input_, &InputLineEdit::scrollPageUp, output_, &OutputView::pageUp);
     connect(input_, &InputLineEdit::scrollPageDown, output_, &OutputView::pageDown);
-    connect(input_, &InputLineEdit::copyOutputSelection, this, [this] {
-        if (const auto text = output_->selection().selectedText(); text && !text->empty()) {
-            host_.setClipboardText(*text);
-        }
-    });
+    connect(input_, &InputLineEdit::copyOutputSelection, this, &MainWindow::copySelection);
+    connect(input_, &InputLineEdit::selectAllOutput, this, &MainWindow::selectAllOutput);
+    connect(input_, &InputLineEdit::clearOutputSelection, this, &MainWindow::clearSelections);
+    input_->installEventFilter(this);
     connect(input_, &InputLineEdit::openFind, this, &MainWindow::openFind);
     connect(input_, &InputLineEdit::connectToDevelopmentSite, this,
             &MainWindow::connectToDevelopmentSite);
@@ -115,7 +111,9 @@ void MainWindow::showAtSavedPlacement(bool firstStart) {
     const Settings& settings = client_.preferences().settings;
     if (firstStart) {
         const QFontMetrics metrics(mainFont_);
-        const int columns = settings.number(setting::numCharactersWidth);
+        // A width of 0 follows the pane, so the first window is as wide as 80 columns.
+        const int width = settings.number(setting::numCharactersWidth);
+        const int columns = width > 0 ? width : 80;
         const QSize size(metrics.horizontalAdvance('M') * (columns + 2) + statusPaneWidth +
                              scrollBarWidth * 2 + 30,
                          metrics.lineSpacing() * 36);
@@ -193,6 +191,18 @@ void MainWindow::copySelection() {
     if (text && !text->empty()) {
         host_.setClipboardText(*text);
     }
+}
+
+void MainWindow::clearSelections() {
+    for (OutputView* view : {output_, chat_}) {
+        view->selection().clear();
+        view->update();
+    }
+}
+
+void MainWindow::selectAllOutput() {
+    clearSelections();
+    output_->selectAll();
 }
 
 void MainWindow::afterSelection() {
@@ -366,6 +376,10 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == panes_ && event->type() == QEvent::Resize) {
         relayout();
+    }
+    if (watched == input_ && event->type() == QEvent::KeyPress &&
+        zoomKey(static_cast<const QKeyEvent&>(*event))) {
+        return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QScrollBar;
@@ -59,6 +60,11 @@ public:
     void openFind();
     void relayout();
     void applyMainFont(const QFont& font);
+    // Ctrl+Plus / Ctrl+Minus (and Ctrl with the wheel over a text pane): the text panes' font a
+    // step larger or smaller, saved like a font chosen with "Set Font". Ctrl+0: back to the
+    // normal size, the one chosen with "Set Font" (or the one before the first zoom).
+    void zoomText(int steps);
+    void resetTextSize();
     // The right-click menu of a text pane for a point of it, not yet shown.
     QMenu* buildOutputMenu(OutputView& view, QPoint position);
     void saveSettings();
@@ -68,6 +74,9 @@ public:
     void openOptionsPage(int command);
     void applyOptionsResult(const OptionsResult& result);
     void chooseMainFont();
+    // A font chosen with "Set Font": applied to the text panes and the input line, saved, and
+    // its size the normal one from then on.
+    void applyChosenFont(const QFont& font);
     void openAutoLogin();
     void openFriendsLists();
     void openWhoOptions();
@@ -112,6 +121,11 @@ private:
     void onLagTimer();
     void showOutputMenu(OutputView& view, QPoint position);
     void afterSelection();
+    void clearSelections();
+    void selectAllOutput();
+    // A zoom key pressed anywhere in the window; true when it was one.
+    bool zoomKey(const QKeyEvent& event);
+    void applyTextSize(int pixels);
     void toggleLogging();
     void toggleSetting(SettingKey key);
     void savePlacement();

@@ -30,6 +30,7 @@
 
 #include <QAction>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QMenu>
 #include <QTimer>
 
@@ -137,10 +138,16 @@ void MainWindow::chooseMainFont() {
     bool chosen = false;
     const QFont font =
         QFontDialog::getFont(&chosen, mainFont_, this, "Font", QFontDialog::MonospacedFonts);
-    if (!chosen) {
-        return;
+    if (chosen) {
+        applyChosenFont(font);
     }
+}
+
+void MainWindow::applyChosenFont(const QFont& font) {
     client_.preferences().font = fontRecordOf(font);
+    // The chosen size is the normal one Ctrl+0 returns to.
+    client_.preferences().settings.setNumber(setting::normalFontHeight,
+                                             QFontInfo(font).pixelSize());
     applyMainFont(font);
     applyStatusFonts();
     saveSettings();

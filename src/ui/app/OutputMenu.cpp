@@ -4,6 +4,7 @@
 
 #include "app/QtHost.h"
 #include "client/Client.h"
+#include "common/TextBoundary.h"
 #include "display/FindDialog.h"
 #include "display/OutputView.h"
 
@@ -14,7 +15,7 @@ namespace vesk {
 namespace {
 
 QString quoted(const char* format, const std::string& word) {
-    return QString(format).arg(QString::fromLatin1(word));
+    return QString(format).arg(toQString(word));
 }
 
 } // namespace
@@ -56,7 +57,7 @@ QMenu* MainWindow::buildOutputMenu(OutputView& view, QPoint position) {
         menu->addSeparator();
     }
     menu->addAction("Copy entire buffer", this,
-                    [this] { host_.setClipboardText(QueryText(client_.mainBuffer(), true)); });
+                    [this] { host_.setClipboardText(QueryText(client_.mainBuffer())); });
     menu->addAction("Clear", this, [this, &view] {
         if (find_) {
             find_->close();

@@ -1,6 +1,7 @@
 #include "app/QtHost.h"
 
 #include "app/SoundPlayer.h"
+#include "common/TextBoundary.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -77,7 +78,7 @@ std::string QtHost::clipboardText() {
 }
 
 void QtHost::setClipboardText(const std::string& text) {
-    QGuiApplication::clipboard()->setText(fromBytes(text));
+    QGuiApplication::clipboard()->setText(toQString(text));
 }
 
 bool QtHost::playSound(const std::string& path) {

@@ -38,6 +38,21 @@ QColor ColourPalette::text(int colourIndex, bool isBold) const {
     return isBold ? bold[index] : regular[index];
 }
 
+QColor ColourPalette::text(const SgrState& state) const {
+    if (state.hasOwnColour()) {
+        return QColor::fromRgb(static_cast<QRgb>(state.ownColour));
+    }
+    if (state.colourIndex == 0) {
+        const bool darkBackground = background.lightness() < 128;
+        const QColor darkGrey(96, 96, 96);
+        if (state.boldSlot()) {
+            return darkBackground ? QColor(150, 150, 150) : darkGrey;
+        }
+        return darkBackground ? darkGrey : QColor(0, 0, 0);
+    }
+    return text(state.colourIndex, state.boldSlot());
+}
+
 QColor ColourPalette::selectedText() const {
     return QColor(255 - selection.red(), 255 - selection.green(), 255 - selection.blue());
 }

@@ -1,5 +1,6 @@
 #include "display/FindDialog.h"
 
+#include "common/TextBoundary.h"
 #include "display/FindState.h"
 #include "display/OutputView.h"
 
@@ -52,8 +53,8 @@ void FindDialog::focusText() {
 }
 
 void FindDialog::findNext() {
-    const FindState::Request request{text_->text().toLatin1().toStdString(),
-                                     ignoreCase_->isChecked(), searchUp_->isChecked()};
+    const FindState::Request request{toBytes(text_->text()), ignoreCase_->isChecked(),
+                                     searchUp_->isChecked()};
     const FindState::Result result = state_.FindNext(request);
     if (result.outcome == FindState::Outcome::Found) {
         view_.scrollToLine(result.match.line);

@@ -9,21 +9,45 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 
 namespace vesk {
 
 namespace {
 
-// Text starts five pixels in from the left edge.
+// Text starts five pixels in from the left edge and keeps two clear of the right one.
 constexpr int leftMargin = 5;
+constexpr int rightMargin = 2;
+// The wheel scrolls ten rows a notch; with Ctrl held a notch is one zoom step.
+constexpr int wheelRows = 10;
+constexpr int wheelNotch = 120;
+
+// Whether a plain column of a line lies inside the selection.
+bool selected(const TextBuffer& buffer, int line, int column) {
+    if (buffer.selStartLine < 0 || line < buffer.selStartLine || line > buffer.selEndLine) {
+        return false;
+    }
+    const bool afterStart = line > buffer.selStartLine || column >= buffer.selStartCol;
+    const bool beforeEnd = line < buffer.selEndLine || column < buffer.selEndCol;
+    return afterStart && beforeEnd;
+}
+
+// Glyphs start on whole pixels, as they always have, so their stems stay sharp.
+int pixel(double x) {
+    return static_cast<int>(std::lround(x));
+}
 
 } // namespace
 
 OutputView::OutputView(TextBuffer& buffer, QWidget* parent)
-    : QWidget(parent), buffer_(buffer), selection_(buffer) {
+    : QWidget(parent), buffer_(buffer), selection_(buffer), layouts_(buffer, measure_) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::IBeamCursor);
+    // Scroll steps run inside an operation that has prepared the layouts.
+    viewport_.setRowCount([this](int line) {
+        return line >= 0 && line < buffer_.LineCount() ? layouts_.of(line).rowCount() : 1;
+    });
     setTextFont(font());
 }
 
@@ -41,6 +65,8 @@ void OutputView::setScrollBar(QScrollBar* bar) {
 
 void OutputView::setTextFont(const QFont& font) {
     font_ = font;
+    measure_.setFont(font_);
+    layouts_.forget();
     const QFontMetrics metrics(font_);
     lineHeight_ = std::max(1, metrics.lineSpacing());
     ascent_ = metrics.ascent();
@@ -60,15 +86,29 @@ void OutputView::refresh() {
     update();
 }
 
-void OutputView::scrollBy(void (Viewport::*step)(int)) {
+double OutputView::availableWidth() const {
+    return width() - leftMargin - rightMargin;
+}
+
+void OutputView::prepareLayouts() {
+    layouts_.prepare(availableWidth());
     viewport_.setPage(Viewport::PageFor(height(), lineHeight_));
+}
+
+int OutputView::displayRowsOf(int line) {
+    prepareLayouts();
+    return line >= 0 && line < buffer_.LineCount() ? layouts_.of(line).rowCount() : 1;
+}
+
+void OutputView::scrollBy(void (Viewport::*step)(int)) {
+    prepareLayouts();
     (viewport_.*step)(buffer_.LineCount());
     updateScrollBar();
     update();
 }
 
 void OutputView::scrollToLine(int line) {
-    viewport_.setPage(Viewport::PageFor(height(), lineHeight_));
+    prepareLayouts();
     viewport_.scrollToLine(line, buffer_.LineCount());
     updateScrollBar();
     update();
@@ -80,6 +120,11 @@ void OutputView::clear() {
     viewport_.reset();
     viewport_.follow(buffer_.LineCount());
     updateScrollBar();
+    update();
+}
+
+void OutputView::selectAll() {
+    selection_.selectAll();
     update();
 }
 
@@ -98,6 +143,7 @@ void OutputView::onScrollBarAction(int action) {
     }
 }
 
+// The bar counts stored lines: its value is the bottom line's index plus one.
 void OutputView::updateScrollBar() {
     if (!scrollBar_) {
         return;
@@ -118,125 +164,148 @@ void OutputView::resizeEvent(QResizeEvent* event) {
     updateScrollBar();
 }
 
+// From the bottom row up until the rows leave the pane; the topmost may be cut by the edge.
+std::vector<OutputView::ScreenRow> OutputView::visibleRows() {
+    std::vector<ScreenRow> rows;
+    if (buffer_.empty()) {
+        return rows;
+    }
+    int line = std::clamp(viewport_.position() - 1, 0, buffer_.lastIndex());
+    const int bottomRows = layouts_.of(line).rowCount();
+    int row = bottomRows - 1 - std::min(viewport_.rowsBelow(), bottomRows - 1);
+    for (int top = Viewport::bottomRowTop(height(), lineHeight_); top + lineHeight_ > 0;
+         top -= lineHeight_) {
+        rows.push_back({line, row, top});
+        if (--row < 0) {
+            if (--line < 0) {
+                break;
+            }
+            row = layouts_.of(line).rowCount() - 1;
+        }
+    }
+    return rows;
+}
+
 void OutputView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), colours_.background);
     painter.setFont(font_);
-    viewport_.setPage(Viewport::PageFor(height(), lineHeight_));
-    const int bottomIndex = std::max(0, viewport_.position() - 1);
-    int top = Viewport::bottomRowTop(height(), lineHeight_);
-    int rowsAbove = 0;
-    while (bottomIndex - rowsAbove > 0 && top >= 0) {
-        ++rowsAbove;
-        top -= lineHeight_;
-    }
-    SgrState state;
-    for (int index = bottomIndex - rowsAbove; index <= bottomIndex && top < height(); ++index) {
-        if (index < buffer_.LineCount()) {
-            state = paintLine(painter, index, top, state);
-        }
-        top += lineHeight_;
+    prepareLayouts();
+    for (const ScreenRow& row : visibleRows()) {
+        paintRow(painter, row);
     }
 }
 
-SgrState OutputView::paintLine(QPainter& painter, int lineIndex, int top, SgrState state) {
-    const SgrState next = ColourRuns::read(buffer_.line(lineIndex).text, state, runs_);
-    int x = leftMargin;
-    for (const ColourRun& run : runs_) {
-        paintRun(painter, run, lineIndex, x, top);
-    }
-    return next;
-}
-
-// Whether a plain column of a line lies inside the selection.
-static bool selected(const TextBuffer& buffer, int line, int column) {
-    if (buffer.selStartLine < 0 || line < buffer.selStartLine || line > buffer.selEndLine) {
-        return false;
-    }
-    const bool afterStart = line > buffer.selStartLine || column >= buffer.selStartCol;
-    const bool beforeEnd = line < buffer.selEndLine || column < buffer.selEndCol;
-    return afterStart && beforeEnd;
-}
-
-void OutputView::paintRun(QPainter& painter, const ColourRun& run, int lineIndex, int& x, int top) {
-    const QFontMetrics metrics(font_);
-    // A run is cut where the selection starts or ends inside it; a tab belongs to the column
-    // that follows it.
-    std::size_t offset = 0;
-    while (offset < run.text.size()) {
-        const int column = run.plainStart + (run.plainLength == 0 ? 0 : static_cast<int>(offset));
-        const bool inSelection = selected(buffer_, lineIndex, column);
-        std::size_t length = run.text.size() - offset;
-        if (run.plainLength > 0) {
-            length = 1;
-            while (offset + length < run.text.size() &&
-                   selected(buffer_, lineIndex, column + static_cast<int>(length)) == inSelection) {
-                ++length;
+void OutputView::paintRow(QPainter& painter, const ScreenRow& screenRow) {
+    const LineLayout& layout = layouts_.of(screenRow.line);
+    const int from = layout.rowStart(screenRow.row);
+    const int to = layout.rowEnd(screenRow.row);
+    const bool lastRow = screenRow.row + 1 == layout.rowCount();
+    const double origin = leftMargin - layout.cellLeft(from);
+    for (const LaidOutRun& run : layout.runs()) {
+        if (!run.isTab()) {
+            const int start = std::max(run.plainStart, from);
+            const int stop = std::min(run.plainStart + run.plainLength, to);
+            if (start < stop) {
+                paintRun(painter, run, screenRow.line, start, stop, origin, screenRow.top);
             }
-        }
-        const QString piece =
-            QString::fromLatin1(run.text.data() + offset, static_cast<qsizetype>(length));
-        const int width = metrics.horizontalAdvance(piece);
-        painter.fillRect(x, top, width, lineHeight_,
-                         inSelection ? colours_.selection : colours_.background);
-        painter.setPen(inSelection ? colours_.selectedText()
-                                   : colours_.text(run.colour.colourIndex, run.colour.bold));
-        painter.drawText(x, top + ascent_, piece);
-        x += width;
-        offset += length;
-    }
-}
-
-int OutputView::columnAt(int lineIndex, int x) const {
-    ColourRuns::read(buffer_.line(lineIndex).text, {}, runs_);
-    const QFontMetrics metrics(font_);
-    int left = leftMargin;
-    int plainLength = 0;
-    for (const ColourRun& run : runs_) {
-        plainLength = run.plainStart + run.plainLength;
-        if (run.plainLength == 0) {
-            left += metrics.horizontalAdvance(QString::fromLatin1(run.text.c_str()));
             continue;
         }
-        for (int index = 0; index < run.plainLength; ++index) {
-            const int right = left + metrics.horizontalAdvance(QLatin1Char(run.text[index]));
-            if (x < right) {
-                return run.plainStart + index;
-            }
-            left = right;
+        // A tab draws nothing but its background; it belongs to the column that follows it.
+        const int column = run.plainStart;
+        const bool inRow = (column >= from && column < to) || (lastRow && column == to);
+        if (inRow && selected(buffer_, screenRow.line, column)) {
+            const int left = pixel(origin + run.left);
+            painter.fillRect(left, screenRow.top,
+                             pixel(origin + run.left + measure_.tabWidth()) - left, lineHeight_,
+                             colours_.selection);
         }
     }
-    return plainLength;
 }
 
-std::optional<TextPosition> OutputView::hitTest(QPoint point) const {
-    const auto line = viewport_.lineAt(point.y(), height(), lineHeight_);
-    if (!line || *line >= buffer_.LineCount()) {
-        return std::nullopt;
+// Columns [from, to) of a run, cut where the selection starts or ends inside them.
+void OutputView::paintRun(QPainter& painter, const LaidOutRun& run, int line, int from, int to,
+                          double origin, int top) {
+    const LineLayout& layout = layouts_.of(line);
+    for (int column = from; column < to;) {
+        const bool inSelection = selected(buffer_, line, column);
+        int end = column + 1;
+        while (end < to && selected(buffer_, line, end) == inSelection) {
+            ++end;
+        }
+        const int first = run.offsetOf(column - run.plainStart);
+        const int last = run.offsetOf(end - run.plainStart);
+        const int left = pixel(origin + layout.glyphLeft(column));
+        if (inSelection) {
+            painter.fillRect(left, top, pixel(origin + layout.cellLeft(end)) - left, lineHeight_,
+                             colours_.selection);
+        }
+        painter.setPen(inSelection ? colours_.selectedText() : colours_.text(run.colour));
+        painter.drawText(left, top + ascent_, run.text.mid(first, last - first));
+        column = end;
     }
-    return TextPosition{*line, columnAt(*line, point.x())};
 }
 
-std::optional<std::string> OutputView::wordAt(QPoint point, std::string_view delimiters) const {
-    const auto position = hitTest(point);
-    if (!position) {
+std::optional<OutputView::Spot> OutputView::spotAt(QPoint point) {
+    prepareLayouts();
+    const std::vector<ScreenRow> rows = visibleRows();
+    // Below the bottom row is on the bottom row; above the top one is on none.
+    const auto hit = std::find_if(rows.begin(), rows.end(),
+                                  [&](const ScreenRow& row) { return point.y() >= row.top; });
+    if (hit == rows.end()) {
         return std::nullopt;
     }
-    const auto plain = buffer_.GetPlainLine(position->line);
+    const LineLayout& layout = layouts_.of(hit->line);
+    const int from = layout.rowStart(hit->row);
+    const int to = layout.rowEnd(hit->row);
+    const double x = point.x() - leftMargin + layout.cellLeft(from);
+    int column = from;
+    while (column < to && x >= layout.cellLeft(column + 1)) {
+        ++column;
+    }
+    int boundary = column;
+    if (column < to && x >= (layout.glyphLeft(column) + layout.cellLeft(column + 1)) / 2) {
+        ++boundary;
+    }
+    return Spot{hit->line, column, boundary, to};
+}
+
+std::optional<TextPosition> OutputView::hitTest(QPoint point) {
+    const auto spot = spotAt(point);
+    if (!spot) {
+        return std::nullopt;
+    }
+    return TextPosition{spot->line, spot->column};
+}
+
+std::optional<TextPosition> OutputView::boundaryAt(QPoint point) {
+    const auto spot = spotAt(point);
+    if (!spot) {
+        return std::nullopt;
+    }
+    return TextPosition{spot->line, spot->boundary};
+}
+
+std::optional<std::string> OutputView::wordAt(QPoint point, std::string_view delimiters) {
+    const auto spot = spotAt(point);
+    if (!spot || spot->column >= spot->rowEnd) {
+        return std::nullopt;
+    }
+    const auto plain = buffer_.GetPlainCharacters(spot->line);
     if (!plain) {
         return std::nullopt;
     }
-    return WordAt(*plain, position->column, delimiters);
+    return WordAt(*plain, spot->column, delimiters);
 }
 
 void OutputView::beginSelection(QPoint point) {
-    selection_.begin(hitTest(point));
+    selection_.begin(boundaryAt(point));
     update();
 }
 
 void OutputView::dragSelection(QPoint point) {
     if (selection_.dragging()) {
-        selection_.drag(hitTest(point));
+        selection_.drag(boundaryAt(point));
         update();
     }
 }
@@ -245,7 +314,7 @@ void OutputView::endSelection(QPoint point) {
     if (!selection_.dragging()) {
         return;
     }
-    selection_.end(rect().contains(point) ? hitTest(point) : std::nullopt);
+    selection_.end(rect().contains(point) ? boundaryAt(point) : std::nullopt);
     update();
     emit selectionFinished();
 }
@@ -269,14 +338,27 @@ void OutputView::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-// Ten lines a notch, up or down.
+// Ten rows a notch, up or down; with Ctrl held the text grows or shrinks instead.
 void OutputView::wheelEvent(QWheelEvent* event) {
+    const int delta = event->angleDelta().y();
+    if (event->modifiers().testFlag(Qt::ControlModifier)) {
+        zoomWheelDelta_ += delta;
+        const int steps = zoomWheelDelta_ / wheelNotch;
+        zoomWheelDelta_ -= steps * wheelNotch;
+        if (steps != 0) {
+            emit zoomRequested(steps);
+        }
+        event->accept();
+        return;
+    }
     if (!wheelScrolls_) {
         return;
     }
-    const bool up = event->angleDelta().y() > 0;
-    for (int step = 0; step < 10; ++step) {
-        (viewport_.*(up ? &Viewport::lineUp : &Viewport::lineDown))(buffer_.LineCount());
+    prepareLayouts();
+    if (delta > 0) {
+        viewport_.rowsUp(wheelRows, buffer_.LineCount());
+    } else {
+        viewport_.rowsDown(wheelRows, buffer_.LineCount());
     }
     updateScrollBar();
     update();

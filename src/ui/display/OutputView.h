@@ -1,7 +1,8 @@
 #pragma once
 
 #include "display/ColourPalette.h"
-#include "display/ColourRuns.h"
+#include "display/LineLayout.h"
+#include "display/TextMeasure.h"
 #include "display/TextSelection.h"
 #include "display/Viewport.h"
 
@@ -11,14 +12,15 @@
 #include <QWidget>
 
 #include <optional>
-#include <vector>
 
 namespace vesk {
 
 class TextBuffer;
 
 // A text pane: draws one TextBuffer bottom-up in its colours, keeps the scroll position (following
-// new lines until the player scrolls back), and turns mouse gestures into a selection. It paints
+// new lines until the player scrolls back), and turns mouse gestures into a selection. A stored
+// line wider than the pane is broken into as many display rows as it needs (after a blank
+// where there is one), worked out again after a resize or a font change. It lays out and paints
 // only the rows that are visible, so a repaint costs the same with a hundred lines or a million;
 // the buffer changing only schedules a repaint, so a flood costs one paint per event-loop turn.
 class OutputView : public QWidget {
@@ -39,16 +41,24 @@ public:
     void scrollToLine(int line);
     // "Clear": one blank line remains, shown at the bottom.
     void clear();
+    // Selects all of the scroll-back.
+    void selectAll();
 
     TextSelection& selection() { return selection_; }
     const Viewport& viewport() const { return viewport_; }
     int lineHeight() const { return lineHeight_; }
     const QFont& textFont() const { return font_; }
+    // How many display rows a stored line takes in the pane as it is now.
+    int displayRowsOf(int line);
 
-    // The line and plain-text column under a point of the pane, as the selection uses them.
-    std::optional<TextPosition> hitTest(QPoint point) const;
+    // The line and plain-text column of the character under a point of the pane (the column
+    // just past a row's text when the point is beyond it).
+    std::optional<TextPosition> hitTest(QPoint point);
+    // The gap between characters nearest to a point, where a selection starts or ends: a point
+    // on the right half of a character, or past a row's end, takes that character in.
+    std::optional<TextPosition> boundaryAt(QPoint point);
     // The word under a point for the right-click menu.
-    std::optional<std::string> wordAt(QPoint point, std::string_view delimiters) const;
+    std::optional<std::string> wordAt(QPoint point, std::string_view delimiters);
 
     // Gestures the main window forwards (it clears both panes' selections first).
     void beginSelection(QPoint point);
@@ -65,6 +75,8 @@ signals:
     // A drag finished on this pane; with easy copy on, the main window copies it.
     void selectionFinished();
     void menuRequested(QPoint position);
+    // Ctrl and the wheel: larger (+1) or smaller (-1) text, one step per notch.
+    void zoomRequested(int steps);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -75,24 +87,43 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    // A display row on screen: which stored line, which of its rows, and the row's top.
+    struct ScreenRow {
+        int line = 0;
+        int row = 0;
+        int top = 0;
+    };
+    struct Spot {
+        int line = 0;
+        int column = 0;   // the character under the point, or the row's end past its text
+        int boundary = 0; // the nearest gap between characters
+        int rowEnd = 0;
+    };
+
+    void prepareLayouts();
+    double availableWidth() const;
+    std::vector<ScreenRow> visibleRows();
+    std::optional<Spot> spotAt(QPoint point);
     void scrollBy(void (Viewport::*step)(int));
     void updateScrollBar();
     void onScrollBarAction(int action);
-    SgrState paintLine(QPainter& painter, int lineIndex, int top, SgrState state);
-    void paintRun(QPainter& painter, const ColourRun& run, int lineIndex, int& x, int top);
-    int columnAt(int lineIndex, int x) const;
+    void paintRow(QPainter& painter, const ScreenRow& screenRow);
+    void paintRun(QPainter& painter, const LaidOutRun& run, int line, int from, int to, double x,
+                  int top);
 
     TextBuffer& buffer_;
     TextSelection selection_;
     Viewport viewport_;
     ColourPalette colours_;
     QFont font_;
+    TextMeasure measure_;
+    LineLayouts layouts_;
     int lineHeight_ = 16;
     int ascent_ = 12;
     QPointer<QScrollBar> scrollBar_;
     bool updatingScrollBar_ = false;
     bool wheelScrolls_ = true;
-    mutable std::vector<ColourRun> runs_;
+    int zoomWheelDelta_ = 0;
 };
 
 } // namespace vesk

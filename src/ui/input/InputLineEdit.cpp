@@ -37,6 +37,10 @@ bool InputLineEdit::hasSelection() const {
     return QLineEdit::hasSelectedText();
 }
 
+bool InputLineEdit::wholeTextSelected() const {
+    return hasSelectedText() && selectionLength() == QLineEdit::text().size();
+}
+
 void InputLineEdit::paste() {
     if (rules_->PasteIntoInput() == InputAction::OrdinaryPaste) {
         QLineEdit::paste();
@@ -53,6 +57,14 @@ bool InputLineEdit::act(KeyResponse response) {
         break;
     case InputAction::CopyOutputSelection:
         emit copyOutputSelection();
+        break;
+    case InputAction::SelectAllOutput:
+        // The output's selection is the one Ctrl+C copies now.
+        deselect();
+        emit selectAllOutput();
+        break;
+    case InputAction::ClearOutputSelection:
+        emit clearOutputSelection();
         break;
     case InputAction::OpenFind:
         emit openFind();

@@ -33,11 +33,14 @@ public:
     void setText(const std::string& text) override;
     void selectAll() override;
     bool hasSelection() const override;
+    bool wholeTextSelected() const override;
 
 signals:
     void scrollPageUp();
     void scrollPageDown();
     void copyOutputSelection();
+    void selectAllOutput();
+    void clearOutputSelection();
     void openFind();
     void connectToDevelopmentSite();
 

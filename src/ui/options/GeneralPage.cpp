@@ -57,11 +57,13 @@ QWidget* GeneralPage::createWidthGroup() {
     widthEdit_->setMaxLength(widthTextLimit);
     widthEdit_->setMaximumWidth(60);
     widthEdit_->setAlignment(Qt::AlignRight);
+    // Only a width the client takes can be typed, so none is dropped without a word.
+    widthEdit_->setValidator(new QIntValidator(0, widthLimit - 1, widthEdit_));
     auto* label = new QLabel(tr("Window width:"), group);
     label->setBuddy(widthEdit_);
     row->addWidget(label);
     row->addWidget(widthEdit_);
-    row->addWidget(new QLabel(tr("characters"), group));
+    row->addWidget(new QLabel(tr("characters (0: as wide as the window)"), group));
     row->addStretch();
     return group;
 }

@@ -101,18 +101,40 @@ TEST(TextBuffer, WrapsAtTheWidthButNotControlLines) {
     EXPECT_EQ(control.LineCount(), 1);
 }
 
-TEST(TextBuffer, PlainLineKeepsOnlyDisplayableCharacters) {
+// A width of 0 leaves the breaking to the pane: lines are stored whole up to a generous bound
+// (they used to be cut after every single column).
+TEST(TextBuffer, AWidthOfZeroStoresLinesWholeUpToTheBound) {
+    for (const int width : {0, -5}) {
+        TextBuffer buffer;
+        buffer.setWrapWidth(width);
+        buffer.AddString(std::string(200, 'a') + "\n");
+        ASSERT_EQ(buffer.LineCount(), 1) << width;
+        buffer.AddString(std::string(2 * TextBuffer::paneWidthBound + 10, 'b'));
+        EXPECT_EQ(buffer.LineCount(), 4) << width;
+        EXPECT_EQ(buffer.line(1).text.size(), static_cast<std::size_t>(TextBuffer::paneWidthBound));
+    }
+}
+
+TEST(TextBuffer, PlainLineKeepsDisplayableBytesAndEveryByteAboveAscii) {
     TextBuffer buffer;
     buffer.AddString("\x1b[31mred\x1b[0;37;40m\tx\n");
     buffer.AddString("a\x1b[3");
     buffer.AddString("\x01\x7f\xff"
                      "b\x1b"
                      "c\r");
+    buffer.AddString("caf\xc3\xa9\n");
     EXPECT_EQ(buffer.GetPlainLine(0), "redx");
     EXPECT_EQ(buffer.GetPlainLine(1), "a");
-    EXPECT_EQ(buffer.GetPlainLine(2), "bc");
-    EXPECT_EQ(buffer.GetPlainLine(3), std::nullopt);
+    EXPECT_EQ(buffer.GetPlainLine(2), "\xff"
+                                      "bc");
+    EXPECT_EQ(buffer.GetPlainLine(3), "caf\xc3\xa9");
+    EXPECT_EQ(buffer.GetPlainLine(4), std::nullopt);
     EXPECT_EQ(buffer.GetPlainLine(-1), std::nullopt);
+    // As characters: a line that is not UTF-8 is Latin-1, one that is stays as it is.
+    EXPECT_EQ(buffer.GetPlainCharacters(2), "\xc3\xbf"
+                                            "bc");
+    EXPECT_EQ(buffer.GetPlainCharacters(3), "caf\xc3\xa9");
+    EXPECT_EQ(buffer.GetPlainCharacters(4), std::nullopt);
 }
 
 TEST(TextBuffer, ClearLeavesOneBlankLine) {

@@ -32,6 +32,12 @@ TEST(WrapLine, Cases) {
         {"tab is a break point", "ab\tcdef", 5, "ab\t", "cdef"},
         {"unclosed colour runs to the end", "ab" + esc + "[31", 3, "ab" + esc + "[31", ""},
         {"zero width still progresses", "abc", 0, "a", "bc"},
+        {"a UTF-8 character is one column", "caf\xc3\xa9s", 4, "caf\xc3\xa9", "s"},
+        {"a row of UTF-8 characters", "\xce\xa9\xce\xa9\xce\xa9\xce\xa9\n", 4,
+         "\xce\xa9\xce\xa9\xce\xa9\xce\xa9\n", ""},
+        {"a character is never split", "ab\xe2\x86\x92", 3, "ab\xe2\x86\x92", ""},
+        {"a Latin-1 byte is one column", "caf\xe9s", 4, "caf\xe9", "s"},
+        {"a cut UTF-8 sequence is bytes", "ab\xe2\x86", 3, "ab\xe2", "\x86"},
     };
     for (const auto& c : cases) {
         const WrappedLine result = WrapLine(c.text, c.width);

@@ -98,5 +98,18 @@ TEST_F(FindStateTest, ChangingTheTextRestartsButChangingTheDirectionDoesNot) {
     EXPECT_EQ(step("here").match, (TextPosition{1, 8}));
 }
 
+// The selection of a match counts characters, so it covers the whole match in the view.
+TEST(FindStateUtf8Test, AMatchIsSelectedInCharacters) {
+    FakeHost host;
+    TextBuffer buffer;
+    buffer.AddString("\xe2\x86\x92 Caf\xc3\xa9 \xe2\x86\x92 caf\xc3\xa9\n");
+    FindState find{buffer, host};
+    EXPECT_EQ(find.FindNext({"caf\xc3\xa9", true, false}).match, (TextPosition{0, 2}));
+    EXPECT_EQ(buffer.selStartCol, 2);
+    EXPECT_EQ(buffer.selEndCol, 6);
+    EXPECT_EQ(find.FindNext({"caf\xc3\xa9", true, false}).match, (TextPosition{0, 9}));
+    EXPECT_EQ(buffer.selEndCol, 13);
+}
+
 } // namespace
 } // namespace vesk

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
+
 namespace vesk {
 namespace {
 
@@ -13,6 +15,23 @@ TextBuffer bufferOf(std::initializer_list<std::string_view> lines) {
     return buffer;
 }
 
+struct SearchCase {
+    const char* name;
+    std::string text;
+    TextPosition start;
+    bool matchCase;
+    bool backwards;
+    std::optional<TextPosition> found;
+};
+
+void expectSearches(const TextBuffer& buffer, std::span<const SearchCase> cases) {
+    for (const SearchCase& c : cases) {
+        EXPECT_EQ(Search(buffer, c.text, c.start.line, c.start.column, c.matchCase, c.backwards),
+                  c.found)
+            << c.name;
+    }
+}
+
 TEST(Search, FindsInPlainTextForwardsAndBackwards) {
     const TextBuffer buffer = bufferOf({
         "the Dragon sleeps",         // 0
@@ -21,15 +40,7 @@ TEST(Search, FindsInPlainTextForwardsAndBackwards) {
         "ab",                        // 3
         "dragon dragon",             // 4
     });
-    struct Case {
-        const char* name;
-        std::string text;
-        TextPosition start;
-        bool matchCase;
-        bool backwards;
-        std::optional<TextPosition> found;
-    };
-    const Case cases[] = {
+    const SearchCase cases[] = {
         {"ignoring case", "DRAGON", {0, 0}, false, false, TextPosition{0, 4}},
         {"matching case skips other case", "dragon", {0, 0}, true, false, TextPosition{2, 4}},
         {"partial match restarts forwards", "aab", {1, 0}, true, false, TextPosition{1, 1}},
@@ -61,11 +72,45 @@ TEST(Search, FindsInPlainTextForwardsAndBackwards) {
         {"start past the last line", "ab", {9, 0}, true, true, std::nullopt},
         {"empty text", "", {0, 0}, true, false, std::nullopt},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Search(buffer, c.text, c.start.line, c.start.column, c.matchCase, c.backwards),
-                  c.found)
-            << c.name;
-    }
+    expectSearches(buffer, cases);
+}
+
+// Columns count characters: a match after "café" or "Ωmega" starts where the view draws it,
+// in a UTF-8 line and in a Latin-1 one alike; "É" and "é" are one letter ignoring case.
+TEST(Search, FindsCharactersInUtf8AndLatin1Lines) {
+    const TextBuffer buffer = bufferOf({
+        "caf\xc3\xa9 orc \xce\xa9mega", // 0: UTF-8
+        "caf\xe9 orc",                  // 1: Latin-1
+        "CAF\xc3\x89 \xe2\x86\x92 orc", // 2: UTF-8
+    });
+    const SearchCase cases[] = {
+        {"after a two-byte character", "orc", {0, 0}, true, false, TextPosition{0, 5}},
+        {"a UTF-8 text in a UTF-8 line", "\xce\xa9mega", {0, 0}, true, false, TextPosition{0, 9}},
+        {"a UTF-8 text finds a Latin-1 line",
+         "caf\xc3\xa9 orc",
+         {1, 0},
+         true,
+         false,
+         TextPosition{1, 0}},
+        {"after a Latin-1 character", "orc", {1, 0}, true, false, TextPosition{1, 5}},
+        {"the start column counts characters", "orc", {2, 7}, true, false, TextPosition{2, 7}},
+        {"accented capitals ignoring case",
+         "caf\xc3\xa9",
+         {2, 0},
+         false,
+         false,
+         TextPosition{2, 0}},
+        {"accented capitals matching case", "caf\xc3\xa9", {2, 0}, true, false, std::nullopt},
+        {"backwards from a column counted in characters",
+         "orc",
+         {2, 9},
+         true,
+         true,
+         TextPosition{2, 7}},
+        {"backwards before the match's end", "orc", {2, 8}, true, true, TextPosition{1, 5}},
+    };
+    expectSearches(buffer, cases);
+    EXPECT_EQ(LastPosition(buffer), (TextPosition{2, 9}));
 }
 
 TEST(Search, LastPositionIsTheEndOfTheLastLine) {

@@ -24,6 +24,16 @@ TEST(ReceivePath, BlankLineBetweenTwoLinesIsStoredOnItsOwnAndEachLineDispatchedO
     EXPECT_EQ(loggedCount(rig, "def"), 1);
 }
 
+// Triggers and the session log see the server's bytes: an accented letter, UTF-8 or Latin-1,
+// is neither dropped nor converted; colour sequences and control bytes still go.
+TEST(ReceivePath, TriggersAndTheLogSeeEveryByteAboveAscii) {
+    PipelineRig rig;
+    rig.feed({"Zo\xc3\xab says: \x1b[32mcaf\xc3\xa9\x01\n", "na\xefve\n"});
+    EXPECT_EQ(rig.triggers.lines, (Lines{"Zo\xc3\xab says: caf\xc3\xa9", "na\xefve"}));
+    EXPECT_EQ(loggedCount(rig, "Zo\xc3\xab says: caf\xc3\xa9"), 1);
+    EXPECT_EQ(loggedCount(rig, "na\xefve"), 1);
+}
+
 TEST(ReceivePath, PromptIsMarkedAndNotDispatchedAgainAfterALineBreak) {
     PipelineRig rig;
     rig.feed({"Enter> "});

@@ -225,8 +225,27 @@ INSTANTIATE_TEST_SUITE_P(
                        false,
                        true,
                        {InputAction::ScrollPageDown, true}},
-        ControlKeyCase{
-            "Escape", VirtualKey::Escape, {}, 0, false, true, {InputAction::None, false}},
+        ControlKeyCase{"EscapeDropsTheOutputSelectionAndNothingElse",
+                       VirtualKey::Escape,
+                       {},
+                       0,
+                       false,
+                       true,
+                       {InputAction::ClearOutputSelection, false}},
+        ControlKeyCase{"CtrlASelectsTheLinesTextFirst",
+                       'A',
+                       {Ctrl},
+                       1,
+                       false,
+                       true,
+                       {InputAction::None, true}},
+        ControlKeyCase{"CtrlAOnAWhollySelectedLineSelectsTheOutput",
+                       'A',
+                       {Ctrl},
+                       1,
+                       true,
+                       true,
+                       {InputAction::SelectAllOutput, false}},
         ControlKeyCase{"CtrlInsertCopiesTheOutput",
                        VirtualKey::Insert,
                        {Ctrl},
@@ -276,6 +295,15 @@ INSTANTIATE_TEST_SUITE_P(
                        true,
                        {InputAction::OrdinaryPaste, false}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CtrlATest, OnAnEmptyLineSelectsAllOfTheOutput) {
+    SendPathRig rig;
+    InputText editor;
+    InputLine input{rig.sender, rig.preferences, editor, rig.host};
+    const HeldKeys keyboard{VirtualKey::Control, 'A'};
+    input.onKeyDown('A', keyboard);
+    EXPECT_EQ(input.onCharacter(1, keyboard), (KeyResponse{InputAction::SelectAllOutput, false}));
+}
 
 TEST(ShiftAndCtrlTest, FlagsFollowTheInputLinesOwnKeyEvents) {
     SendPathRig rig;

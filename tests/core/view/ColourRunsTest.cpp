@@ -34,8 +34,8 @@ TEST(ColourRunsTest, KnownSequencesColourTheTextThatFollows) {
          {{"one", 1, false}, {"two", 1, true}, {"three", 7, false}}},
         {"yellow is 33", "\x1b[33my", {{"y", 6, false}}},
         {"blue is 34", "\x1b[34mb", {{"b", 3, false}}},
-        {"plain reset changes nothing", "\x1b[32mg\x1b[0mh", {{"gh", 2, false}}},
-        {"combined forms change nothing", "\x1b[1;31mx", {{"x", 7, false}}},
+        {"plain reset resets", "\x1b[1;32mg\x1b[0mh", {{"g", 2, true}, {"h", 7, false}}},
+        {"combined forms apply in order", "\x1b[1;31mx", {{"x", 1, true}}},
         {"cut short at the line's end applies", "a\x1b[33", {{"a", 7, false}}},
         {"lone ESC draws nothing",
          "\x1b[33mConnected!\x1b[0;37;40m\x1b",
@@ -44,7 +44,14 @@ TEST(ColourRunsTest, KnownSequencesColourTheTextThatFollows) {
          "a\x1b"
          "b",
          {{"ab", 7, false}}},
-        {"unprintable bytes are dropped", "a\x01\x7f\xff\rb\n", {{"ab", 7, false}}},
+        {"control bytes are dropped, a byte above 0x7F is Latin-1",
+         "a\x01\x7f\xff\rb\n",
+         {{"a\xc3\xbf"
+           "b",
+           7, false}}},
+        {"a UTF-8 line is read as UTF-8",
+         "caf\xc3\xa9 \x1b[32m\xe2\x86\x92",
+         {{"caf\xc3\xa9 ", 7, false}, {"\xe2\x86\x92", 2, false}}},
         {"tab is four blanks of its own",
          "a\tb",
          {{"a", 7, false}, {"    ", 7, false}, {"b", 7, false}}},
@@ -70,6 +77,19 @@ TEST(ColourRunsTest, PlainColumnsSkipTabsAndSequences) {
     EXPECT_EQ(runs[0].plainLength, 3);
     EXPECT_EQ(runs[1].plainLength, 0);
     EXPECT_EQ(runs[2].plainStart, 3);
+}
+
+// Columns count characters: a two-byte character is one column, in UTF-8 and in Latin-1.
+TEST(ColourRunsTest, PlainColumnsCountCharacters) {
+    std::vector<ColourRun> runs;
+    for (const std::string& line :
+         {std::string("\xc3\x9f\xce\xa9\x1b[31mx"), std::string("\xdf\xe9\x1b[31mx")}) {
+        ColourRuns::read(line, {}, runs);
+        ASSERT_EQ(runs.size(), 2u);
+        EXPECT_EQ(runs[0].plainLength, 2);
+        EXPECT_EQ(runs[1].plainStart, 2);
+    }
+    EXPECT_EQ(runs[0].text, "\xc3\x9f\xc3\xa9") << "Latin-1 read as characters";
 }
 
 TEST(ColourRunsTest, AnUnterminatedHugeSequenceIsSkippedWhole) {

@@ -23,7 +23,7 @@ TEST_F(TextSelectionTest, DragBackwardsIsNormalisedAndCopiesAcrossLines) {
     EXPECT_EQ(buffer.selStartLine, 0);
     EXPECT_EQ(buffer.selEndLine, 2);
     selection.end(TextPosition{0, 6});
-    EXPECT_EQ(selection.selectedText(), "line\r\nsecond line\r\nthi");
+    EXPECT_EQ(selection.selectedText("\r\n"), "line\r\nsecond line\r\nthi");
 }
 
 TEST_F(TextSelectionTest, ClickWithoutDragIsEmptyAndReleaseOutsideDropsIt) {
@@ -37,9 +37,48 @@ TEST_F(TextSelectionTest, ClickWithoutDragIsEmptyAndReleaseOutsideDropsIt) {
 }
 
 TEST_F(TextSelectionTest, QueryTextJoinsAllLinesAndAnEmptyBufferGivesTwoBlanks) {
-    EXPECT_EQ(QueryText(buffer, true), "first line\r\nsecond line\r\nthird");
-    EXPECT_EQ(QueryText(buffer, false), "first line\nsecond line\nthird");
-    EXPECT_EQ(QueryText(TextBuffer(), true), "  ");
+    EXPECT_EQ(QueryText(buffer, "\r\n"), "first line\r\nsecond line\r\nthird");
+    EXPECT_EQ(QueryText(buffer, "\n"), "first line\nsecond line\nthird");
+    EXPECT_EQ(QueryText(TextBuffer(), "\r\n"), "  ");
+}
+
+TEST_F(TextSelectionTest, CopiedLinesEndTheWayThePlatformsDo) {
+    selection.begin(TextPosition{0, 6});
+    selection.end(TextPosition{1, 6});
+#ifdef _WIN32
+    EXPECT_EQ(selection.selectedText(), "line\r\nsecond");
+    EXPECT_EQ(QueryText(buffer), "first line\r\nsecond line\r\nthird");
+#else
+    EXPECT_EQ(selection.selectedText(), "line\nsecond");
+    EXPECT_EQ(QueryText(buffer), "first line\nsecond line\nthird");
+#endif
+}
+
+TEST_F(TextSelectionTest, SelectAllTakesTheWholeScrollBack) {
+    selection.selectAll();
+    EXPECT_EQ(selection.selectedText("\n"), "first line\nsecond line\nthird");
+    selection.clear();
+    TextBuffer empty;
+    TextSelection none{empty};
+    none.selectAll();
+    EXPECT_FALSE(none.hasRange());
+}
+
+// Columns count characters: UTF-8 and Latin-1 lines copy whole characters, as UTF-8.
+TEST(TextSelectionCharacters, CopiesCharactersNotBytes) {
+    TextBuffer buffer;
+    buffer.AddString("caf\xc3\xa9 \xe2\x86\x92 bar\n");
+    buffer.AddString("na\xefve \xdf\n");
+    TextSelection selection{buffer};
+    selection.begin(TextPosition{0, 3});
+    selection.end(TextPosition{1, 3});
+    EXPECT_EQ(selection.selectedText("\n"), "\xc3\xa9 \xe2\x86\x92 bar\nna\xc3\xaf");
+    selection.begin(TextPosition{0, 5});
+    selection.end(TextPosition{0, 6});
+    EXPECT_EQ(selection.selectedText(), "\xe2\x86\x92");
+    EXPECT_EQ(QueryText(buffer, "\n"), "caf\xc3\xa9 \xe2\x86\x92 bar\nna\xc3\xafve \xc3\x9f");
+    selection.selectAll();
+    EXPECT_EQ(buffer.selEndCol, 7);
 }
 
 TEST(WordAtTest, WordsAndLinks) {
@@ -49,6 +88,11 @@ TEST(WordAtTest, WordsAndLinks) {
     EXPECT_EQ(WordAt(plain, 33, examineDelimiters), std::nullopt) << "one character";
     EXPECT_EQ(WordAt(plain, 5, examineDelimiters), std::nullopt) << "on a delimiter";
     EXPECT_EQ(WordAt(plain, 99, examineDelimiters), std::nullopt);
+    const std::string accented = "Ask Zo\xc3\xab, caf\xc3\xa9.example or \xc3\xa9";
+    EXPECT_EQ(WordAt(accented, 5, examineDelimiters), "Zo\xc3\xab");
+    EXPECT_EQ(WordAt(accented, 10, linkDelimiters), "caf\xc3\xa9.example");
+    EXPECT_EQ(WordAt(accented, 10, examineDelimiters), "caf\xc3\xa9");
+    EXPECT_EQ(WordAt(accented, 25, examineDelimiters), std::nullopt) << "one character";
     EXPECT_EQ(LinkAddress("https://x.org"), "https://x.org");
     EXPECT_EQ(LinkAddress("x.org"), "http://x.org");
 }

@@ -45,5 +45,75 @@ TEST(ViewportTest, RowsAreFoundFromTheBottom) {
     EXPECT_EQ(view.lineAt(100, 200, 20), std::nullopt) << "above the first line";
 }
 
+// Lines 0-9 one row each, line 10 five rows (a line far wider than the pane), 11-19 one row.
+Viewport withATallLine() {
+    Viewport view;
+    view.setRowCount([](int line) { return line == 10 ? 5 : 1; });
+    view.setPage(4);
+    view.follow(20);
+    return view;
+}
+
+TEST(ViewportTest, StepsMoveByDisplayRowsSoEveryRowOfATallLineComesIntoSight) {
+    Viewport view = withATallLine();
+    view.rowsUp(9, 20);
+    EXPECT_EQ(view.position(), 11) << "line 10 at the bottom";
+    EXPECT_EQ(view.rowsBelow(), 0);
+    view.lineUp(20);
+    EXPECT_EQ(view.position(), 11);
+    EXPECT_EQ(view.rowsBelow(), 1) << "its last row below the pane";
+    view.rowsUp(3, 20);
+    EXPECT_EQ(view.rowsBelow(), 4) << "its first row at the bottom";
+    view.lineUp(20);
+    EXPECT_EQ(view.position(), 10);
+    EXPECT_EQ(view.rowsBelow(), 0);
+    view.rowsDown(1, 20);
+    EXPECT_EQ(view.position(), 11);
+    EXPECT_EQ(view.rowsBelow(), 4) << "down again: line 10's first row";
+    EXPECT_TRUE(view.scrolledBack());
+    view.rowsDown(100, 20);
+    EXPECT_EQ(view.position(), 20);
+    EXPECT_FALSE(view.scrolledBack());
+}
+
+TEST(ViewportTest, UpStopsAtTheFirstRowOfTheFirstLine) {
+    Viewport view;
+    view.setRowCount([](int line) { return line == 0 ? 3 : 1; });
+    view.setPage(2);
+    view.follow(5);
+    view.rowsUp(100, 5);
+    EXPECT_EQ(view.position(), 1);
+    EXPECT_EQ(view.rowsBelow(), 2);
+}
+
+TEST(ViewportTest, ScrollToLineCountsDisplayRows) {
+    Viewport view = withATallLine();
+    view.setPage(10);
+    view.scrollToLine(12, 20);
+    EXPECT_EQ(view.position(), 20) << "in sight already";
+    // Lines 10-19 take 14 rows: line 10 goes half a page (5 rows) above the bottom.
+    view.scrollToLine(10, 20);
+    EXPECT_EQ(view.position(), 16);
+    EXPECT_EQ(view.rowsBelow(), 0);
+    EXPECT_FALSE(view.scrolledBack()) << "following is left as it was";
+    // With a page of 6, half a page would cut line 10's first row: it goes one row up only.
+    view.scrollTo(20, 20);
+    view.setPage(6);
+    view.scrollToLine(10, 20);
+    EXPECT_EQ(view.position(), 12);
+    view.scrollToLine(9, 20);
+    EXPECT_EQ(view.position(), 11);
+    EXPECT_EQ(view.rowsBelow(), 2) << "three rows of line 10 below line 9";
+}
+
+TEST(ViewportTest, RowsOfATallLineAreFoundFromTheBottom) {
+    Viewport view = withATallLine();
+    view.scrollTo(11, 20); // line 10's last row at the bottom
+    // Rows 20 pixels high in a pane 200 high: the bottom row's top is at 168.
+    EXPECT_EQ(view.lineAt(170, 200, 20), 10);
+    EXPECT_EQ(view.lineAt(90, 200, 20), 10) << "its first row";
+    EXPECT_EQ(view.lineAt(70, 200, 20), 9);
+}
+
 } // namespace
 } // namespace vesk

@@ -1,5 +1,5 @@
 #include "app/MainWindow.h"
-#include "ScriptedQtHost.h"
+#include "MainWindowRig.h"
 #include "TestApplication.h"
 #include "app/MainFont.h"
 #include "app/MainMenu.h"
@@ -32,30 +32,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    struct Rig {
-        QTemporaryDir folder;
-        uitest::ScriptedQtHost host;
-        Client client{host, folder.path().toStdString()};
-        std::vector<std::string> sent;
-        std::unique_ptr<MainWindow> window;
-
-        Rig() {
-            client.startUp();
-            client.preferences().font = fontRecordOf(uitest::testFixedFont());
-            window = std::make_unique<MainWindow>(client, host, SiteAddresses{});
-            window->resize(900, 600);
-            window->show();
-            // Sends go to the test instead of a socket.
-            host.setSender([this](std::string_view bytes) {
-                sent.emplace_back(bytes);
-                return static_cast<long>(bytes.size());
-            });
-        }
-        void connect() {
-            client.ConnectToSite("127.0.0.1", "3000", "FenmarchMUD");
-            client.onConnecting();
-            client.onConnected();
-        }
+    struct Rig : uitest::MainWindowRig {
         QColor pixel(QPoint at) { return window->outputView().grab().toImage().pixelColor(at); }
     };
 

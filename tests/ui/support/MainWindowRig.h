@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ScriptedQtHost.h"
+#include "TestApplication.h"
+#include "app/MainFont.h"
+#include "app/MainWindow.h"
+#include "client/Client.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vesk::uitest {
+
+// The main window on a client of its own in a fresh settings folder, drawn with the test font,
+// 900x600 and shown; what it sends is recorded instead of reaching a socket.
+struct MainWindowRig {
+    QTemporaryDir folder;
+    ScriptedQtHost host;
+    Client client{host, folder.path().toStdString()};
+    std::vector<std::string> sent;
+    std::unique_ptr<MainWindow> window;
+
+    MainWindowRig() {
+        client.startUp();
+        client.preferences().font = fontRecordOf(testFixedFont());
+        window = std::make_unique<MainWindow>(client, host, SiteAddresses{});
+        window->resize(900, 600);
+        window->show();
+        host.setSender([this](std::string_view bytes) {
+            sent.emplace_back(bytes);
+            return static_cast<long>(bytes.size());
+        });
+    }
+    void connect() {
+        client.ConnectToSite("127.0.0.1", "3000", "FenmarchMUD");
+        client.onConnecting();
+        client.onConnected();
+    }
+};
+
+} // namespace vesk::uitest
