@@ -1,5 +1,7 @@
 #include "common/TextFields.h"
 
+#include "common/ServerCharacters.h"
+
 #include <algorithm>
 
 namespace vesk {
@@ -16,7 +18,15 @@ char upperAscii(char letter) {
 } // namespace
 
 std::string cutToWidth(std::string_view text, std::size_t width) {
-    return std::string(text.substr(0, std::min(text.size(), width)));
+    if (text.size() <= width) {
+        return std::string(text);
+    }
+    const Decoding decoding = decodingOf(text);
+    std::size_t end = 0;
+    for (std::size_t count = 0; count < width && end < text.size(); ++count) {
+        end += characterLength(text, end, decoding);
+    }
+    return std::string(text.substr(0, end));
 }
 
 bool equalsIgnoringCase(std::string_view first, std::string_view second) {
