@@ -35,6 +35,13 @@ bool equalsIgnoringCase(std::string_view first, std::string_view second) {
                       [](char a, char b) { return lowerAscii(a) == lowerAscii(b); });
 }
 
+bool sameName(std::string_view first, std::string_view second) {
+    if (equalsIgnoringCase(first, second)) {
+        return true;
+    }
+    return equalsIgnoringCase(toUtf8(first), toUtf8(second));
+}
+
 std::string lowerCased(std::string_view text) {
     std::string lowered(text);
     std::transform(lowered.begin(), lowered.end(), lowered.begin(), lowerAscii);

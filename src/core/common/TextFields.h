@@ -20,6 +20,9 @@ std::string cutToWidth(std::string_view text, std::size_t width);
 // with no character-set conversion, so other bytes must compare exactly.
 bool equalsIgnoringCase(std::string_view first, std::string_view second);
 std::string lowerCased(std::string_view text);
+// Whether two names are the same characters, ASCII letters in either case, however each is
+// encoded: "Renée" typed (UTF-8) is the "Renée" a Latin-1 server sends.
+bool sameName(std::string_view first, std::string_view second);
 // The first byte upper-cased, the rest untouched.
 std::string firstLetterUpper(std::string_view text);
 

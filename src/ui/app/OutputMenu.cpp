@@ -1,6 +1,7 @@
 // The right-click menu of the text panes: actions on the word under the pointer, copying the
 // whole buffer and clearing the pane.
 #include "app/MainWindow.h"
+#include "common/TextBoundary.h"
 
 #include "app/QtHost.h"
 #include "client/Client.h"
@@ -14,7 +15,7 @@ namespace vesk {
 namespace {
 
 QString quoted(const char* format, const std::string& word) {
-    return QString(format).arg(QString::fromLatin1(word));
+    return QString(format).arg(toQString(word));
 }
 
 } // namespace

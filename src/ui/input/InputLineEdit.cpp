@@ -1,6 +1,7 @@
 #include "input/InputLineEdit.h"
 
 #include "client/Client.h"
+#include "common/TextBoundary.h"
 #include "input/KeyTranslation.h"
 
 #include <QKeyEvent>
@@ -20,12 +21,13 @@ void InputLineEdit::setMasked(bool masked) {
     setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
 }
 
+// The core gets what is typed as UTF-8 and encodes it for the server when it is sent.
 std::string InputLineEdit::text() const {
-    return QLineEdit::text().toLatin1().toStdString();
+    return toBytes(QLineEdit::text());
 }
 
 void InputLineEdit::setText(const std::string& text) {
-    QLineEdit::setText(QString::fromLatin1(text));
+    QLineEdit::setText(toQString(text));
     end(false);
 }
 

@@ -38,3 +38,26 @@ TEST(TextFieldsTest, CutsToWholeCharacters) {
 
 } // namespace
 } // namespace vesk
+
+namespace vesk {
+namespace {
+
+TEST(TextFieldsTest, NamesCompareByTheirCharacters) {
+    EXPECT_TRUE(sameName("Bob", "bOB"));
+    EXPECT_TRUE(sameName("Ren\xc3\xa9"
+                         "e",
+                         "ren\xe9"
+                         "e"))
+        << "typed UTF-8 against Latin-1";
+    EXPECT_TRUE(sameName("Ren\xe9"
+                         "e",
+                         "Ren\xe9"
+                         "e"));
+    EXPECT_FALSE(sameName("Ren\xc3\xa9"
+                          "e",
+                          "Renee"));
+    EXPECT_FALSE(sameName("Bob", "Bobby"));
+}
+
+} // namespace
+} // namespace vesk
