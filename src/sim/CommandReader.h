@@ -9,8 +9,9 @@ namespace vesk::sim {
 
 // First stop of every byte a client sends: strips telnet negotiation, zero bytes and carriage
 // returns, and cuts the stream into lines at line feeds. The client ends every line with a line
-// feed and a zero byte, and its challenge reply starts with an extra line feed, so empty lines
-// are passed on and the caller ignores them. A line never grows past maxLineLength: the excess
+// feed (older clients added a zero byte after it, which is dropped wherever it stands), and its
+// challenge reply starts with an extra line feed, so empty lines are passed on and the caller
+// ignores them. A line never grows past maxLineLength: the excess
 // is dropped until the next line feed, so a client cannot make the server hold unbounded text.
 struct ReceivedLine {
     std::string text;

@@ -29,7 +29,8 @@ struct ReaderCase {
 };
 
 const ReaderCase readerCases[] = {
-    {"client line: text, line feed, zero byte", "look\n\0"s, {"look"}},
+    {"client line: text and line feed", "look\nsay hi\n"s, {"look", "say hi"}},
+    {"older client line: text, line feed, zero byte", "look\n\0say hi\n\0"s, {"look", "say hi"}},
     {"challenge reply with its leading line feed",
      "\nvesk reply 1 -2\n\0"s,
      {"", "vesk reply 1 -2"}},

@@ -49,7 +49,6 @@ void TestClient::sendLine(std::string_view text) {
     if (!bytes.empty() && bytes.back() != '\n') {
         bytes += '\n';
     }
-    bytes += '\0';
     send(bytes);
 }
 

@@ -20,7 +20,7 @@ public:
 
     bool connected() const { return socketDescriptor >= 0; }
     void send(std::string_view bytes);
-    // As the client's DoSend: the text, a line feed unless it has one, and a zero byte.
+    // As the client's DoSend: the text and a line feed unless it has one.
     void sendLine(std::string_view text);
     // Everything received up to and including `text`; nothing when it did not come in time.
     std::optional<std::string> readUntil(std::string_view text,

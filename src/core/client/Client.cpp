@@ -8,17 +8,17 @@ namespace vesk {
 
 Client::Client(Host& host, std::filesystem::path workingDirectory)
     : host_(host), workingDirectory_(std::move(workingDirectory)),
-      reporting_(host, workingDirectory_ / "Vesk.log"), connection_(host, reporting_, lag_),
-      status_([&host] { host.changed(Change::Status); }),
+      reporting_(host, workingDirectory_ / "Vesk.log"), typedText_(preferences_.settings),
+      connection_(host, reporting_, lag_), status_([&host] { host.changed(Change::Status); }),
       log_(preferences_.settings, reporting_, workingDirectory_),
-      autoLogin_(preferences_, connection_, host, log_), skills_(host),
+      autoLogin_(preferences_, connection_, typedText_, host, log_), skills_(host),
       browser_(host, connection_, [this] { return connection_.connected(); }),
       transfer_(host, connection_, workingDirectory_, transferEnvironment()),
       help_(host, connection_, workingDirectory_, helpEnvironment()), news_(host),
       router_({host, connection_.session(), preferences_, log_, autoLogin_, who_, skills_,
                transfer_, browser_, help_, news_, windows_}),
       telnet_([&host](std::string_view reply) { host.sendToServer(reply); }),
-      sender_(connection_, preferences_.settings, mainBuffer_, chatBuffer_, log_, host,
+      sender_(connection_, typedText_, preferences_.settings, mainBuffer_, chatBuffer_, log_, host,
               [this] { return telnet_.serverEchoes(); }),
       triggers_(preferences_, sender_, host),
       parser_(status_, connection_, router_, connection_.session()),
@@ -145,6 +145,7 @@ void Client::addNotice(std::string_view colour, std::string_view text, int empty
 
 void Client::onConnected() {
     telnet_.reset();
+    typedText_.onConnected();
     receivePath_.reset();
     connection_.setPhase(Connection::Phase::Connected);
     addNotice("[33m", "Connected!", 2);
@@ -170,6 +171,7 @@ void Client::onReceived(std::string_view bytes) {
     }
     received_.clear();
     telnet_.filter(bytes, received_);
+    typedText_.watch(received_);
     log_.setInputHidden(telnet_.serverEchoes());
     if (receivePath_.receive(received_)) {
         host_.changed(Change::MainBuffer);

@@ -12,6 +12,7 @@
 #include "net/LineTriggers.h"
 #include "net/ReceivePath.h"
 #include "net/TelnetFilter.h"
+#include "net/TypedTextEncoding.h"
 #include "prefs/AutoLogin.h"
 #include "prefs/Preferences.h"
 #include "protocol/NewsText.h"
@@ -90,6 +91,8 @@ public:
     WindowPresence& windows() { return windows_; }
     // The one send path for everything the player, a macro or a trigger sends.
     CommandSender& commandSender() { return sender_; }
+    // How typed text goes on the wire; the windows store what is typed into settings with it.
+    const TypedTextEncoding& typedText() const { return typedText_; }
     TriggerEngine& triggers() { return triggers_; }
     bool serverEchoes() const { return telnet_.serverEchoes(); }
     bool codingAccess() const { return router_.codingAccess(); }
@@ -111,6 +114,7 @@ private:
     Reporting reporting_;
     Preferences preferences_;
     LagMeter lag_;
+    TypedTextEncoding typedText_;
     Connection connection_;
     TextBuffer mainBuffer_;
     TextBuffer chatBuffer_;

@@ -4,8 +4,8 @@
 
 namespace vesk {
 
-// The one routine that puts a line on the wire ("DoSend"): it appends the line feed and the
-// terminating zero byte and stamps the lag meter. Login answers and control-channel replies
+// The one routine that puts a line on the wire ("DoSend"): it appends the line feed and
+// stamps the lag meter. Login answers and control-channel replies
 // call it directly; everything the player types goes through the send path first.
 class LineSender {
 public:

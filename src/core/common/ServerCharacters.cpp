@@ -4,40 +4,61 @@ namespace vesk {
 
 namespace {
 
+struct LeadByte {
+    std::size_t length = 0;                      // 0: not a byte a UTF-8 character can start with
+    unsigned char lowest = 0x80, highest = 0xBF; // the range of the second byte
+};
+
+LeadByte leadByte(unsigned char lead) {
+    if (lead < 0x80) {
+        return {1};
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        return {2};
+    }
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        // No overlong forms, no surrogates.
+        return {3, static_cast<unsigned char>(lead == 0xE0 ? 0xA0 : 0x80),
+                static_cast<unsigned char>(lead == 0xED ? 0x9F : 0xBF)};
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        // Nothing above U+10FFFF.
+        return {4, static_cast<unsigned char>(lead == 0xF0 ? 0x90 : 0x80),
+                static_cast<unsigned char>(lead == 0xF4 ? 0x8F : 0xBF)};
+    }
+    return {};
+}
+
+// The code point of the valid sequence of `length` bytes at `offset`.
+char32_t codePointAt(std::string_view bytes, std::size_t offset, std::size_t length) {
+    const auto byteAt = [&](std::size_t index) { return static_cast<unsigned char>(bytes[index]); };
+    static constexpr unsigned char leadMasks[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t code = byteAt(offset) & leadMasks[length];
+    for (std::size_t index = offset + 1; index < offset + length; ++index) {
+        code = (code << 6) | (byteAt(index) & 0x3F);
+    }
+    return code;
+}
+
 // The length of the UTF-8 sequence starting at `offset`, or 0 when it is not a valid one.
 std::size_t validSequenceLength(std::string_view bytes, std::size_t offset) {
     const auto byteAt = [&](std::size_t index) { return static_cast<unsigned char>(bytes[index]); };
-    const unsigned char lead = byteAt(offset);
-    if (lead < 0x80) {
-        return 1;
+    const LeadByte lead = leadByte(byteAt(offset));
+    if (lead.length <= 1) {
+        return lead.length;
     }
-    std::size_t length = 0;
-    unsigned char lowest = 0x80, highest = 0xBF; // the range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        lowest = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
-        highest = lead == 0xED ? 0x9F : 0xBF; // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        lowest = lead == 0xF0 ? 0x90 : 0x80;
-        highest = lead == 0xF4 ? 0x8F : 0xBF; // nothing above U+10FFFF
-    } else {
+    if (offset + lead.length > bytes.size()) {
         return 0;
     }
-    if (offset + length > bytes.size()) {
+    if (byteAt(offset + 1) < lead.lowest || byteAt(offset + 1) > lead.highest) {
         return 0;
     }
-    if (byteAt(offset + 1) < lowest || byteAt(offset + 1) > highest) {
-        return 0;
-    }
-    for (std::size_t index = offset + 2; index < offset + length; ++index) {
+    for (std::size_t index = offset + 2; index < offset + lead.length; ++index) {
         if (byteAt(index) < 0x80 || byteAt(index) > 0xBF) {
             return 0;
         }
     }
-    return length;
+    return lead.length;
 }
 
 } // namespace
@@ -71,6 +92,22 @@ std::string toUtf8(std::string_view bytes, Decoding decoding) {
     return text;
 }
 
+std::string encodeAs(std::string_view bytes, Decoding encoding) {
+    const Decoding reading = decodingOf(bytes);
+    if (encoding == Decoding::Utf8 || reading == Decoding::Latin1) {
+        return encoding == Decoding::Utf8 ? toUtf8(bytes, reading) : std::string(bytes);
+    }
+    std::string latin1;
+    latin1.reserve(bytes.size());
+    for (std::size_t offset = 0; offset < bytes.size();) {
+        const std::size_t length = validSequenceLength(bytes, offset);
+        const char32_t code = codePointAt(bytes, offset, length);
+        latin1 += code <= 0xFF ? static_cast<char>(code) : '?';
+        offset += length;
+    }
+    return latin1;
+}
+
 std::size_t characterCount(std::string_view bytes, Decoding decoding) {
     if (decoding == Decoding::Latin1) {
         return bytes.size();
@@ -88,6 +125,28 @@ std::size_t characterLength(std::string_view bytes, std::size_t offset, Decoding
     }
     const std::size_t length = validSequenceLength(bytes, offset);
     return length == 0 ? 1 : length;
+}
+
+bool Utf8StreamCheck::feed(std::string_view bytes) {
+    for (std::size_t index = 0; index < bytes.size() && valid_; ++index) {
+        takeByte(static_cast<unsigned char>(bytes[index]));
+    }
+    return valid_;
+}
+
+void Utf8StreamCheck::takeByte(unsigned char byte) {
+    if (continuationsLeft_ > 0) {
+        valid_ = byte >= lowest_ && byte <= highest_;
+        --continuationsLeft_;
+        lowest_ = 0x80;
+        highest_ = 0xBF;
+        return;
+    }
+    const LeadByte lead = leadByte(byte);
+    valid_ = lead.length != 0;
+    continuationsLeft_ = lead.length > 1 ? static_cast<int>(lead.length) - 1 : 0;
+    lowest_ = lead.lowest;
+    highest_ = lead.highest;
 }
 
 } // namespace vesk

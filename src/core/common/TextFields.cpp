@@ -1,5 +1,7 @@
 #include "common/TextFields.h"
 
+#include "common/ServerCharacters.h"
+
 #include <algorithm>
 
 namespace vesk {
@@ -16,13 +18,28 @@ char upperAscii(char letter) {
 } // namespace
 
 std::string cutToWidth(std::string_view text, std::size_t width) {
-    return std::string(text.substr(0, std::min(text.size(), width)));
+    if (text.size() <= width) {
+        return std::string(text);
+    }
+    const Decoding decoding = decodingOf(text);
+    std::size_t end = 0;
+    for (std::size_t count = 0; count < width && end < text.size(); ++count) {
+        end += characterLength(text, end, decoding);
+    }
+    return std::string(text.substr(0, end));
 }
 
 bool equalsIgnoringCase(std::string_view first, std::string_view second) {
     return first.size() == second.size() &&
            std::equal(first.begin(), first.end(), second.begin(),
                       [](char a, char b) { return lowerAscii(a) == lowerAscii(b); });
+}
+
+bool sameName(std::string_view first, std::string_view second) {
+    if (equalsIgnoringCase(first, second)) {
+        return true;
+    }
+    return equalsIgnoringCase(toUtf8(first), toUtf8(second));
 }
 
 std::string lowerCased(std::string_view text) {

@@ -7,7 +7,9 @@
 namespace vesk {
 
 // The stored files keep text in fixed-width fields. Longer input is cut to the width, never
-// rejected, so a hand-edited file or a long server word cannot overflow a record.
+// rejected, so a hand-edited file or a long server word cannot overflow a record. The width
+// counts characters as the client reads them (valid UTF-8 as UTF-8, anything else byte by byte),
+// so a cut never splits a character and a name of 31 accented letters keeps all of them.
 inline constexpr std::size_t nameWidth = 31;
 inline constexpr std::size_t triggerFieldWidth = 1023;
 inline constexpr std::size_t pathWidth = 255;
@@ -18,6 +20,9 @@ std::string cutToWidth(std::string_view text, std::size_t width);
 // with no character-set conversion, so other bytes must compare exactly.
 bool equalsIgnoringCase(std::string_view first, std::string_view second);
 std::string lowerCased(std::string_view text);
+// Whether two names are the same characters, ASCII letters in either case, however each is
+// encoded: "Renée" typed (UTF-8) is the "Renée" a Latin-1 server sends.
+bool sameName(std::string_view first, std::string_view second);
 // The first byte upper-cased, the rest untouched.
 std::string firstLetterUpper(std::string_view text);
 

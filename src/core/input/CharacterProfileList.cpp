@@ -116,7 +116,7 @@ bool CharacterProfileList::removeAt(int index) {
 
 int CharacterProfileList::findByName(std::string_view name) const {
     for (std::size_t index = 0; index < profiles_.size(); ++index) {
-        if (equalsIgnoringCase(profiles_[index].name(), name)) {
+        if (sameName(profiles_[index].name(), name)) {
             return static_cast<int>(index);
         }
     }

@@ -1,10 +1,12 @@
 #include "input/CommandSender.h"
 
 #include "common/Host.h"
+#include "common/ServerCharacters.h"
 #include "display/TextBuffer.h"
 #include "input/ChannelNames.h"
 #include "log/SessionLog.h"
 #include "net/Connection.h"
+#include "net/TypedTextEncoding.h"
 #include "prefs/Settings.h"
 
 #include <algorithm>
@@ -43,10 +45,11 @@ bool isLowerCaseChannel(std::string_view word) {
 
 } // namespace
 
-CommandSender::CommandSender(Connection& connection, const Settings& settings,
-                             TextBuffer& mainBuffer, TextBuffer& chatBuffer, SessionLog& log,
-                             Host& host, std::function<bool()> serverEchoes)
-    : connection_(connection), settings_(settings), mainBuffer_(mainBuffer),
+CommandSender::CommandSender(Connection& connection, const TypedTextEncoding& encoding,
+                             const Settings& settings, TextBuffer& mainBuffer,
+                             TextBuffer& chatBuffer, SessionLog& log, Host& host,
+                             std::function<bool()> serverEchoes)
+    : connection_(connection), encoding_(encoding), settings_(settings), mainBuffer_(mainBuffer),
       chatBuffer_(chatBuffer), log_(log), host_(host), serverEchoes_(std::move(serverEchoes)) {}
 
 bool CommandSender::connected() const {
@@ -65,15 +68,19 @@ std::optional<char> CommandSender::stackSeparator() const {
 
 std::vector<std::string_view> CommandSender::SplitStackedCommand(std::string_view text,
                                                                  std::optional<char> separator) {
-    // Commands are bytes in no particular character set, so the separator is found byte by
-    // byte.
     std::vector<std::string_view> pieces;
     if (separator) {
-        std::size_t found = text.find(*separator);
+        // The setting holds one byte, the separator's Latin-1 code; in UTF-8 text a separator
+        // above 0x7F is the two bytes of the same character, so no character is ever cut.
+        std::string mark(1, *separator);
+        if (static_cast<unsigned char>(*separator) >= 0x80 && isValidUtf8(text)) {
+            mark = toUtf8(mark, Decoding::Latin1);
+        }
+        std::size_t found = text.find(mark);
         while (!text.empty() && found != std::string_view::npos) {
             pieces.push_back(text.substr(0, found));
-            text.remove_prefix(found + 1);
-            found = text.find(*separator);
+            text.remove_prefix(found + mark.size());
+            found = text.find(mark);
         }
     }
     pieces.push_back(text);
@@ -95,8 +102,9 @@ void CommandSender::SendCommand(std::string_view text) {
     if (!connected()) {
         return;
     }
-    // Echoing may store into a buffer the text was read from, so the pieces come from a copy.
-    const std::string command(text);
+    // The whole command takes the encoding the server reads before it is cut, so every piece is
+    // read the same way. Echoing may store into a buffer the text came from; this is a copy.
+    const std::string command = encoding_.encode(text);
     const std::optional<char> separator = stackSeparator();
     if (!separator) {
         EchoCommand(command);

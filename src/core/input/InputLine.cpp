@@ -47,6 +47,10 @@ bool InputLine::sendMacro(std::string_view keyName) {
 }
 
 KeyResponse InputLine::onKeyDown(int virtualKey, const KeyboardState& keyboard) {
+    // A modifier whose key-up went to another window is not held any more, whatever the flag
+    // says: Insert alone must not paste because Shift was once pressed here.
+    shiftHeld_ = shiftHeld_ && keyboard.isDown(VirtualKey::Shift);
+    controlHeld_ = controlHeld_ && keyboard.isDown(VirtualKey::Control);
     if (const auto name = macroKeys_.GetMacroKeyName(keyboard); name && sendMacro(*name)) {
         return swallowed;
     }
@@ -150,6 +154,11 @@ KeyResponse InputLine::onKeyUp(int virtualKey) {
         controlHeld_ = false;
     }
     return ordinary;
+}
+
+void InputLine::forgetHeldKeys() {
+    shiftHeld_ = false;
+    controlHeld_ = false;
 }
 
 void InputLine::SubmitInputLine() {

@@ -57,6 +57,9 @@ public:
     // The character a key press produced (control characters included: 3 for Ctrl+C).
     KeyResponse onCharacter(int code, const KeyboardState& keyboard);
     KeyResponse onKeyUp(int virtualKey);
+    // The keyboard went elsewhere (the window or the line lost the focus): the key-ups of what
+    // is held now will never arrive here, so Shift and Ctrl count as released.
+    void forgetHeldKeys();
 
     // Enter: sends the line and empties (or selects) it; while not connected the text stays.
     void SubmitInputLine();

@@ -16,11 +16,15 @@ long Connection::doSend(std::string_view text) {
             "CMUDSocket::DoSend\nExceeded maximum socket buffer length.\nTell Quill "
             "that you saw this, and what you were doing when it happened.");
     }
+    // Nothing to say puts nothing on the wire: the server would not answer it, so it must
+    // not wait in the lag meter for a reply either.
+    if (text.empty()) {
+        return 0;
+    }
     std::string wire(text);
-    if (!wire.empty() && wire.back() != '\n') {
+    if (wire.back() != '\n') {
         wire.push_back('\n');
     }
-    wire.push_back('\0');
     const long result = host_.sendToServer(wire);
     lag_.onSend(host_.milliseconds());
     return result;

@@ -32,8 +32,9 @@ public:
 
     Connection(Host& host, Reporting& reporting, LagMeter& lag);
 
-    // Sends one line: a line feed is added unless it ends in one, and a zero byte follows, as
-    // the server has always expected. An empty text sends the zero byte alone.
+    // Sends one line: the text and a line feed (added unless it ends in one), nothing more; a
+    // zero byte after it would begin the next command on servers that read it. An empty text
+    // sends nothing and is not counted as waiting for a reply; the result is then 0.
     long doSend(std::string_view text) override;
     long DoSend(std::string_view text) { return doSend(text); }
 

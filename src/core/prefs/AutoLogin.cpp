@@ -4,6 +4,7 @@
 #include "common/LineSender.h"
 #include "common/TextFields.h"
 #include "log/SessionLog.h"
+#include "net/TypedTextEncoding.h"
 #include "prefs/Preferences.h"
 
 namespace vesk {
@@ -13,8 +14,9 @@ const std::string censored = "[Censored]\n";
 
 } // namespace
 
-AutoLogin::AutoLogin(Preferences& preferences, LineSender& sender, Host& host, SessionLog& log)
-    : preferences_(preferences), sender_(sender), host_(host), log_(log) {}
+AutoLogin::AutoLogin(Preferences& preferences, LineSender& sender,
+                     const TypedTextEncoding& encoding, Host& host, SessionLog& log)
+    : preferences_(preferences), sender_(sender), encoding_(encoding), host_(host), log_(log) {}
 
 bool AutoLogin::hasCurrentCharacter() const {
     return preferences_.characters.isUsed(preferences_.currentCharacter);
@@ -48,7 +50,7 @@ PromptAnswer AutoLogin::answerFromDohickey() {
     }
     pendingName_ = firstLetterUpper(cutToWidth(details->name, pendingWidth));
     pendingPassword_ = cutToWidth(details->password, pendingWidth);
-    const std::string name = pendingName_;
+    const std::string name = encoding_.encode(pendingName_);
     send(name);
     log_.SetCharacterName(name);
     // The password waits for its own prompt; the name has been used.
@@ -75,7 +77,7 @@ PromptAnswer AutoLogin::OnPasswordPrompt() {
         return answer;
     }
     if (!pendingPassword_.empty()) {
-        send(pendingPassword_);
+        send(encoding_.encode(pendingPassword_));
         pendingPassword_.clear();
         return {true, censored};
     }

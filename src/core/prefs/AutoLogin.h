@@ -11,16 +11,22 @@ class Host;
 class LineSender;
 class Preferences;
 class SessionLog;
+class TypedTextEncoding;
 
 // Answers the server's name and password prompts by itself, once per login: from the stored
 // character chosen in the login dialog, or else from the "Login Do-hickey". The answers go
 // straight to DoSend: they are not echoed, stacked or remembered in the history. Once the
 // server names the character (logged in), no prompt is answered until the next connection.
+//
+// A stored character's name and password go out byte for byte as they are stored: they are
+// what the server knew the character by. What is typed into the Do-hickey is typed text and
+// goes out in the encoding the server reads.
 class AutoLogin {
 public:
     static constexpr std::size_t pendingWidth = 254;
 
-    AutoLogin(Preferences& preferences, LineSender& sender, Host& host, SessionLog& log);
+    AutoLogin(Preferences& preferences, LineSender& sender, const TypedTextEncoding& encoding,
+              Host& host, SessionLog& log);
 
     // A received line that begins "What name would you like to use?".
     PromptAnswer OnNamePrompt();
@@ -46,6 +52,7 @@ private:
 
     Preferences& preferences_;
     LineSender& sender_;
+    const TypedTextEncoding& encoding_;
     Host& host_;
     SessionLog& log_;
     bool loggedIn_ = false;

@@ -1,5 +1,7 @@
 #include "prefs/FontRecord.h"
 
+#include "common/ServerCharacters.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -36,7 +38,14 @@ std::string FontRecord::faceName() const {
 
 void FontRecord::setFaceName(std::string_view name) {
     std::fill_n(bytes.begin() + faceOffset, faceWidth, 0);
-    const std::size_t length = std::min(name.size(), faceWidth - 1);
+    std::size_t length = std::min(name.size(), faceWidth - 1);
+    // A UTF-8 name too long for the field is cut between two characters.
+    if (isValidUtf8(name)) {
+        while (length > 0 && length < name.size() &&
+               (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80) {
+            --length;
+        }
+    }
     std::memcpy(bytes.data() + faceOffset, name.data(), length);
 }
 

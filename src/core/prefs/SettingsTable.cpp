@@ -69,6 +69,8 @@ const SettingDefinition table[] = {
     number(general, "UsePasswordDohickey", "UsePasswordDohickey      %d\n", 1),
     number(general, "ClearEditField", "ClearEditField\t\t   %d\n", 1),
     number(general, "CreateNewProfiles", "CreateNewProfiles\t\t   %d\n", 1),
+    // Written after the keys every client knows; a client that predates it skips the line.
+    number(general, "TypedTextEncoding", "TypedTextEncoding        %d\n", 0),
 
     number("GeneralWindow", "Num_CharactersWidth", "Num_CharactersWidth    %d\n", 80),
     // The text size, in pixels, that Ctrl+0 returns to: the size chosen with "Set Font", or the

@@ -57,6 +57,8 @@ inline constexpr SettingKey displayLoginAtDisconnect{"GeneralInfo", "DisplayLogi
 inline constexpr SettingKey lastCharLoggedIn{"GeneralInfo", "LastCharLoggedIn"};
 inline constexpr SettingKey usePasswordDohickey{"GeneralInfo", "UsePasswordDohickey"};
 inline constexpr SettingKey createNewProfiles{"GeneralInfo", "CreateNewProfiles"};
+// How typed text goes on the wire: 0 automatic, 1 UTF-8, 2 Latin-1 (TypedTextEncoding::Choice).
+inline constexpr SettingKey typedTextEncoding{"GeneralInfo", "TypedTextEncoding"};
 inline constexpr SettingKey numCharactersWidth{"GeneralWindow", "Num_CharactersWidth"};
 inline constexpr SettingKey normalFontHeight{"GeneralWindow", "NormalFontHeight"};
 inline constexpr SettingKey statusOpen{"StatusWindow", "Open"};

@@ -26,7 +26,7 @@ int StoredCharacters::usedCount() const {
 
 int StoredCharacters::findByName(std::string_view name) const {
     for (int slot = 0; slot < slotCount; ++slot) {
-        if (isUsed(slot) && equalsIgnoringCase(slots_[index(slot)].name, name)) {
+        if (isUsed(slot) && sameName(slots_[index(slot)].name, name)) {
             return slot;
         }
     }

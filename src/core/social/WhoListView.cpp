@@ -114,9 +114,8 @@ std::string_view WhoListView::heading(WhoColumn column) {
 
 bool WhoListView::isFriend(const FriendsLists& friends, std::string_view name) {
     return std::ranges::any_of(friends.lists(), [name](const FriendsList& list) {
-        return std::ranges::any_of(list.members, [name](const std::string& member) {
-            return equalsIgnoringCase(member, name);
-        });
+        return std::ranges::any_of(
+            list.members, [name](const std::string& member) { return sameName(member, name); });
     });
 }
 

@@ -1,5 +1,7 @@
 #include "app/DemoSimulator.h"
 
+#include "common/TextBoundary.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -48,7 +50,9 @@ std::optional<SiteAddresses> DemoSimulator::start(const QString& programPath) {
             break;
         }
         while (process_.canReadLine()) {
-            const QString line = QString::fromLocal8Bit(process_.readLine()).trimmed();
+            const QByteArray raw = process_.readLine();
+            const QString line =
+                fromLocalBytes({raw.constData(), static_cast<std::size_t>(raw.size())}).trimmed();
             if (line == "vesk-sim: ready") {
                 return sites;
             }

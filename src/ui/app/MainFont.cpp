@@ -1,5 +1,7 @@
 #include "app/MainFont.h"
 
+#include "common/TextBoundary.h"
+
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QStringList>
@@ -27,7 +29,7 @@ QFont mainFontFrom(const FontRecord& record) {
     if (!record.isChosen()) {
         return defaultMainFont();
     }
-    QFont font(QString::fromLatin1(record.faceName()));
+    QFont font(toQString(record.faceName()));
     font.setStyleHint(QFont::TypeWriter);
     // The record's height is the character height in pixels (negative) or the cell height.
     if (record.height() != 0) {
@@ -45,7 +47,7 @@ FontRecord fontRecordOf(const QFont& font) {
     record.setHeight(-QFontInfo(font).pixelSize());
     record.setWeight(static_cast<std::int32_t>(font.weight()));
     record.setItalic(font.italic());
-    record.setFaceName(font.family().toLatin1().toStdString());
+    record.setFaceName(toBytes(font.family()));
     return record;
 }
 

@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include "common/TextBoundary.h"
+
 #include "app/MainFont.h"
 #include "app/MainMenu.h"
 #include "app/QtHost.h"
@@ -28,7 +30,7 @@ namespace vesk {
 MainWindow::MainWindow(Client& client, QtHost& host, SiteAddresses sites)
     : client_(client), host_(host), sites_(std::move(sites)),
       socket_(std::make_unique<ServerSocket>(client, host)), findState_(client.mainBuffer(), host) {
-    setWindowTitle(QString::fromLatin1(client_.title()));
+    setWindowTitle(toQString(client_.title()));
     host_.setDialogParent(this);
     createPanes();
     menu_ = new MainMenu(*this, client_);
@@ -220,7 +222,7 @@ void MainWindow::openFind() {
         find_->focusText();
         return;
     }
-    find_ = new FindDialog(findState_, *output_, this);
+    find_ = new FindDialog(findState_, *output_, client_.typedText(), this);
     find_->adjustSize();
     const QPoint corner = output_->mapTo(this, QPoint(output_->width() - find_->width() - 1, 1));
     find_->move(mapToGlobal(corner));
@@ -286,7 +288,7 @@ void MainWindow::relayout() {
     const bool lagShown = layout_.statusDocked && in.lagMeter;
     place(lagReadout_, layout_.lagReadout, lagShown);
     place(lagBar_, layout_.lagBar, lagShown);
-    lagReadout_->setText(QString::fromStdString(client_.lagReadout(in.statusNarrow)));
+    lagReadout_->setText(toQString(client_.lagReadout(in.statusNarrow)));
     output_->refresh();
     chat_->refresh();
 }
@@ -301,7 +303,7 @@ void MainWindow::onChanged(Change what) {
         chat_->refresh();
         break;
     case Change::Title:
-        setWindowTitle(QString::fromLatin1(client_.title()));
+        setWindowTitle(toQString(client_.title()));
         break;
     case Change::Status:
         refreshStatusWindows();
@@ -322,7 +324,7 @@ void MainWindow::onChanged(Change what) {
     case Change::Menu:
         menu_->refresh();
         refreshAutoLogin();
-        setWindowTitle(QString::fromLatin1(client_.title()));
+        setWindowTitle(toQString(client_.title()));
         refreshInputMask();
         break;
     default:
@@ -346,8 +348,7 @@ void MainWindow::onLagTimer() {
         return;
     }
     const bool floating = display == LagMeter::Display::StatusWindow;
-    const QString text =
-        QString::fromStdString(client_.lagReadout(settings.isOn(setting::statusNarrow)));
+    const QString text = toQString(client_.lagReadout(settings.isOn(setting::statusNarrow)));
     (floating ? frameLagReadout_ : lagReadout_)->setText(text);
     (floating ? frameLagBar_ : lagBar_)->update();
 }

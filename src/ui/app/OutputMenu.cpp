@@ -1,6 +1,7 @@
 // The right-click menu of the text panes: actions on the word under the pointer, copying the
 // whole buffer and clearing the pane.
 #include "app/MainWindow.h"
+#include "common/TextBoundary.h"
 
 #include "app/QtHost.h"
 #include "client/Client.h"

@@ -20,7 +20,7 @@ namespace {
 
 // Text from the core is bytes; what the server sends is shown as it is, never as markup.
 QString fromBytes(const std::string& text) {
-    return QString::fromLatin1(text);
+    return toQString(text);
 }
 
 void showBox(QWidget* parent, QMessageBox::Icon icon, const std::string& title,
@@ -74,7 +74,8 @@ bool QtHost::askQuestion(const std::string& title, const std::string& text) {
 }
 
 std::string QtHost::clipboardText() {
-    return QGuiApplication::clipboard()->text().toLatin1().toStdString();
+    // Typed text as far as the core is concerned: UTF-8, encoded for the server when sent.
+    return toBytes(QGuiApplication::clipboard()->text());
 }
 
 void QtHost::setClipboardText(const std::string& text) {
@@ -88,9 +89,9 @@ bool QtHost::playSound(const std::string& path) {
 bool QtHost::startProcess(const std::string& program, const std::vector<std::string>& arguments) {
     QStringList list;
     for (const std::string& argument : arguments) {
-        list << QString::fromLocal8Bit(argument);
+        list << fromLocalBytes(argument);
     }
-    return QProcess::startDetached(QString::fromLocal8Bit(program), list);
+    return QProcess::startDetached(fromLocalBytes(program), list);
 }
 
 void QtHost::openUrl(const std::string& url) {

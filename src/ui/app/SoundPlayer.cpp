@@ -1,5 +1,7 @@
 #include "app/SoundPlayer.h"
 
+#include "common/TextBoundary.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
@@ -20,7 +22,7 @@ SoundPlayer& SoundPlayer::instance() {
 }
 
 bool SoundPlayer::looksLikeWav(const std::string& path) {
-    QFile file(QString::fromLocal8Bit(path));
+    QFile file(fromLocalBytes(path));
     if (!file.open(QIODevice::ReadOnly)) {
         return false;
     }
@@ -46,7 +48,7 @@ bool SoundPlayer::play(const std::string& path) {
             effect->deleteLater();
         }
     });
-    effect->setSource(QUrl::fromLocalFile(QString::fromLocal8Bit(path)));
+    effect->setSource(QUrl::fromLocalFile(fromLocalBytes(path)));
     effect->play();
     return true;
 }

@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/QtHost.h"
 #include "client/Client.h"
+#include "common/TextBoundary.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -16,7 +17,7 @@ namespace {
 QStringList argumentsOf(int argc, char** argv) {
     QStringList arguments;
     for (int index = 0; index < argc; ++index) {
-        arguments << QString::fromLocal8Bit(argv[index]);
+        arguments << vesk::fromLocalBytes(argv[index]);
     }
     return arguments;
 }
@@ -39,7 +40,7 @@ bool displayAvailable() {
 int main(int argc, char** argv) {
     const vesk::ParsedStart parsed = vesk::parseStartOptions(argumentsOf(argc, argv));
     if (!parsed.options) {
-        std::fputs(parsed.message.toLocal8Bit().constData(),
+        std::fputs(vesk::toLocalBytes(parsed.message).c_str(),
                    parsed.exitCode == 0 ? stdout : stderr);
         return parsed.exitCode;
     }
@@ -70,13 +71,13 @@ int main(int argc, char** argv) {
                 : options.simulatorPath;
         const auto demoSites = simulator.start(program);
         if (!demoSites) {
-            std::fprintf(stderr, "vesk: %s\n", simulator.error().toLocal8Bit().constData());
+            std::fprintf(stderr, "vesk: %s\n", vesk::toLocalBytes(simulator.error()).c_str());
             return 1;
         }
         sites = *demoSites;
     }
     vesk::QtHost host;
-    vesk::Client client(host, folder.toLocal8Bit().toStdString());
+    vesk::Client client(host, vesk::toLocalBytes(folder));
     const bool firstStart = !QFileInfo::exists(folder + "/Preferences.DAT");
     client.startUp();
     if (options.demo) {

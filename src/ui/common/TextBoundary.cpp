@@ -1,8 +1,17 @@
 #include "common/TextBoundary.h"
 
+#include <QFile>
 #include <QList>
 
 namespace vesk {
+
+namespace {
+
+std::string fromByteArray(const QByteArray& bytes) {
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+} // namespace
 
 QString toQString(std::string_view bytes) {
     const std::string utf8 = toUtf8(bytes);
@@ -11,8 +20,7 @@ QString toQString(std::string_view bytes) {
 
 std::string toBytes(const QString& text, Decoding encoding) {
     if (encoding == Decoding::Utf8) {
-        const QByteArray utf8 = text.toUtf8();
-        return {utf8.constData(), static_cast<std::size_t>(utf8.size())};
+        return fromByteArray(text.toUtf8());
     }
     std::string latin1;
     latin1.reserve(static_cast<std::size_t>(text.size()));
@@ -20,6 +28,25 @@ std::string toBytes(const QString& text, Decoding encoding) {
         latin1 += code <= 0xFF ? static_cast<char>(code) : '?';
     }
     return latin1;
+}
+
+QString fromLocalBytes(std::string_view bytes) {
+    return QFile::decodeName(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+std::string toLocalBytes(const QString& text) {
+    return fromByteArray(QFile::encodeName(text));
+}
+
+KeptText::KeptText(std::string bytes, Kind kind)
+    : bytes_(std::move(bytes)), kind_(kind),
+      text_(kind == Kind::LocalPath ? fromLocalBytes(bytes_) : toQString(bytes_)) {}
+
+std::string KeptText::bytesFor(const QString& text, Decoding encoding) const {
+    if (text == text_) {
+        return bytes_;
+    }
+    return kind_ == Kind::LocalPath ? toLocalBytes(text) : toBytes(text, encoding);
 }
 
 } // namespace vesk

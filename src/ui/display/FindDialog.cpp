@@ -3,6 +3,7 @@
 #include "common/TextBoundary.h"
 #include "display/FindState.h"
 #include "display/OutputView.h"
+#include "net/TypedTextEncoding.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -15,8 +16,9 @@
 
 namespace vesk {
 
-FindDialog::FindDialog(FindState& state, OutputView& view, QWidget* parent)
-    : QDialog(parent), state_(state), view_(view), text_(new QLineEdit(this)),
+FindDialog::FindDialog(FindState& state, OutputView& view, const TypedTextEncoding& encoding,
+                       QWidget* parent)
+    : QDialog(parent), state_(state), view_(view), encoding_(encoding), text_(new QLineEdit(this)),
       searchUp_(new QCheckBox("Search Up", this)), ignoreCase_(new QCheckBox("Ignore Case", this)) {
     setWindowTitle("Find");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -53,8 +55,8 @@ void FindDialog::focusText() {
 }
 
 void FindDialog::findNext() {
-    const FindState::Request request{toBytes(text_->text()), ignoreCase_->isChecked(),
-                                     searchUp_->isChecked()};
+    const FindState::Request request{toBytes(text_->text(), encoding_.encoding()),
+                                     ignoreCase_->isChecked(), searchUp_->isChecked()};
     const FindState::Result result = state_.FindNext(request);
     if (result.outcome == FindState::Outcome::Found) {
         view_.scrollToLine(result.match.line);

@@ -1,5 +1,7 @@
 #include "info/AboutDialog.h"
 
+#include "common/TextBoundary.h"
+
 #include "common/Host.h"
 #include "info/ProjectWebPage.h"
 #include "protocol/ControlMarker.h"
@@ -36,10 +38,7 @@ QLabel* createIcon(QWidget* parent) {
 
 AboutDialog::AboutDialog(Host& host, QWidget* parent) : QDialog(parent), host_(host) {
     setWindowTitle(tr("About Vesk"));
-    version_ = new QLabel(tr("Version %1")
-                              .arg(QString::fromUtf8(clientVersion.data(),
-                                                     static_cast<qsizetype>(clientVersion.size()))),
-                          this);
+    version_ = new QLabel(tr("Version %1").arg(toQString(clientVersion)), this);
     auto* description = new QLabel(tr("The desktop client for FenmarchMUD."), this);
     auto* text = new QVBoxLayout;
     text->addWidget(createTitle(this));

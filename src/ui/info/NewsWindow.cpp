@@ -1,5 +1,7 @@
 #include "info/NewsWindow.h"
 
+#include "common/TextBoundary.h"
+
 #include "common/Host.h"
 #include "info/ProjectWebPage.h"
 #include "protocol/NewsText.h"
@@ -13,7 +15,7 @@ namespace vesk {
 namespace {
 
 QString viewOf(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return toQString(text);
 }
 
 } // namespace

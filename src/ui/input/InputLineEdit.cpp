@@ -1,6 +1,7 @@
 #include "input/InputLineEdit.h"
 
 #include "client/Client.h"
+#include "common/TextBoundary.h"
 #include "input/KeyTranslation.h"
 
 #include <QKeyEvent>
@@ -20,12 +21,13 @@ void InputLineEdit::setMasked(bool masked) {
     setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
 }
 
+// The core gets what is typed as UTF-8 and encodes it for the server when it is sent.
 std::string InputLineEdit::text() const {
-    return QLineEdit::text().toLatin1().toStdString();
+    return toBytes(QLineEdit::text());
 }
 
 void InputLineEdit::setText(const std::string& text) {
-    QLineEdit::setText(QString::fromLatin1(text));
+    QLineEdit::setText(toQString(text));
     end(false);
 }
 
@@ -81,31 +83,33 @@ bool InputLineEdit::act(KeyResponse response) {
     return response.defaultProcessing;
 }
 
-// Shift and Ctrl held follow the event's own modifiers too, so a release the line never saw
-// (the window lost the focus meanwhile) does not leave them stuck.
+// Shift and Ctrl held follow the event's own modifiers too: a release the line never saw (the
+// key went up in another window) does not leave them stuck, and one pressed elsewhere counts
+// once a key pressed here says it is held.
 void InputLineEdit::syncModifiers(const QKeyEvent& event) {
-    const auto sync = [this](int key, bool held) {
-        if (held) {
-            keys_.down.insert(key);
-        } else {
-            keys_.down.erase(key);
+    const auto sync = [this, &event](int key, Qt::KeyboardModifier modifier) {
+        // Some platforms report a modifier's own key-down without its flag.
+        const bool pressingIt = event.type() == QEvent::KeyPress && virtualKeyOf(event) == key;
+        if (!event.modifiers().testFlag(modifier) && !pressingIt) {
+            keys_.releaseCode(key);
+        } else if (event.type() == QEvent::KeyPress && !keys_.isDown(key)) {
+            // No physical key is known for it: a code of its own that no scan code can equal.
+            keys_.press(PressedKeys::PhysicalKey{4} << 32 | static_cast<unsigned>(key), key);
         }
     };
-    sync(VirtualKey::Control,
-         event.modifiers().testFlag(Qt::ControlModifier) || event.key() == Qt::Key_Control);
-    sync(VirtualKey::Shift,
-         event.modifiers().testFlag(Qt::ShiftModifier) || event.key() == Qt::Key_Shift);
+    sync(VirtualKey::Control, Qt::ControlModifier);
+    sync(VirtualKey::Shift, Qt::ShiftModifier);
 }
 
 // A key press is a key-down and, when it makes one, a character, as the key rules expect: the
 // character step runs even when the key-down kept the press from the edit box (Enter is acted
 // on as a character), and the edit box sees the press only when neither step kept it.
 void InputLineEdit::keyPressEvent(QKeyEvent* event) {
-    syncModifiers(*event);
     const int key = virtualKeyOf(*event);
     if (key != 0) {
-        keys_.down.insert(key);
+        keys_.press(physicalKeyOf(*event), key);
     }
+    syncModifiers(*event);
     bool editBoxSeesIt = act(rules_->onKeyDown(key, keys_));
     if (const int code = characterCodeOf(*event); code != 0) {
         editBoxSeesIt = act(rules_->onCharacter(code, keys_)) && editBoxSeesIt;
@@ -117,26 +121,38 @@ void InputLineEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
+// The key-up releases what the same physical key pressed, even when Num Lock or Shift changed
+// its meaning while it was held.
 void InputLineEdit::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) {
         return;
     }
-    const int key = virtualKeyOf(*event);
-    keys_.down.erase(key);
+    const std::optional<int> pressedAs = keys_.release(physicalKeyOf(*event));
+    const int key = pressedAs.value_or(virtualKeyOf(*event));
+    if (!pressedAs) {
+        keys_.releaseCode(key);
+    }
     rules_->onKeyUp(key);
-    syncModifiers(*event);
-    if (event->key() == Qt::Key_Control) {
-        keys_.down.erase(VirtualKey::Control);
-    }
-    if (event->key() == Qt::Key_Shift) {
-        keys_.down.erase(VirtualKey::Shift);
-    }
     QLineEdit::keyReleaseEvent(event);
 }
 
+void InputLineEdit::forgetHeldKeys() {
+    keys_.releaseAll();
+    rules_->forgetHeldKeys();
+}
+
 void InputLineEdit::focusOutEvent(QFocusEvent* event) {
-    keys_.down.clear();
+    forgetHeldKeys();
     QLineEdit::focusOutEvent(event);
+}
+
+// The window losing the keyboard takes the focus from the line without a focus-out on some
+// platforms; the keys held then are released elsewhere.
+bool InputLineEdit::event(QEvent* event) {
+    if (event->type() == QEvent::WindowDeactivate) {
+        forgetHeldKeys();
+    }
+    return QLineEdit::event(event);
 }
 
 // Tab stays in the line (the game has no use for moving the focus).

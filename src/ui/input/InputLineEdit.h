@@ -2,12 +2,11 @@
 
 #include "input/InputEditor.h"
 #include "input/InputLine.h"
-#include "input/KeyboardState.h"
+#include "input/PressedKeys.h"
 
 #include <QLineEdit>
 
 #include <memory>
-#include <set>
 
 namespace vesk {
 
@@ -16,7 +15,8 @@ class Client;
 // The input line under the main output view. It feeds the key rules of InputLine with its key
 // events and the keys it sees held, and does what they ask; typing, the caret and selection are
 // the edit box's own. While the server has taken the echo (a password prompt) the text is
-// masked.
+// masked. Held keys are matched on the physical key and forgotten when the line or the window
+// loses the keyboard, so no key or modifier is left "down" that the player has let go.
 class InputLineEdit : public QLineEdit, public InputEditor {
     Q_OBJECT
 public:
@@ -28,6 +28,8 @@ public:
     // Edit > Paste.
     void paste();
     InputLine& rules() { return *rules_; }
+    // The keyboard went elsewhere: every held key and modifier is forgotten.
+    void forgetHeldKeys();
 
     std::string text() const override;
     void setText(const std::string& text) override;
@@ -48,20 +50,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
-    class HeldKeyTracker : public KeyboardState {
-    public:
-        bool isDown(int virtualKey) const override { return down.contains(virtualKey); }
-        std::set<int> down;
-    };
-
     // Acts on a response; false when the edit box must not see the event.
     bool act(KeyResponse response);
     void syncModifiers(const QKeyEvent& event);
 
-    HeldKeyTracker keys_;
+    PressedKeys keys_;
     std::unique_ptr<InputLine> rules_;
 };
 

@@ -78,6 +78,20 @@ int virtualKeyOf(const QKeyEvent& event) {
     return ordinaryKey(key);
 }
 
+PressedKeys::PhysicalKey physicalKeyOf(const QKeyEvent& event) {
+    // The source of the code goes into the high half, so a scan code never equals a key code.
+    const auto tagged = [](std::uint64_t source, std::uint64_t code) {
+        return source << 32 | code;
+    };
+    if (event.nativeScanCode() != 0) {
+        return tagged(1, event.nativeScanCode());
+    }
+    if (event.nativeVirtualKey() != 0) {
+        return tagged(2, event.nativeVirtualKey());
+    }
+    return tagged(3, static_cast<std::uint32_t>(event.key()));
+}
+
 int characterCodeOf(const QKeyEvent& event) {
     const int key = event.key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -1,6 +1,7 @@
 #include "login/AutoLoginDialog.h"
 
 #include "client/Client.h"
+#include "common/TextBoundary.h"
 #include "login/CharacterEditor.h"
 #include "prefs/CharacterRecordEditing.h"
 
@@ -24,7 +25,7 @@ AutoLoginDialog::AutoLoginDialog(Client& client, Host& host, Hooks hooks, QWidge
 }
 
 void AutoLoginDialog::buildLayout() {
-    editor_ = new CharacterEditor(client_.preferences(), this);
+    editor_ = new CharacterEditor(client_.preferences(), client_.typedText(), this);
     auto* details = new QGroupBox(tr("Character"), this);
     auto* detailsLayout = new QVBoxLayout(details);
     detailsLayout->addWidget(editor_);
@@ -116,13 +117,13 @@ void AutoLoginDialog::fillList() {
     characters_->clear();
     const StoredCharacters& stored = client_.preferences().characters;
     for (int slot = 0; stored.isUsed(slot); ++slot) {
-        characters_->addItem(QString::fromStdString(stored[slot].name));
+        characters_->addItem(toQString(stored[slot].name));
     }
 }
 
 void AutoLoginDialog::updateListLine(int slot) {
     if (QListWidgetItem* item = characters_->item(slot)) {
-        item->setText(QString::fromStdString(client_.preferences().characters[slot].name));
+        item->setText(toQString(client_.preferences().characters[slot].name));
     }
 }
 

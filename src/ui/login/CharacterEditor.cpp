@@ -1,5 +1,6 @@
 #include "login/CharacterEditor.h"
 
+#include "net/TypedTextEncoding.h"
 #include "prefs/CharacterRecordEditing.h"
 #include "prefs/Preferences.h"
 
@@ -14,8 +15,9 @@
 
 namespace vesk {
 
-CharacterEditor::CharacterEditor(Preferences& preferences, QWidget* parent)
-    : QWidget(parent), preferences_(preferences) {
+CharacterEditor::CharacterEditor(Preferences& preferences, const TypedTextEncoding& encoding,
+                                 QWidget* parent)
+    : QWidget(parent), preferences_(preferences), encoding_(encoding) {
     buildFields();
     refillProfiles();
     load(-1);
@@ -62,7 +64,7 @@ void CharacterEditor::refillProfiles() {
     const QSignalBlocker blocker(profile_);
     profile_->clear();
     for (const auto& profile : preferences_.profiles.profiles()) {
-        profile_->addItem(QString::fromStdString(profile.name()));
+        profile_->addItem(toQString(profile.name()));
     }
     load(slot_);
 }
@@ -82,8 +84,10 @@ void CharacterEditor::load(int slot) {
         return;
     }
     const CharacterRecord& record = preferences_.characters[slot_];
-    name_->setText(QString::fromStdString(record.name));
-    password_->setText(QString::fromStdString(record.password));
+    loadedName_ = KeptText(record.name);
+    loadedPassword_ = KeptText(record.password);
+    name_->setText(loadedName_.text());
+    password_->setText(loadedPassword_.text());
     // -1 (not yet assigned) and an index past the list both show no profile.
     const int profile = record.profile < profile_->count() ? record.profile : -1;
     profile_->setCurrentIndex(profile);
@@ -100,20 +104,22 @@ void CharacterEditor::setFieldsEnabled(bool enabled) {
 
 void CharacterEditor::storeName(const QString& text) {
     if (slot_ >= 0 &&
-        CharacterRecordEditing::setName(preferences_.characters[slot_], text.toStdString())) {
+        CharacterRecordEditing::setName(preferences_.characters[slot_],
+                                        loadedName_.bytesFor(text, encoding_.encoding()))) {
         emit nameChanged(slot_);
     }
 }
 
 void CharacterEditor::restoreNameIfEmpty() {
     if (slot_ >= 0 && name_->text().isEmpty()) {
-        name_->setText(QString::fromStdString(preferences_.characters[slot_].name));
+        name_->setText(toQString(preferences_.characters[slot_].name));
     }
 }
 
 void CharacterEditor::storePassword(const QString& text) {
     if (slot_ >= 0) {
-        CharacterRecordEditing::setPassword(preferences_.characters[slot_], text.toStdString());
+        CharacterRecordEditing::setPassword(preferences_.characters[slot_],
+                                            loadedPassword_.bytesFor(text, encoding_.encoding()));
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/TextBoundary.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -11,13 +13,17 @@ class QPushButton;
 namespace vesk {
 
 class Preferences;
+class TypedTextEncoding;
 
 // The right-hand half of the "Auto Login Thingamijig": the fields of one stored character.
 // Every change goes straight into the record, as the login dialog edits the records directly.
+// A field gives back the bytes it was loaded with until its text changes (a password stored by
+// an older client keeps its bytes); changed text is stored as the server will be sent it.
 class CharacterEditor : public QWidget {
     Q_OBJECT
 public:
-    CharacterEditor(Preferences& preferences, QWidget* parent = nullptr);
+    CharacterEditor(Preferences& preferences, const TypedTextEncoding& encoding,
+                    QWidget* parent = nullptr);
 
     // Shows a slot's record, or clears and disables the fields for -1.
     void load(int slot);
@@ -41,7 +47,10 @@ private:
     void storeDefault(bool checked);
 
     Preferences& preferences_;
+    const TypedTextEncoding& encoding_;
     int slot_ = -1;
+    KeptText loadedName_;
+    KeptText loadedPassword_;
     QLabel* nameLabel_ = nullptr;
     QLabel* passwordLabel_ = nullptr;
     QLabel* profileLabel_ = nullptr;

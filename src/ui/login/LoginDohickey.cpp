@@ -1,5 +1,6 @@
 #include "login/LoginDohickey.h"
 
+#include "common/TextBoundary.h"
 #include "common/TextFields.h"
 #include "prefs/AutoLogin.h"
 
@@ -58,8 +59,8 @@ bool LoginDohickey::eventFilter(QObject* watched, QEvent* event) {
 
 LoginDetails LoginDohickey::details() const {
     const std::size_t width = AutoLogin::pendingWidth;
-    return {firstLetterUpper(cutToWidth(name_->text().toStdString(), width)),
-            cutToWidth(password_->text().toStdString(), width)};
+    return {firstLetterUpper(cutToWidth(toBytes(name_->text()), width)),
+            cutToWidth(toBytes(password_->text()), width)};
 }
 
 std::optional<LoginDetails> LoginDohickey::ask(QWidget* parent) {

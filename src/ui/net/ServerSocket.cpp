@@ -2,6 +2,7 @@
 
 #include "app/QtHost.h"
 #include "client/Client.h"
+#include "common/TextBoundary.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -21,8 +22,7 @@ ServerSocket::ServerSocket(Client& client, QtHost& host, QObject* parent)
 }
 
 void ServerSocket::connectToSite(const QString& hostName, quint16 port, const QString& siteName) {
-    if (!client_.ConnectToSite(hostName.toStdString(), std::to_string(port),
-                               siteName.toStdString())) {
+    if (!client_.ConnectToSite(toBytes(hostName), std::to_string(port), toBytes(siteName))) {
         return;
     }
     ending_ = false;

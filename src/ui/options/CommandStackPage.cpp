@@ -1,5 +1,7 @@
 #include "options/CommandStackPage.h"
 
+#include "common/TextBoundary.h"
+
 #include "options/PageControls.h"
 #include "prefs/Preferences.h"
 
@@ -74,14 +76,19 @@ void CommandStackPage::load(const Preferences& preferences) {
     const Settings& settings = preferences.settings;
     loadFlag(*stacking_, settings, setting::useCommandStacking);
     const char separator = settings.character(setting::stackCharacter);
-    separator_->setText(separator == '\0' ? QString() : QString(QLatin1Char(separator)));
+    separator_->setText(separator == '\0' ? QString() : toQString(std::string(1, separator)));
     enableSeparator(stacking_->isChecked());
 }
 
 void CommandStackPage::save(Preferences& preferences) {
     Settings& settings = preferences.settings;
     saveFlag(*stacking_, settings, setting::useCommandStacking);
-    settings.setText(setting::stackCharacter, separator_->text().left(1).toStdString());
+    // The file holds one byte, the separator's Latin-1 code; a character without one would turn
+    // into a '?' separator, so the old separator stays instead.
+    const QString first = separator_->text().left(1);
+    if (first.isEmpty() || first.front().unicode() <= 0xFF) {
+        settings.setText(setting::stackCharacter, toBytes(first, Decoding::Latin1));
+    }
 }
 
 } // namespace vesk

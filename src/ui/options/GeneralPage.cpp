@@ -4,6 +4,7 @@
 #include "prefs/Preferences.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIntValidator>
@@ -47,6 +48,7 @@ GeneralPage::GeneralPage(QWidget* parent) : OptionsPage(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(createWidthGroup());
     layout->addWidget(createSwitchesGroup());
+    layout->addWidget(createEncodingGroup());
     layout->addStretch();
 }
 
@@ -80,6 +82,24 @@ QWidget* GeneralPage::createSwitchesGroup() {
     return group;
 }
 
+QWidget* GeneralPage::createEncodingGroup() {
+    auto* group = new QGroupBox(tr("Typed Text"), this);
+    auto* layout = new QVBoxLayout(group);
+    auto* row = new QHBoxLayout;
+    typedTextEncoding_ = new QComboBox(group);
+    typedTextEncoding_->addItems({tr("Automatic"), tr("UTF-8"), tr("Latin-1")});
+    auto* label = new QLabel(tr("Send typed text as:"), group);
+    label->setBuddy(typedTextEncoding_);
+    row->addWidget(label);
+    row->addWidget(typedTextEncoding_);
+    row->addStretch();
+    layout->addLayout(row);
+    layout->addWidget(createNote(tr("Automatic sends UTF-8 until the server sends text that is "
+                                    "not UTF-8, then Latin-1 for the rest of the connection."),
+                                 group));
+    return group;
+}
+
 void GeneralPage::load(const Preferences& preferences) {
     const Settings& settings = preferences.settings;
     widthEdit_->setText(QString::number(settings.number(setting::numCharactersWidth)));
@@ -87,6 +107,9 @@ void GeneralPage::load(const Preferences& preferences) {
     loadFlag(*clearEditField_, settings, setting::clearEditField);
     loadFlag(*commandEcho_, settings, setting::cmdEcho);
     loadFlag(*playSounds_, settings, setting::soundsEnabled);
+    const int encoding = settings.number(setting::typedTextEncoding);
+    typedTextEncoding_->setCurrentIndex(
+        encoding >= 0 && encoding < typedTextEncoding_->count() ? encoding : 0);
 }
 
 void GeneralPage::save(Preferences& preferences) {
@@ -95,6 +118,7 @@ void GeneralPage::save(Preferences& preferences) {
     saveFlag(*clearEditField_, settings, setting::clearEditField);
     saveFlag(*commandEcho_, settings, setting::cmdEcho);
     saveFlag(*playSounds_, settings, setting::soundsEnabled);
+    settings.setNumber(setting::typedTextEncoding, typedTextEncoding_->currentIndex());
     if (const auto width = widthFromText(widthEdit_->text())) {
         settings.setNumber(setting::numCharactersWidth, *width);
     }

@@ -3,12 +3,13 @@
 #include "options/OptionsPage.h"
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 
 namespace vesk {
 
-// "General": the wrap width of the main view and the switches of the login, the input line,
-// the echo and the trigger sounds.
+// "General": the wrap width of the main view, the switches of the login, the input line, the
+// echo and the trigger sounds, and the encoding typed text goes to the server in.
 class GeneralPage : public OptionsPage {
     Q_OBJECT
 
@@ -25,16 +26,20 @@ public:
     QCheckBox* clearEditFieldBox() const { return clearEditField_; }
     QCheckBox* commandEchoBox() const { return commandEcho_; }
     QCheckBox* playSoundsBox() const { return playSounds_; }
+    // "Automatic", "UTF-8", "Latin-1": the items' order is the setting's value.
+    QComboBox* typedTextEncodingBox() const { return typedTextEncoding_; }
 
 private:
     QWidget* createWidthGroup();
     QWidget* createSwitchesGroup();
+    QWidget* createEncodingGroup();
 
     QLineEdit* widthEdit_ = nullptr;
     QCheckBox* loginDohickey_ = nullptr;
     QCheckBox* clearEditField_ = nullptr;
     QCheckBox* commandEcho_ = nullptr;
     QCheckBox* playSounds_ = nullptr;
+    QComboBox* typedTextEncoding_ = nullptr;
 };
 
 } // namespace vesk

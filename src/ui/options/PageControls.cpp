@@ -1,5 +1,7 @@
 #include "options/PageControls.h"
 
+#include "common/TextBoundary.h"
+
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
@@ -22,13 +24,16 @@ void saveFlag(const QAbstractButton& button, Settings& settings, SettingKey key,
     settings.setNumber(key, button.isChecked() ? 1 : 0, index);
 }
 
+// The text settings are local file names: an editor program, a log file.
 void loadText(QLineEdit& edit, const Settings& settings, SettingKey key) {
-    edit.setText(QString::fromStdString(settings.text(key)));
+    edit.setText(KeptText(settings.text(key), KeptText::Kind::LocalPath).text());
 }
 
 void saveText(const QLineEdit& edit, Settings& settings, SettingKey key) {
-    // Settings cut texts to the 255 characters a path may hold.
-    settings.setText(key, edit.text().toStdString());
+    // Settings cut texts to the 255 characters a path may hold. A path left as it was keeps
+    // its bytes, whatever encoding wrote them.
+    const KeptText stored(settings.text(key), KeptText::Kind::LocalPath);
+    settings.setText(key, stored.bytesFor(edit.text()));
 }
 
 QLabel* createNote(const QString& text, QWidget* parent) {

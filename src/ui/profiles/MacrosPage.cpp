@@ -2,7 +2,6 @@
 
 #include "input/MacroTable.h"
 #include "input/ProfileEditing.h"
-#include "profiles/ProfileText.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -13,9 +12,6 @@
 #include <QVBoxLayout>
 
 namespace vesk {
-
-using profiles::fromQt;
-using profiles::toQt;
 
 namespace {
 
@@ -77,42 +73,46 @@ void MacrosPage::LoadMacroTable(MacroTable* table) {
     keyList_->clear();
     if (table_ != nullptr) {
         for (const auto& entry : table_->entries()) {
-            auto* item = new QListWidgetItem(toQt(entry.first), keyList_);
-            item->setData(Qt::UserRole, toQt(entry.first));
+            new QListWidgetItem(toQString(entry.first), keyList_);
         }
     }
     showSelectedKey();
 }
 
-QString MacrosPage::selectedKey() const {
+// A list row is its key's place in the table: keys are only ever added at the end.
+const std::string* MacrosPage::selectedKey() const {
     const auto selected = keyList_->selectedItems();
-    return selected.isEmpty() ? QString() : selected.front()->data(Qt::UserRole).toString();
+    const int row = selected.isEmpty() ? -1 : keyList_->row(selected.front());
+    if (table_ == nullptr || row < 0 || row >= static_cast<int>(table_->size())) {
+        return nullptr;
+    }
+    return &table_->entries()[static_cast<std::size_t>(row)].first;
 }
 
 void MacrosPage::showSelectedKey() {
-    const QString key = selectedKey();
-    const std::string* text =
-        key.isEmpty() || table_ == nullptr ? nullptr : table_->find(fromQt(key));
+    const std::string* key = selectedKey();
+    const std::string* text = key == nullptr ? nullptr : table_->find(*key);
     if (text == nullptr) {
         keySelected_->setText(noKeySelected);
         macroField_->clear();
         macroField_->setEnabled(false);
         return;
     }
-    keySelected_->setText(QStringLiteral("Key Selected: ") + key);
-    macroField_->setText(toQt(*text));
+    keySelected_->setText(QStringLiteral("Key Selected: ") + toQString(*key));
+    loadedText_ = KeptText(*text);
+    macroField_->setText(loadedText_.text());
     macroField_->setEnabled(true);
 }
 
 void MacrosPage::storeMacroText(const QString& text) {
-    const QString key = selectedKey();
-    if (key.isEmpty() || table_ == nullptr) {
+    const std::string* key = selectedKey();
+    if (key == nullptr) {
         return;
     }
-    const std::string storable = ProfileEditing::storableMacroText(fromQt(text));
-    table_->set(fromQt(key), storable);
-    if (toQt(storable) != text) {
-        macroField_->setText(toQt(storable));
+    const std::string storable = ProfileEditing::storableMacroText(loadedText_.bytesFor(text));
+    table_->set(*key, storable);
+    if (toQString(storable) != text) {
+        macroField_->setText(toQString(storable));
     }
 }
 

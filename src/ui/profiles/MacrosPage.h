@@ -1,6 +1,10 @@
 #pragma once
 
+#include "common/TextBoundary.h"
+
 #include <QWidget>
+
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -12,7 +16,8 @@ class MacroTable;
 
 // The "Macros" tab of the Profiles dialog: the keys of one profile's macro table in table
 // order, and the macro text of the chosen key, stored into the table at every keystroke. The
-// table belongs to the dialog's copy of the profiles; the dialog commits or drops it.
+// table belongs to the dialog's copy of the profiles; the dialog commits or drops it. A macro
+// keeps its stored bytes until its text is changed; what the player types is stored as UTF-8.
 class MacrosPage : public QWidget {
     Q_OBJECT
 public:
@@ -28,9 +33,11 @@ public:
 private:
     void showSelectedKey();
     void storeMacroText(const QString& text);
-    QString selectedKey() const;
+    // The stored name of the chosen key; nothing when none is chosen.
+    const std::string* selectedKey() const;
 
     MacroTable* table_ = nullptr;
+    KeptText loadedText_;
     QListWidget* keyList_;
     QLabel* keySelected_;
     QLineEdit* macroField_;

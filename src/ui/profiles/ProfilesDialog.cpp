@@ -3,7 +3,6 @@
 #include "client/Client.h"
 #include "common/TextFields.h"
 #include "profiles/MacrosPage.h"
-#include "profiles/ProfileText.h"
 #include "profiles/TriggersPage.h"
 
 #include <QCheckBox>
@@ -18,9 +17,6 @@
 
 namespace vesk {
 
-using profiles::fromQt;
-using profiles::toQt;
-
 ProfilesDialog::ProfilesDialog(Client& client, int initialIndex, QWidget* parent)
     : QDialog(parent), client_(client), list_(new QListWidget(this)),
       nameLabel_(new QLabel(QStringLiteral("Name:"), this)), nameField_(new QLineEdit(this)),
@@ -31,7 +27,7 @@ ProfilesDialog::ProfilesDialog(Client& client, int initialIndex, QWidget* parent
           QStringLiteral("Auto-create profiles for new characters upon log in"), this)),
       tabs_(new QTabWidget(this)), macros_(new MacrosPage(this)),
       triggers_(new TriggersPage(client.preferences().settings,
-                                 toQt(client.workingDirectory().string()), this)) {
+                                 fromLocalBytes(client.workingDirectory().string()), this)) {
     setWindowTitle(QStringLiteral("Profiles"));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     nameField_->setMaxLength(static_cast<int>(nameWidth));
@@ -131,7 +127,7 @@ void ProfilesDialog::fillList(int selection) {
         const QSignalBlocker blocker(list_);
         list_->clear();
         for (const auto& profile : editing_->profiles().profiles()) {
-            list_->addItem(toQt(profile.name()));
+            list_->addItem(toQString(profile.name()));
         }
     }
     selectIndex(selection);
@@ -142,7 +138,8 @@ void ProfilesDialog::showSelected() {
     CharacterProfile* profile = editing_->contains(index)
                                     ? &editing_->profiles()[static_cast<std::size_t>(index)]
                                     : nullptr;
-    nameField_->setText(profile != nullptr ? toQt(profile->name()) : QString());
+    loadedName_ = profile != nullptr ? KeptText(profile->name()) : KeptText();
+    nameField_->setText(loadedName_.text());
     macros_->LoadMacroTable(profile != nullptr ? &profile->macros : nullptr);
     triggers_->LoadTriggerList(profile != nullptr ? &profile->triggers : nullptr);
     // The default profile keeps its name and cannot be deleted, but can be copied.
@@ -155,10 +152,10 @@ void ProfilesDialog::showSelected() {
 
 void ProfilesDialog::renameSelected(const QString& text) {
     const int index = selectedIndex();
-    if (!editing_->rename(index, fromQt(text))) {
+    if (!editing_->rename(index, loadedName_.bytesFor(text))) {
         return;
     }
-    const QString stored = toQt(editing_->profiles()[static_cast<std::size_t>(index)].name());
+    const QString stored = toQString(editing_->profiles()[static_cast<std::size_t>(index)].name());
     list_->item(index)->setText(stored);
     if (stored != text) {
         nameField_->setText(stored);

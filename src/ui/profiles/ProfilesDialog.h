@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/TextBoundary.h"
 #include "input/ProfileEditing.h"
 
 #include <QDialog>
@@ -71,6 +72,8 @@ private:
     QListWidget* list_;
     QLabel* nameLabel_;
     QLineEdit* nameField_;
+    // The chosen profile's name as stored: kept byte for byte until the player changes it.
+    KeptText loadedName_;
     QPushButton* insertCopy_;
     QPushButton* delete_;
     QPushButton* newProfile_;

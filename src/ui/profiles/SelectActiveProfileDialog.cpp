@@ -1,7 +1,7 @@
 #include "profiles/SelectActiveProfileDialog.h"
 
+#include "common/TextBoundary.h"
 #include "prefs/Preferences.h"
-#include "profiles/ProfileText.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -13,8 +13,6 @@
 #include <algorithm>
 
 namespace vesk {
-
-using profiles::toQt;
 
 namespace {
 
@@ -89,7 +87,7 @@ QLayout* SelectActiveProfileDialog::buildSideColumn() {
 void SelectActiveProfileDialog::refill() {
     list_->clear();
     for (const auto& profile : preferences_.profiles.profiles()) {
-        list_->addItem(toQt(profile.name()));
+        list_->addItem(toQString(profile.name()));
     }
     const int last = static_cast<int>(preferences_.profiles.size()) - 1;
     list_->setCurrentRow(std::clamp(preferences_.activeProfile, 0, last),

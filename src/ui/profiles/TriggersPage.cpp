@@ -4,7 +4,6 @@
 #include "input/ProfileEditing.h"
 #include "input/WavBrowse.h"
 #include "prefs/Settings.h"
-#include "profiles/ProfileText.h"
 #include "profiles/TriggerPictures.h"
 
 #include <QCheckBox>
@@ -20,9 +19,6 @@
 #include <QVBoxLayout>
 
 namespace vesk {
-
-using profiles::fromQt;
-using profiles::toQt;
 
 namespace {
 
@@ -186,7 +182,7 @@ void TriggersPage::fillList() {
 }
 
 QTreeWidgetItem* TriggersPage::itemFor(const TriggerRecord& trigger) const {
-    auto* item = new QTreeWidgetItem(QStringList{toQt(trigger.pattern)});
+    auto* item = new QTreeWidgetItem(QStringList{toQString(trigger.pattern)});
     item->setIcon(0,
                   trigger.enabled != 0 ? TriggerPictures::enabled() : TriggerPictures::disabled());
     return item;
@@ -218,8 +214,10 @@ TriggerRecord* TriggersPage::selectedTrigger() {
 
 void TriggersPage::showSelected() {
     const TriggerRecord* trigger = selectedTrigger();
-    triggerField_->setText(trigger != nullptr ? toQt(trigger->pattern) : QString());
-    commandField_->setText(trigger != nullptr ? toQt(trigger->command) : QString());
+    loadedPattern_ = trigger != nullptr ? KeptText(trigger->pattern) : KeptText();
+    loadedCommand_ = trigger != nullptr ? KeptText(trigger->command) : KeptText();
+    triggerField_->setText(loadedPattern_.text());
+    commandField_->setText(loadedCommand_.text());
     updateEnabling();
 }
 
@@ -263,10 +261,11 @@ void TriggersPage::storePattern(const QString& text) {
     if (trigger == nullptr) {
         return;
     }
-    trigger->pattern = ProfileEditing::storableTriggerField(fromQt(text));
-    list_->topLevelItem(selectedIndex())->setText(0, toQt(trigger->pattern));
-    if (toQt(trigger->pattern) != text) {
-        triggerField_->setText(toQt(trigger->pattern));
+    trigger->pattern = ProfileEditing::storableTriggerField(loadedPattern_.bytesFor(text));
+    const QString stored = toQString(trigger->pattern);
+    list_->topLevelItem(selectedIndex())->setText(0, stored);
+    if (stored != text) {
+        triggerField_->setText(stored);
     }
 }
 
@@ -275,9 +274,10 @@ void TriggersPage::storeCommand(const QString& text) {
     if (trigger == nullptr) {
         return;
     }
-    trigger->command = ProfileEditing::storableTriggerField(fromQt(text));
-    if (toQt(trigger->command) != text) {
-        commandField_->setText(toQt(trigger->command));
+    trigger->command = ProfileEditing::storableTriggerField(loadedCommand_.bytesFor(text));
+    const QString stored = toQString(trigger->command);
+    if (stored != text) {
+        commandField_->setText(stored);
     }
 }
 
@@ -304,11 +304,13 @@ void TriggersPage::browseForWav() {
         settings_.isOn(setting::useCommandStacking)
             ? std::optional<char>(settings_.character(setting::stackCharacter))
             : std::nullopt;
-    const WavBrowse browse = WavBrowse::plan(fromQt(commandField_->text()), stacking);
-    const auto chosen = chooseWav_(soundFolder_, toQt(browse.initialFileName()));
+    const WavBrowse browse =
+        WavBrowse::plan(loadedCommand_.bytesFor(commandField_->text()), stacking);
+    // The sound file is a local file name, played as such.
+    const auto chosen = chooseWav_(soundFolder_, fromLocalBytes(browse.initialFileName()));
     if (chosen) {
-        commandField_->setText(
-            toQt(browse.apply(fromQt(*chosen), settings_.character(setting::stackCharacter))));
+        commandField_->setText(toQString(
+            browse.apply(toLocalBytes(*chosen), settings_.character(setting::stackCharacter))));
     }
     // Stored on Cancel as well: the fields stand for the trigger as they are.
     storePattern(triggerField_->text());

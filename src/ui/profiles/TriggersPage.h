@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/TextBoundary.h"
 #include "input/TriggerList.h"
 
 #include <QString>
@@ -22,7 +23,8 @@ class Settings;
 // The "Triggers" tab of the Profiles dialog: one profile's triggers as a flat list with a check
 // mark for each trigger that is on, the pattern and command of the chosen one stored at every
 // keystroke, and buttons to add, copy, paste and delete. It edits the dialog's copy of the
-// list; only "Enable Triggers" changes the live settings at once.
+// list; only "Enable Triggers" changes the live settings at once. A field keeps the stored bytes
+// until its text is changed; what the player types is stored as UTF-8.
 class TriggersPage : public QWidget {
     Q_OBJECT
 public:
@@ -71,6 +73,8 @@ private:
     QString soundFolder_;
     WavChooser chooseWav_;
     TriggerList* triggers_ = nullptr;
+    KeptText loadedPattern_;
+    KeptText loadedCommand_;
     // The page's own one-trigger clipboard; it outlives a change of profile, which is how a
     // trigger moves from one profile to another.
     std::optional<TriggerRecord> clipboard_;

@@ -1,11 +1,11 @@
 #include "remote/FileBrowserWindow.h"
 
+#include "common/TextBoundary.h"
 #include "input/CommandSender.h"
 #include "remote/BrowserIcons.h"
 #include "remote/BrowserLayout.h"
 #include "remote/FileBrowserModel.h"
 #include "remote/FileCommandMenu.h"
-#include "remote/ServerText.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -85,7 +85,7 @@ void FileBrowserWindow::OnDirectoryDoubleClicked(QTreeWidgetItem* item) {
 
 void FileBrowserWindow::InsertDirectoryItem(int directory) {
     const auto& entry = model_.directories()[static_cast<std::size_t>(directory)];
-    auto* item = new QTreeWidgetItem({ServerText(entry.name)});
+    auto* item = new QTreeWidgetItem({toQString(entry.name)});
     item->setData(0, indexRole, directory);
     item->setIcon(0, closedFolder_);
     items_.push_back(item);
@@ -143,7 +143,7 @@ bool FileBrowserWindow::FilesMatchModel() const {
         return false;
     }
     for (int row = 0; row < files_->count(); ++row) {
-        if (files_->item(row)->text() != ServerText(files[static_cast<std::size_t>(row)].name)) {
+        if (files_->item(row)->text() != toQString(files[static_cast<std::size_t>(row)].name)) {
             return false;
         }
     }
@@ -155,7 +155,7 @@ void FileBrowserWindow::FillFiles() {
     const auto& files = model_.files();
     for (std::size_t index = 0; index < files.size(); ++index) {
         const int image = static_cast<int>(files[index].image);
-        auto* item = new QListWidgetItem(FileIcon(image), ServerText(files[index].name), files_);
+        auto* item = new QListWidgetItem(FileIcon(image), toQString(files[index].name), files_);
         item->setData(indexRole, static_cast<uint>(index));
     }
 }
@@ -166,7 +166,7 @@ void FileBrowserWindow::refresh() {
     if (!FilesMatchModel()) {
         FillFiles();
     }
-    statusLine_->setText(ServerText(model_.status()));
+    statusLine_->setText(toQString(model_.status()));
 }
 
 void FileBrowserWindow::openFileMenu(const QPoint& viewportPoint) {

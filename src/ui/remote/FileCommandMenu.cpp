@@ -1,8 +1,8 @@
 #include "remote/FileCommandMenu.h"
 
+#include "common/TextBoundary.h"
 #include "input/CommandSender.h"
 #include "remote/FileBrowserModel.h"
-#include "remote/ServerText.h"
 
 #include <QMenu>
 
@@ -13,7 +13,7 @@ using FileCommand = FileBrowserModel::FileCommand;
 
 // A file name is shown as it is: an ampersand in it must not become a keyboard mnemonic.
 QString MenuLabel(const FileBrowserModel& model, FileCommand command) {
-    QString label = ServerText(model.MenuText(command));
+    QString label = toQString(model.MenuText(command));
     label.replace(QLatin1Char('&'), QStringLiteral("&&"));
     return label;
 }

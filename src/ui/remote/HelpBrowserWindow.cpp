@@ -1,9 +1,9 @@
 #include "remote/HelpBrowserWindow.h"
 
+#include "common/TextBoundary.h"
 #include "remote/BrowserIcons.h"
 #include "remote/BrowserLayout.h"
 #include "remote/HelpBrowserModel.h"
-#include "remote/ServerText.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -46,7 +46,7 @@ void HelpBrowserWindow::FillCategories() {
     const QIcon icon = BrowserIcons::helpCategory();
     const auto categories = HelpBrowserModel::Categories();
     for (std::size_t index = 0; index < categories.size(); ++index) {
-        auto* item = new QTreeWidgetItem(tree_, {ServerText(categories[index].itemText)});
+        auto* item = new QTreeWidgetItem(tree_, {toQString(categories[index].itemText)});
         item->setIcon(0, icon);
         item->setData(0, indexRole, static_cast<int>(index));
         // The narrow tree may cut the longer names short; the whole name is a hover away.
@@ -90,7 +90,7 @@ bool HelpBrowserWindow::TopicsMatchModel() const {
         return false;
     }
     for (int row = 0; row < topics_->count(); ++row) {
-        if (topics_->item(row)->text() != ServerText(topics[static_cast<std::size_t>(row)])) {
+        if (topics_->item(row)->text() != toQString(topics[static_cast<std::size_t>(row)])) {
             return false;
         }
     }
@@ -101,7 +101,7 @@ void HelpBrowserWindow::FillTopics() {
     topics_->clear();
     const std::vector<std::string>& topics = model_.topics();
     for (std::size_t index = 0; index < topics.size(); ++index) {
-        auto* item = new QListWidgetItem(topicIcon_, ServerText(topics[index]), topics_);
+        auto* item = new QListWidgetItem(topicIcon_, toQString(topics[index]), topics_);
         item->setData(indexRole, static_cast<uint>(index));
     }
 }
@@ -112,7 +112,7 @@ void HelpBrowserWindow::refresh() {
     if (!TopicsMatchModel()) {
         FillTopics();
     }
-    statusLine_->setText(ServerText(model_.status()));
+    statusLine_->setText(toQString(model_.status()));
 }
 
 void HelpBrowserWindow::resizeEvent(QResizeEvent* event) {

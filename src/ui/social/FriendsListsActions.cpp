@@ -1,6 +1,8 @@
 // The actions of the "Friends Lists" dialog's buttons and double-clicks.
 #include "social/FriendsListsDialog.h"
 
+#include "common/TextBoundary.h"
+
 #include <QListWidget>
 
 namespace vesk {
@@ -16,7 +18,7 @@ std::size_t index(int row) {
 } // namespace
 
 void FriendsListsDialog::newList() {
-    const auto entry = askFor(listNameTitle, QStringLiteral("UNNAMED"), listNameLength);
+    const auto entry = askFor(listNameTitle, "UNNAMED", listNameLength);
     if (entry && edited_.addList(*entry)) {
         fillLists(static_cast<int>(edited_.size()) - 1);
     }
@@ -27,9 +29,9 @@ void FriendsListsDialog::renameList() {
     if (list < 0) {
         return;
     }
-    const auto entry = askFor(listNameTitle, lists_->item(list)->text(), listNameLength);
+    const auto entry = askFor(listNameTitle, edited_[index(list)].name, listNameLength);
     if (entry && edited_.renameList(index(list), *entry)) {
-        lists_->item(list)->setText(QString::fromStdString(edited_[index(list)].name));
+        lists_->item(list)->setText(toQString(edited_[index(list)].name));
     }
 }
 
@@ -48,7 +50,7 @@ void FriendsListsDialog::addFriend() {
         return;
     }
     const int list = selectedList();
-    const auto entry = askFor(friendNameTitle, QString(), friendNameLength);
+    const auto entry = askFor(friendNameTitle, "", friendNameLength);
     if (entry && edited_.addMember(index(list), *entry)) {
         fillMembers(static_cast<int>(edited_[index(list)].members.size()) - 1);
     }
@@ -76,7 +78,8 @@ void FriendsListsDialog::editFriend() {
     if (member < 0) {
         return;
     }
-    const auto entry = askFor(friendNameTitle, members_->item(member)->text(), friendNameLength);
+    const auto entry =
+        askFor(friendNameTitle, edited_[index(list)].members[index(member)], friendNameLength);
     if (entry && edited_.replaceMember(index(list), index(member), *entry)) {
         fillMembers(member);
     }

@@ -1,5 +1,7 @@
 #include "social/FriendsListsDialog.h"
 
+#include "common/TextBoundary.h"
+
 #include "prefs/Preferences.h"
 #include "social/NameEntryDialog.h"
 
@@ -87,7 +89,7 @@ void FriendsListsDialog::fillLists(int selected) {
         const QSignalBlocker blocker(lists_);
         lists_->clear();
         for (const auto& list : edited_.lists()) {
-            lists_->addItem(QString::fromStdString(list.name));
+            lists_->addItem(toQString(list.name));
         }
         lists_->setCurrentRow(selected);
     }
@@ -101,7 +103,7 @@ void FriendsListsDialog::fillMembers(int selected) {
         return;
     }
     for (const auto& member : edited_[static_cast<std::size_t>(list)].members) {
-        members_->addItem(QString::fromStdString(member));
+        members_->addItem(toQString(member));
     }
     members_->setCurrentRow(selected);
 }
@@ -124,14 +126,14 @@ bool FriendsListsDialog::requireList() {
 }
 
 // An entry without any word is ignored by the lists themselves, so a cancelled or blank
-// entry never creates an empty name.
-std::optional<std::string> FriendsListsDialog::askFor(const QString& title, const QString& text,
+// entry never creates an empty name. An entry left as it was gives back the stored bytes.
+std::optional<std::string> FriendsListsDialog::askFor(const QString& title, std::string_view stored,
                                                       int maxLength) {
-    const auto answer = askName_(title, text, maxLength);
+    const auto answer = askName_(title, toQString(stored), maxLength);
     if (!answer) {
         return std::nullopt;
     }
-    return answer->left(maxLength).toStdString();
+    return keptBytes(answer->left(maxLength), stored);
 }
 
 } // namespace vesk

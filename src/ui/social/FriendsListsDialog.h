@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <optional>
+#include <string_view>
 
 class QListWidget;
 class QPushButton;
@@ -55,7 +56,7 @@ private:
     int selectedList() const;
     int selectedMember() const;
     bool requireList();
-    std::optional<std::string> askFor(const QString& title, const QString& text, int maxLength);
+    std::optional<std::string> askFor(const QString& title, std::string_view stored, int maxLength);
 
     Preferences& preferences_;
     FriendsLists edited_;

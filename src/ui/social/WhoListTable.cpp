@@ -1,5 +1,7 @@
 #include "social/WhoListTable.h"
 
+#include "common/TextBoundary.h"
+
 #include <QHeaderView>
 
 namespace vesk {
@@ -7,7 +9,7 @@ namespace {
 
 // Column 0 holds only the friend's star, so the marking survives any choice of columns.
 constexpr int starColumn = 0;
-const QString star = QString::fromUtf8("\u2605");
+const QString star = QString(QChar(0x2605));
 
 } // namespace
 
@@ -41,7 +43,7 @@ void WhoListTable::setColumns(const std::vector<WhoColumn>& columns) {
     columns_ = columns;
     QStringList labels{QString()};
     for (WhoColumn column : columns_) {
-        labels << QString::fromStdString(std::string(WhoListView::heading(column)));
+        labels << toQString(WhoListView::heading(column));
     }
     setColumnCount(static_cast<int>(labels.size()));
     setHeaderLabels(labels);
@@ -59,8 +61,7 @@ QTreeWidgetItem* WhoListTable::makeItem(const WhoRow& row) const {
     auto* item = new QTreeWidgetItem;
     for (std::size_t index = 0; index < columns_.size(); ++index) {
         const int column = static_cast<int>(index) + 1;
-        item->setText(column,
-                      QString::fromStdString(WhoListView::cellText(row.entry, columns_[index])));
+        item->setText(column, toQString(WhoListView::cellText(row.entry, columns_[index])));
         if (columns_[index] == WhoColumn::Level) {
             item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
         }

@@ -1,5 +1,7 @@
 #include "status/StatusItemPainter.h"
 
+#include "common/TextBoundary.h"
+
 #include "status/BodyPictures.h"
 
 #include <QFontMetrics>
@@ -12,7 +14,7 @@ StatusItemPainter::StatusItemPainter(QPainter& painter, QColor background)
 }
 
 QString StatusItemPainter::text(std::string_view bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return toQString(bytes);
 }
 
 void StatusItemPainter::paint(const std::vector<StatusPaintItem>& items,

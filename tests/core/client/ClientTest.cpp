@@ -90,17 +90,19 @@ TEST_F(ClientTest, DisconnectShowsTheRedNoticeButExitDoesNot) {
     EXPECT_EQ(client->mainBuffer().LineCount(), before);
 }
 
-TEST_F(ClientTest, DoSendAddsLineFeedAndZeroByte) {
+// A line ends with its line feed: a zero byte after it became the first character of the
+// next command on servers that read it ("Command '\0look' is not available"). An empty text
+// has nothing to send, so nothing goes out and no reply is awaited.
+TEST_F(ClientTest, DoSendSendsTheTextAndALineFeedOnly) {
     connect();
     Connection& connection = client->connection();
     host.clock = 500;
     connection.DoSend("look");
     connection.DoSend("look\n");
-    connection.DoSend("");
-    EXPECT_EQ(host.sent,
-              (std::vector<std::string>{std::string("look\n\0", 6), std::string("look\n\0", 6),
-                                        std::string(1, '\0')}));
-    EXPECT_EQ(client->lagMeter().pendingSends(), 3u);
+    host.clock = 600;
+    EXPECT_EQ(connection.DoSend(""), 0);
+    EXPECT_EQ(host.sent, (std::vector<std::string>{"look\n", "look\n"}));
+    EXPECT_EQ(client->lagMeter().pendingSends(), 2u);
     EXPECT_EQ(client->lagMeter().sendTime(), 500u);
 }
 
@@ -108,8 +110,8 @@ TEST_F(ClientTest, OverlongLineIsCutWithAWarning) {
     connect();
     client->connection().DoSend(std::string(9000, 'a'));
     ASSERT_EQ(host.sent.size(), 1u);
-    EXPECT_EQ(host.sent[0].size(), 8194u);
-    EXPECT_EQ(host.sent[0].substr(8190), std::string("aa\n\0", 4));
+    EXPECT_EQ(host.sent[0].size(), 8193u);
+    EXPECT_EQ(host.sent[0].substr(8190), "aa\n");
     EXPECT_EQ(host.warnings.size(), 1u);
 }
 
@@ -166,7 +168,7 @@ TEST_F(ClientTest, RefreshNeedsANamedCharacter) {
     EXPECT_TRUE(host.sent.empty());
     client->onReceived("##VESK NAME Tamsin\n");
     client->Refresh();
-    EXPECT_EQ(host.sent, std::vector<std::string>{std::string("vesk init 2.04\n\0", 16)});
+    EXPECT_EQ(host.sent, std::vector<std::string>{"vesk init 2.04\n"});
 }
 
 TEST_F(ClientTest, InitGrantsCodingAccessUntilTheNextConnection) {
@@ -192,8 +194,7 @@ TEST_F(ClientTest, StoredCharacterAnswersTheLoginPromptsOnce) {
     connect();
     client->onReceived("What name would you like to use? ");
     client->onReceived("Password: ");
-    EXPECT_EQ(host.sent, (std::vector<std::string>{std::string("Tamsin\n\0", 8),
-                                                   std::string("secret\n\0", 8)}));
+    EXPECT_EQ(host.sent, (std::vector<std::string>{"Tamsin\n", "secret\n"}));
     const auto shown = rows();
     EXPECT_EQ(shown[shown.size() - 2], "What name would you like to use? Tamsin");
     EXPECT_EQ(shown.back(), "Password: [Censored]");

@@ -54,3 +54,74 @@ TEST(ServerCharactersTest, CharacterLengthsWalkAUtf8Line) {
 
 } // namespace
 } // namespace vesk
+
+namespace vesk {
+namespace {
+
+struct EncodeCase {
+    const char* name;
+    std::string bytes;
+    std::string asUtf8;
+    std::string asLatin1;
+};
+
+TEST(ServerCharactersTest, EncodesWhatItReadsInEitherEncoding) {
+    const EncodeCase cases[] = {
+        {"ascii", "look", "look", "look"},
+        {"typed accent", "caf\xc3\xa9", "caf\xc3\xa9", "caf\xe9"},
+        {"beyond Latin-1 becomes a question mark", "\xe2\x98\xba", "\xe2\x98\xba", "?"},
+        {"four-byte character is one question mark", "a\xf0\x9f\x98\x80", "a\xf0\x9f\x98\x80",
+         "a?"},
+        {"stored Latin-1 stays as it is", "caf\xe9", "caf\xc3\xa9", "caf\xe9"},
+        {"control bytes pass", "a\tb\x1b[0m", "a\tb\x1b[0m", "a\tb\x1b[0m"},
+    };
+    for (const EncodeCase& test : cases) {
+        SCOPED_TRACE(test.name);
+        EXPECT_EQ(encodeAs(test.bytes, Decoding::Utf8), test.asUtf8);
+        EXPECT_EQ(encodeAs(test.bytes, Decoding::Latin1), test.asLatin1);
+    }
+}
+
+struct StreamCase {
+    const char* name;
+    std::string bytes;
+    bool valid;
+};
+
+// A read may end inside a character; the check must judge the stream, not the reads.
+TEST(Utf8StreamCheckTest, JudgesTheStreamHoweverItIsCut) {
+    const StreamCase cases[] = {
+        {"ascii", "You say: hi\r\n", true},
+        {"utf8 across the stream", "caf\xc3\xa9 \xe6\x97\xa5\xe6\x9c\xac \xf0\x9f\x98\x80\n", true},
+        {"latin1 byte", "caf\xe9\n", false},
+        {"lone continuation", "a\x80", false},
+        {"lead byte then ascii", "\xc3 a", false},
+        {"overlong", "\xe0\x80\xaf", false},
+        {"surrogate", "\xed\xa0\x80", false},
+        {"above U+10FFFF", "\xf4\x90\x80\x80", false},
+        {"invalid lead", "\xff", false},
+    };
+    for (const StreamCase& test : cases) {
+        SCOPED_TRACE(test.name);
+        Utf8StreamCheck whole;
+        EXPECT_EQ(whole.feed(test.bytes), test.valid);
+        for (std::size_t cut = 0; cut <= test.bytes.size(); ++cut) {
+            Utf8StreamCheck split;
+            split.feed(std::string_view(test.bytes).substr(0, cut));
+            split.feed(std::string_view(test.bytes).substr(cut));
+            EXPECT_EQ(split.valid(), test.valid) << "cut at " << cut;
+        }
+    }
+}
+
+TEST(Utf8StreamCheckTest, StaysInvalidUntilReset) {
+    Utf8StreamCheck check;
+    EXPECT_TRUE(check.feed("caf\xe9")) << "the end of a read may be a character's start";
+    EXPECT_FALSE(check.feed("!"));
+    EXPECT_FALSE(check.feed("plain"));
+    check.reset();
+    EXPECT_TRUE(check.feed("plain"));
+}
+
+} // namespace
+} // namespace vesk

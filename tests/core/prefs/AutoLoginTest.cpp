@@ -2,6 +2,7 @@
 #include "common/LineSender.h"
 #include "common/Reporting.h"
 #include "log/SessionLog.h"
+#include "net/TypedTextEncoding.h"
 #include "prefs/Preferences.h"
 
 #include "FakeHost.h"
@@ -36,7 +37,8 @@ protected:
     Preferences preferences;
     RecordingSender sender;
     SessionLog log{preferences.settings, reporting, "."};
-    AutoLogin login{preferences, sender, host, log};
+    TypedTextEncoding typedText{preferences.settings};
+    AutoLogin login{preferences, sender, typedText, host, log};
 };
 
 TEST_F(AutoLoginTest, StoredCharacterAnswersBothPromptsOncePerLogin) {

@@ -44,7 +44,19 @@ INSTANTIATE_TEST_SUITE_P(
         StackingCase{"EmptySeparatorMeansNone", true, "", "north&east", {"north&east\n"}},
         StackingCase{"OffSendsTheWholeLine", false, "&", "north&east", {"north&east\n"}},
         StackingCase{"OffKeepsAnEndingLineFeed", false, "&", "look\n", {"look\n"}},
-        StackingCase{"OffEmptyCommandIsAnEmptyLine", false, "&", "", {"\n"}}),
+        StackingCase{"OffEmptyCommandIsAnEmptyLine", false, "&", "", {"\n"}},
+        // A separator above 0x7F is a character: typed UTF-8 is cut around its two bytes.
+        StackingCase{"Latin1SeparatorInTypedText",
+                     true,
+                     "\xa7",
+                     "north\xc2\xa7"
+                     "caf\xc3\xa9",
+                     {"north\n", "caf\xc3\xa9\n"}},
+        StackingCase{"SeparatorNeverCutsAUtf8Character",
+                     true,
+                     "\xa9",
+                     "caf\xc3\xa9\xc2\xa9tea",
+                     {"caf\xc3\xa9\n", "tea\n"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SendPathTest, EchoesEachPieceBeforeSendingIt) {

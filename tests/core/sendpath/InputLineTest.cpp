@@ -320,6 +320,32 @@ TEST(ShiftAndCtrlTest, FlagsFollowTheInputLinesOwnKeyEvents) {
     EXPECT_FALSE(input.controlHeld());
 }
 
+// Shift pressed in the input line, released in another window: Insert alone used to paste the
+// clipboard's lines as commands.
+TEST(ShiftAndCtrlTest, AModifierReleasedElsewhereIsNotHeld) {
+    SendPathRig rig;
+    InputText editor;
+    InputLine input{rig.sender, rig.preferences, editor, rig.host};
+    rig.host.clipboard = "quit\ny";
+    input.onKeyDown(VirtualKey::Shift, HeldKeys{VirtualKey::Shift});
+    input.onKeyDown(VirtualKey::Control, HeldKeys{VirtualKey::Shift, VirtualKey::Control});
+    EXPECT_EQ(input.onKeyDown(VirtualKey::Insert, HeldKeys{VirtualKey::Insert}), ordinary);
+    EXPECT_FALSE(input.shiftHeld());
+    EXPECT_FALSE(input.controlHeld());
+    EXPECT_TRUE(rig.host.sent.empty());
+}
+
+TEST(ShiftAndCtrlTest, LosingTheKeyboardForgetsHeldModifiers) {
+    SendPathRig rig;
+    InputText editor;
+    InputLine input{rig.sender, rig.preferences, editor, rig.host};
+    input.onKeyDown(VirtualKey::Shift, HeldKeys{VirtualKey::Shift});
+    input.onKeyDown(VirtualKey::Control, HeldKeys{VirtualKey::Shift, VirtualKey::Control});
+    input.forgetHeldKeys();
+    EXPECT_FALSE(input.shiftHeld());
+    EXPECT_FALSE(input.controlHeld());
+}
+
 struct PasteCase {
     const char* name;
     std::string clipboard;

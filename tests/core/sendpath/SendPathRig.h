@@ -8,6 +8,7 @@
 #include "log/SessionLog.h"
 #include "net/Connection.h"
 #include "net/LagMeter.h"
+#include "net/TypedTextEncoding.h"
 #include "prefs/Preferences.h"
 
 #include <fstream>
@@ -22,7 +23,7 @@ namespace vesk::testing {
 class SequencedHost : public FakeHost {
 public:
     long sendToServer(std::string_view bytes) override {
-        events.push_back("send " + std::string(bytes.substr(0, bytes.size() - 1)));
+        events.push_back("send " + std::string(bytes));
         return FakeHost::sendToServer(bytes);
     }
     void showTitledWarning(const std::string& title, const std::string& text) override {
@@ -49,14 +50,8 @@ struct SendPathRig {
     }
     void setChatOpen(bool open) { preferences.settings.setNumber(setting::chatOpen, open ? 1 : 0); }
 
-    // What went on the wire, one entry per send, without the zero byte every send ends in.
-    std::vector<std::string> sentLines() const {
-        std::vector<std::string> lines;
-        for (const std::string& bytes : host.sent) {
-            lines.push_back(bytes.substr(0, bytes.size() - 1));
-        }
-        return lines;
-    }
+    // What went on the wire, one entry per send.
+    std::vector<std::string> sentLines() const { return host.sent; }
     static std::vector<std::string> linesOf(const TextBuffer& buffer) {
         std::vector<std::string> lines;
         for (int index = 0; index < buffer.LineCount(); ++index) {
@@ -79,8 +74,10 @@ struct SendPathRig {
     TextBuffer chatBuffer;
     SessionLog log{preferences.settings, reporting, folder.path()};
     bool serverEchoes = false;
-    CommandSender sender{connection, preferences.settings,           mainBuffer, chatBuffer, log,
-                         host,       [this] { return serverEchoes; }};
+    TypedTextEncoding typedText{preferences.settings};
+    CommandSender sender{
+        connection, typedText, preferences.settings,           mainBuffer, chatBuffer,
+        log,        host,      [this] { return serverEchoes; }};
 };
 
 } // namespace vesk::testing

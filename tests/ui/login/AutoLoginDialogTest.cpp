@@ -1,6 +1,7 @@
 #include "LoginTests.h"
 #include "RenderShot.h"
 #include "TitledFakeHost.h"
+#include "TypeText.h"
 
 #include "client/Client.h"
 #include "login/AutoLoginDialog.h"
@@ -251,8 +252,7 @@ void AutoLoginDialogTest::theChosenCharacterAnswersThePrompts() {
     fixture.connect();
     fixture.host.sent.clear();
     fixture.client.onReceived("What name would you like to use?\nPassword:\nPassword:\n");
-    using namespace std::string_literals;
-    QCOMPARE(fixture.host.sent, (std::vector<std::string>{"Bob\n\0"s, "pwBob\n\0"s}));
+    QCOMPARE(fixture.host.sent, (std::vector<std::string>{"Bob\n", "pwBob\n"}));
     bool censored = false;
     const vesk::TextBuffer& buffer = fixture.client.mainBuffer();
     for (int line = 0; line < buffer.LineCount(); ++line) {
@@ -317,4 +317,63 @@ void AutoLoginDialogTest::displayCheckBoxesStoreAtEveryClick() {
     disconnect->click();
     QCOMPARE(settings.number(vesk::setting::displayLoginAtStartup), 0);
     QCOMPARE(settings.number(vesk::setting::displayLoginAtDisconnect), 1);
+}
+
+// A password written by an older client in Latin-1 ("caf" e9) was shown as "caf\uFFFD" and
+// written back as UTF-8 of that replacement character at the next keystroke: the secret was
+// lost. Now the fields show the characters and give back the stored bytes while unchanged.
+void AutoLoginDialogTest::eightBitNamesAndPasswordsKeepTheirBytes() {
+    Fixture fixture;
+    auto& record = fixture.client.preferences().characters[1];
+    record = {"Ren\xe9", "caf\xe9", 0, 0};
+    auto dialog = fixture.dialog();
+    dialog->selectSlot(1);
+    auto* name = child<QLineEdit>(*dialog, "name");
+    auto* password = child<QLineEdit>(*dialog, "password");
+    QCOMPARE(name->text(), QString::fromUtf8("Ren\xc3\xa9"));
+    QCOMPARE(password->text(), QString::fromUtf8("caf\xc3\xa9"));
+    QCOMPARE(child<QListWidget>(*dialog, "characters")->item(1)->text(),
+             QString::fromUtf8("Ren\xc3\xa9"));
+
+    // Another field edited, an edit of the password undone, other slots visited.
+    name->end(false);
+    QTest::keyClicks(name, "e");
+    QCOMPARE(record.name, std::string("Ren\xc3\xa9"
+                                      "e"));
+    password->end(false);
+    QTest::keyClicks(password, "!");
+    QCOMPARE(record.password, std::string("caf\xc3\xa9!"));
+    QTest::keyClick(password, Qt::Key_Backspace);
+    QCOMPARE(record.password, std::string("caf\xe9"));
+    dialog->selectSlot(0);
+    dialog->selectSlot(1);
+    dialog->close();
+    QCOMPARE(record.password, std::string("caf\xe9"));
+
+    // Saved and read back: the same bytes.
+    QVERIFY(fixture.client.saveSettings());
+    vesk::Client reloaded(fixture.host, fixture.folder.path().toStdString());
+    reloaded.startUp();
+    QCOMPARE(reloaded.preferences().characters[1].password, std::string("caf\xe9"));
+    QCOMPARE(reloaded.preferences().characters[1].name, std::string("Ren\xc3\xa9"
+                                                                    "e"));
+}
+
+// What the player types is stored as the server will be sent it: UTF-8, or Latin-1 when that
+// is the setting.
+void AutoLoginDialogTest::typedPasswordsFollowTheTypedTextEncoding() {
+    Fixture fixture;
+    auto dialog = fixture.dialog();
+    dialog->selectSlot(0);
+    auto* password = child<QLineEdit>(*dialog, "password");
+    auto& record = fixture.client.preferences().characters[0];
+    password->selectAll();
+    vesk::uitest::typeText(password, QString::fromUtf8("\xc3\xa9t\xc3\xa9"));
+    QCOMPARE(record.password, std::string("\xc3\xa9t\xc3\xa9"));
+    fixture.client.preferences().settings.setNumber(
+        vesk::setting::typedTextEncoding,
+        static_cast<int>(vesk::TypedTextEncoding::Choice::Latin1));
+    password->selectAll();
+    vesk::uitest::typeText(password, QString::fromUtf8("\xc3\xa9t\xc3\xa9"));
+    QCOMPARE(record.password, std::string("\xe9t\xe9"));
 }

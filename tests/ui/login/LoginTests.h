@@ -19,6 +19,8 @@ private slots:
     void whoIsOnAndQuitUseTheirHooks();
     void editProfilesRefillsTheDropDown();
     void displayCheckBoxesStoreAtEveryClick();
+    void eightBitNamesAndPasswordsKeepTheirBytes();
+    void typedPasswordsFollowTheTypedTextEncoding();
 };
 
 class LoginDohickeyTest : public QObject {

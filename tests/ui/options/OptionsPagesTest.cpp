@@ -3,6 +3,7 @@
 #include "RenderShot.h"
 
 #include "common/Reporting.h"
+#include "net/TypedTextEncoding.h"
 #include "options/ColourSwatch.h"
 #include "options/ColoursPage.h"
 #include "options/CommandStackPage.h"
@@ -12,6 +13,7 @@
 #include "options/StatusPage.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,8 +37,8 @@ bool ownedBy(OptionsPageKind kind, const SettingDefinition& row) {
     switch (kind) {
     case OptionsPageKind::General:
         return row.section == "GeneralWindow" ||
-               is("GeneralInfo",
-                  {"UsePasswordDohickey", "ClearEditField", "CmdEcho", "soundsEnabled"});
+               is("GeneralInfo", {"UsePasswordDohickey", "ClearEditField", "CmdEcho",
+                                  "soundsEnabled", "TypedTextEncoding"});
     case OptionsPageKind::Status:
         return is("GeneralInfo", {"LagMeter"}) ||
                is("StatusWindow", {"Moveable", "FixedLocation", "Narrow", "BodyType",
@@ -98,6 +100,53 @@ private slots:
             QCOMPARE(preferences.settings.number(setting::numCharactersWidth), testCase.expected);
             QVERIFY(!messageBoxShown());
         }
+    }
+
+    // A small labelled choice: the items' order is the setting's value, and an unknown value
+    // shows as automatic.
+    void typedTextEncodingIsChosenOnTheGeneralPage() {
+        Preferences preferences;
+        GeneralPage page;
+        page.load(preferences);
+        QComboBox* box = page.typedTextEncodingBox();
+        QCOMPARE(box->currentText(), QStringLiteral("Automatic"));
+        QCOMPARE(box->count(), 3);
+        box->setCurrentIndex(box->findText(QStringLiteral("Latin-1")));
+        page.save(preferences);
+        QCOMPARE(preferences.settings.number(setting::typedTextEncoding),
+                 static_cast<int>(TypedTextEncoding::Choice::Latin1));
+        box->setCurrentIndex(box->findText(QStringLiteral("UTF-8")));
+        page.save(preferences);
+        QCOMPARE(preferences.settings.number(setting::typedTextEncoding),
+                 static_cast<int>(TypedTextEncoding::Choice::Utf8));
+        preferences.settings.setNumber(setting::typedTextEncoding, 7);
+        page.load(preferences);
+        QCOMPARE(box->currentText(), QStringLiteral("Automatic"));
+    }
+
+    // Paths written in another encoding keep their bytes unless the player edits them.
+    void pathsKeepTheirBytesUntilEdited() {
+        Preferences preferences;
+        preferences.settings.setText(setting::logFile, "journ\xe9"
+                                                       "e.txt");
+        LoggingPage page(preferences.settings);
+        page.load(preferences);
+        page.save(preferences);
+        QCOMPARE(preferences.settings.text(setting::logFile), std::string("journ\xe9"
+                                                                          "e.txt"));
+    }
+
+    // The separator is one byte in the file; one above 0x7F (from a file an older client
+    // wrote) shows as its Latin-1 character and is saved as the same byte.
+    void latin1SeparatorFromTheFileSurvivesTheDialog() {
+        Preferences preferences;
+        preferences.settings.setNumber(setting::useCommandStacking, 1);
+        preferences.settings.setText(setting::stackCharacter, "\xa7");
+        CommandStackPage page;
+        page.load(preferences);
+        QCOMPARE(page.separatorEdit()->text(), QString::fromUtf8("\xc2\xa7"));
+        page.save(preferences);
+        QCOMPARE(preferences.settings.text(setting::stackCharacter), std::string("\xa7"));
     }
 
     void stackingSwitchEnablesTheSeparator() {

@@ -45,6 +45,7 @@ Preferences changedPreferences() {
     settings.setText(setting::stackCharacter, ";");
     settings.setText(setting::logFile, "my session.txt");
     settings.setText(setting::helpEditor, "/usr/bin/less -R");
+    settings.setNumber(setting::typedTextEncoding, 2);
     const auto rows = SettingsTable::definitions();
     for (std::size_t row = 0; row < rows.size(); ++row) {
         if (rows[row].section == "Colours") {

@@ -41,14 +41,8 @@ struct ProfilesTestRig {
         host.clearRecords();
     }
 
-    // What went to the server, each send without the terminating zero byte that goes with it.
-    std::vector<std::string> sentLines() const {
-        std::vector<std::string> lines;
-        for (const std::string& bytes : host.sent) {
-            lines.push_back(bytes.ends_with('\0') ? bytes.substr(0, bytes.size() - 1) : bytes);
-        }
-        return lines;
-    }
+    // What went to the server, one entry per send.
+    std::vector<std::string> sentLines() const { return host.sent; }
 
     QTemporaryDir folder;
     testing::FakeHost host;

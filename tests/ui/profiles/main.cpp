@@ -9,6 +9,7 @@ std::unique_ptr<QObject> makeMacrosPageTest();
 std::unique_ptr<QObject> makeTriggersPageTest();
 std::unique_ptr<QObject> makeProfilesDialogTest();
 std::unique_ptr<QObject> makeSelectActiveProfileDialogTest();
+std::unique_ptr<QObject> makeProfileBytesTest();
 
 int main(int argc, char** argv) {
     vesk::uitest::TestApplication application(argc, argv);
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     tests.push_back(makeTriggersPageTest());
     tests.push_back(makeProfilesDialogTest());
     tests.push_back(makeSelectActiveProfileDialogTest());
+    tests.push_back(makeProfileBytesTest());
     int failures = 0;
     for (const auto& test : tests) {
         failures += QTest::qExec(test.get(), argc, argv);

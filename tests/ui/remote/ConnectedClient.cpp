@@ -27,8 +27,8 @@ void ConnectedClient::feed(const std::vector<std::string>& lines) {
 std::vector<std::string> ConnectedClient::sentLines() const {
     std::vector<std::string> lines;
     for (std::string text : host.sent) {
-        if (text.ends_with(std::string_view("\n\0", 2))) {
-            text.resize(text.size() - 2);
+        if (text.ends_with('\n')) {
+            text.pop_back();
         }
         lines.push_back(text);
     }

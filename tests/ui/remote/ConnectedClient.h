@@ -46,7 +46,7 @@ struct ConnectedClient {
     void connect();
     // Feeds server lines, each ended with a line feed, as one read.
     void feed(const std::vector<std::string>& lines);
-    // What was sent, each line without the line feed and terminating zero the wire adds.
+    // What was sent, each line without the line feed the wire adds.
     std::vector<std::string> sentLines() const;
     std::string path(std::string_view name) const;
     std::string read(std::string_view name) const;

@@ -173,3 +173,38 @@ void FriendsListsDialogTest::entryDialogIsPrefilledAndBounded() {
     field->selectAll();
     vesk::uitest::saveShot(dialog, "friends-list-name-dialog");
 }
+
+// Names an older client wrote in Latin-1 show as their characters; an entry left as it was
+// gives back the stored bytes, a changed one is stored as typed (UTF-8).
+void FriendsListsDialogTest::eightBitNamesKeepTheirBytes() {
+    Fixture fixture(false);
+    fixture.preferences.friends.addList("Gu\xeflde");
+    fixture.preferences.friends.addMember(0, "Ren\xe9");
+    fixture.dialog = std::make_unique<FriendsListsDialog>(fixture.preferences);
+    std::vector<QString> prefilled;
+    std::deque<std::optional<QString>> changes = {std::nullopt, std::nullopt,
+                                                  QString::fromUtf8("Ren\xc3\xa9"
+                                                                    "e")};
+    fixture.dialog->setAskName([&](const QString&, const QString& text, int) {
+        prefilled.push_back(text);
+        const std::optional<QString> changed = changes.front();
+        changes.pop_front();
+        return changed ? changed : std::optional<QString>(text);
+    });
+    QCOMPARE(texts(fixture.lists()), QStringList{QString::fromUtf8("Gu\xc3\xafl"
+                                                                   "de")});
+    QCOMPARE(texts(fixture.members()), QStringList{QString::fromUtf8("Ren\xc3\xa9")});
+    fixture.dialog->renameList();
+    fixture.members()->setCurrentRow(0);
+    fixture.dialog->editFriend();
+    QCOMPARE(prefilled, (std::vector<QString>{QString::fromUtf8("Gu\xc3\xafl"
+                                                                "de"),
+                                              QString::fromUtf8("Ren\xc3\xa9")}));
+    QCOMPARE(fixture.dialog->edited()[0].name, std::string("Gu\xefl"
+                                                           "de"));
+    QCOMPARE(fixture.dialog->edited()[0].members[0], std::string("Ren\xe9"));
+    fixture.members()->setCurrentRow(0);
+    fixture.dialog->editFriend();
+    QCOMPARE(fixture.dialog->edited()[0].members[0], std::string("Ren\xc3\xa9"
+                                                                 "e"));
+}

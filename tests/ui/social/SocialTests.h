@@ -14,6 +14,7 @@ private slots:
     void memberActionsWithoutAListAreErrors();
     void closingKeepsTheChanges();
     void entryDialogIsPrefilledAndBounded();
+    void eightBitNamesKeepTheirBytes();
 };
 
 class WhoOptionsDialogTest : public QObject {
@@ -31,4 +32,5 @@ private slots:
     void columnsFollowTheOptions();
     void placementIsRestoredAndRecorded();
     void shownChangedFollowsTheWindow();
+    void eightBitNamesShowTheirCharacters();
 };

@@ -170,3 +170,16 @@ void WhoListWindowTest::shownChangedFollowsTheWindow() {
     QCOMPARE(spy.at(0).at(0).toBool(), true);
     QCOMPARE(spy.at(1).at(0).toBool(), false);
 }
+
+// A name with the byte 0xE9 showed as U+FFFD; a friend typed as UTF-8 is the same name.
+void WhoListWindowTest::eightBitNamesShowTheirCharacters() {
+    Fixture fixture;
+    fixture.client.whoList().logOn({"ren\xe9", "7", "elf", "bard", "minstrel"});
+    fixture.client.preferences().friends.addMember(0, "Ren\xc3\xa9");
+    auto window = fixture.window();
+    auto& table = window->table();
+    const int row = static_cast<int>(names(table).indexOf(QString::fromUtf8("Ren\xc3\xa9")));
+    QVERIFY2(row >= 0, qPrintable(names(table).join(",")));
+    QVERIFY(!names(table).join("").contains(QChar(0xFFFD)));
+    QVERIFY2(!table.topLevelItem(row)->text(0).isEmpty(), "a friend however the name is encoded");
+}
