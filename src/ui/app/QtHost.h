@@ -47,8 +47,9 @@ public:
     std::string clipboardText() override;
     void setClipboardText(const std::string& text) override;
     bool playSound(const std::string& path) override;
-    bool startProcess(const std::string& program,
-                      const std::vector<std::string>& arguments) override;
+    ProcessId startProcess(const std::string& program,
+                           const std::vector<std::string>& arguments) override;
+    bool processRunning(ProcessId process) override;
     void openUrl(const std::string& url) override;
     void openLoginDialog() override;
     void terminate(int status) override;
