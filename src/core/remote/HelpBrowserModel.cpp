@@ -91,6 +91,7 @@ void HelpBrowserModel::RequestTopic(std::string_view topic) {
 void HelpBrowserModel::OnHelpContents(const std::vector<std::string_view>& topics) {
     SetStatus("Current Status: Receiving contents..");
     topics_.assign(topics.rbegin(), topics.rend());
+    ++topicsGeneration_;
     SetStatus(std::string(idleStatus));
 }
 

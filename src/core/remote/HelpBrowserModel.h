@@ -2,6 +2,7 @@
 
 #include "remote/EditorProcesses.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -67,6 +68,8 @@ public:
     static std::string WrapHelpLine(std::string_view text);
 
     const std::vector<std::string>& topics() const { return topics_; }
+    // Counts the topic lists received, so a view replaces its list only when a new one came.
+    std::uint64_t topicsGeneration() const { return topicsGeneration_; }
     const std::string& status() const { return status_; }
     const std::string& selectedCategory() const { return selectedCategory_; }
 
@@ -81,6 +84,7 @@ private:
     Environment environment_;
     EditorProcesses editors_;
     std::vector<std::string> topics_;
+    std::uint64_t topicsGeneration_ = 0;
     std::string status_{idleStatus};
     std::string selectedCategory_;
     std::ofstream helpFile_;

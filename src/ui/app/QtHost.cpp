@@ -37,6 +37,24 @@ QtHost::QtHost(QObject* parent) : QObject(parent) {
     clock_.start();
 }
 
+void QtHost::changed(Change what) {
+    if (gathering_ > 0) {
+        gathered_ |= 1u << static_cast<unsigned>(what);
+    } else {
+        emit changedSignal(what);
+    }
+}
+
+// In the order the kinds are listed, so the text comes before the windows beside it.
+void QtHost::flushChanges() {
+    for (unsigned kind = 0; gathered_ != 0; ++kind) {
+        if ((gathered_ & (1u << kind)) != 0) {
+            gathered_ &= ~(1u << kind);
+            emit changedSignal(static_cast<Change>(kind));
+        }
+    }
+}
+
 long QtHost::sendToServer(std::string_view bytes) {
     return sender_ ? sender_(bytes) : -1;
 }
