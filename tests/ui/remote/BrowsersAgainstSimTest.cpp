@@ -1,3 +1,4 @@
+#include "ListRows.h"
 #include "SimProcess.h"
 #include "SocketHost.h"
 #include "TestApplication.h"
