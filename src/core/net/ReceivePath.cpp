@@ -60,21 +60,27 @@ bool ReceivePath::receive(std::string_view text) {
 // read waits for the next byte to tell which it is.
 std::string_view ReceivePath::withoutLoneCarriageReturns(std::string_view text) {
     const bool heldBefore = carriageReturnHeld_;
-    if (!heldBefore && text.find('\r') == std::string_view::npos) {
-        return text;
-    }
-    normalised_.clear();
-    normalised_.reserve(text.size() + 1);
-    if (heldBefore && text.front() == '\n') {
-        normalised_.push_back('\r');
-    }
     carriageReturnHeld_ = text.back() == '\r';
-    const std::size_t end = text.size() - (carriageReturnHeld_ ? 1 : 0);
-    for (std::size_t position = 0; position < end; ++position) {
-        if (text[position] != '\r' || (position + 1 < end && text[position + 1] == '\n')) {
-            normalised_.push_back(text[position]);
-        }
+    const std::string_view body = text.substr(0, text.size() - (carriageReturnHeld_ ? 1 : 0));
+    const bool restoreHeld = heldBefore && text.front() == '\n';
+    // Nearly every read ends its lines with CR LF and holds no other carriage return: it is
+    // passed on as it is, after one quick look.
+    std::size_t lone = body.find('\r');
+    while (lone != std::string_view::npos && lone + 1 < body.size() && body[lone + 1] == '\n') {
+        lone = body.find('\r', lone + 2);
     }
+    if (lone == std::string_view::npos && !restoreHeld) {
+        return body;
+    }
+    normalised_.assign(restoreHeld ? "\r" : "");
+    std::size_t position = 0;
+    for (std::size_t found = body.find('\r'); found != std::string_view::npos;
+         found = body.find('\r', position)) {
+        const bool endsLine = found + 1 < body.size() && body[found + 1] == '\n';
+        normalised_.append(body.substr(position, found + (endsLine ? 1 : 0) - position));
+        position = found + 1;
+    }
+    normalised_.append(body.substr(position));
     return normalised_;
 }
 
