@@ -124,6 +124,11 @@ TEST(MarkerInTheMiddleOfALine, AnotherPlayersWordsNeverBecomeAControlLine) {
         const Outcome whole = outcomeOf({"hello\r\n" + line + "after\r\n"});
         EXPECT_EQ(whole.name, "") << line;
         EXPECT_TRUE(whole.calls.empty()) << line;
+        EXPECT_EQ(whole.rows.front(), "hello") << line;
+        EXPECT_EQ(whole.rows.back(), "after") << line;
+    }
+    for (const auto& line : lines) {
+        const Outcome whole = outcomeOf({"hello\r\n" + line + "after\r\n"});
         for (std::size_t cut = 1; cut < line.size(); ++cut) {
             const Reads reads{"hello\r\n" + line.substr(0, cut), line.substr(cut) + "after\r\n"};
             // An unfinished line is logged again as it grows; what is shown and applied is not
