@@ -36,8 +36,11 @@ void TextBuffer::AddString(std::string_view text) {
 // A control line is one row however long, up to the longest the receive path stores, so the
 // parser sees it whole; the middle of a line never is one.
 void TextBuffer::addRows(std::string_view text, bool firstContinues) {
-    const bool controlLine =
-        !firstContinues && text.size() <= longestControlRow && beginsControlLine(text);
+    // Only a line that starts with '#' or with a byte that shows nothing can be a control line.
+    const unsigned char first = text.empty() ? 'x' : static_cast<unsigned char>(text.front());
+    const bool mayBeControl = first == '#' || first < 32 || first > 126;
+    const bool controlLine = mayBeControl && !firstContinues && text.size() <= longestControlRow &&
+                             beginsControlLine(text);
     const int width = controlLine ? static_cast<int>(text.size()) : wrapWidth_;
     const std::size_t hiddenLimit = controlLine ? text.size() : mostHiddenBytes;
     // Each piece after a wrap is wrapped again on its own, so the loop stands in for recursion

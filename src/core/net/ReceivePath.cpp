@@ -2,6 +2,8 @@
 
 #include "protocol/ControlLineStart.h"
 
+#include <cstring>
+
 namespace vesk {
 namespace {
 
@@ -64,12 +66,15 @@ std::string_view ReceivePath::withoutLoneCarriageReturns(std::string_view text) 
     const std::string_view body = text.substr(0, text.size() - (carriageReturnHeld_ ? 1 : 0));
     const bool restoreHeld = heldBefore && text.front() == '\n';
     // Nearly every read ends its lines with CR LF and holds no other carriage return: it is
-    // passed on as it is, after one quick look.
-    std::size_t lone = body.find('\r');
-    while (lone != std::string_view::npos && lone + 1 < body.size() && body[lone + 1] == '\n') {
-        lone = body.find('\r', lone + 2);
+    // passed on as it is, after one quick look from one carriage return to the next.
+    const char* const end = body.data() + body.size();
+    const char* carriageReturn =
+        static_cast<const char*>(std::memchr(body.data(), '\r', body.size()));
+    while (carriageReturn != nullptr && carriageReturn + 1 < end && carriageReturn[1] == '\n') {
+        carriageReturn = static_cast<const char*>(std::memchr(
+            carriageReturn + 2, '\r', static_cast<std::size_t>(end - carriageReturn - 2)));
     }
-    if (lone == std::string_view::npos && !restoreHeld) {
+    if (carriageReturn == nullptr && !restoreHeld) {
         return body;
     }
     normalised_.assign(restoreHeld ? "\r" : "");
@@ -234,7 +239,7 @@ bool ReceivePath::holdBackTail(std::string_view tail) {
 // blank lines before it are kept, and the rest of it is dropped up to its line feed, however
 // many reads that takes.
 void ReceivePath::storeSegment(std::string_view piece, Start start, Batch& batch) {
-    if (start == Start::LineStart) {
+    if (start == Start::LineStart && piece.size() > longestControlLine) {
         const std::size_t breaks = leadingLineBreaks(piece);
         const std::string_view body = piece.substr(breaks);
         if (lengthWithoutBreak(body) > longestControlLine && beginsControlLine(body)) {
@@ -331,10 +336,12 @@ void ReceivePath::dispatchLines(int startIndex, int& batch) {
         }
     };
     for (int index = first; index <= lastAtStart && index <= buffer_.lastIndex();) {
-        if (!buffer_.line(index).continuesRow) {
+        const TextLine& row = buffer_.line(index);
+        const bool continues = row.continuesRow;
+        if (!continues) {
             keptRow = -1;
         }
-        if (buffer_.line(index).handled == 1) {
+        if (row.handled == 1) {
             keptRow = index++;
             continue;
         }
@@ -346,8 +353,7 @@ void ReceivePath::dispatchLines(int startIndex, int& batch) {
         }
         // The parser and the triggers may echo commands into this buffer, so they work on a
         // copy and the index is checked again afterwards.
-        current_ = buffer_.line(index).text;
-        const bool continues = buffer_.line(index).continuesRow;
+        current_ = row.text;
         if (index == startIndex && partialLineExperience_ != 0) {
             parser_.withdrawExperience(partialLineExperience_);
         }
