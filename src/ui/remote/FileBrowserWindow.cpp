@@ -58,6 +58,7 @@ FileBrowserWindow::FileBrowserWindow(FileBrowserModel& model, CommandSender& sen
             &FileBrowserWindow::OnDirectoryDoubleClicked);
     setMinimumSize(320, 200);
     resize(660, 420);
+    WidenColumnsFor(model_.files().size());
     refresh();
 }
 
