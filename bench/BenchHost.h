@@ -18,7 +18,9 @@ public:
     std::string clipboardText() override { return {}; }
     void setClipboardText(const std::string&) override {}
     bool playSound(const std::string&) override { return true; }
-    bool startProcess(const std::string&, const std::vector<std::string>&) override { return true; }
+    ProcessId startProcess(const std::string&, const std::vector<std::string>&) override {
+        return 1;
+    }
     void openUrl(const std::string&) override {}
 
 private:

@@ -24,9 +24,17 @@ bool FakeHost::playSound(const std::string& path) {
     return soundsPlay;
 }
 
-bool FakeHost::startProcess(const std::string& program, const std::vector<std::string>& arguments) {
+Host::ProcessId FakeHost::startProcess(const std::string& program,
+                                       const std::vector<std::string>& arguments) {
     started.push_back({program, arguments});
-    return processesStart;
+    if (!processesStart) {
+        return 0;
+    }
+    const ProcessId process = started.size();
+    if (processesKeepRunning) {
+        running.insert(process);
+    }
+    return process;
 }
 
 std::optional<LoginDetails> FakeHost::askLoginDetails() {

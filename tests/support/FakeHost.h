@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,9 @@ public:
     std::string clipboardText() override { return clipboard; }
     void setClipboardText(const std::string& text) override { clipboard = text; }
     bool playSound(const std::string& path) override;
-    bool startProcess(const std::string& program,
-                      const std::vector<std::string>& arguments) override;
+    ProcessId startProcess(const std::string& program,
+                           const std::vector<std::string>& arguments) override;
+    bool processRunning(ProcessId process) override { return running.count(process) > 0; }
     void openUrl(const std::string& url) override { openedUrls.push_back(url); }
     std::optional<LoginDetails> askLoginDetails() override;
 
@@ -58,6 +60,9 @@ public:
     int loginDialogs = 0;
     bool soundsPlay = true;
     bool processesStart = true;
+    // Started programs keep running (until taken out of `running`) instead of ending at once.
+    bool processesKeepRunning = false;
+    std::set<ProcessId> running;
 
     std::uint32_t clock = 0;
     // When set, sendToServer reports this instead of the byte count.

@@ -39,10 +39,10 @@ bool ReplayHost::playSound(const std::string& path) {
     return true;
 }
 
-bool ReplayHost::startProcess(const std::string& program,
-                              const std::vector<std::string>& arguments) {
+Host::ProcessId ReplayHost::startProcess(const std::string& program,
+                                         const std::vector<std::string>& arguments) {
     started.push_back({program, arguments});
-    return true;
+    return started.size();
 }
 
 } // namespace vesk::replay

@@ -25,8 +25,8 @@ public:
     std::string clipboardText() override { return clipboard_; }
     void setClipboardText(const std::string& text) override { clipboard_ = text; }
     bool playSound(const std::string& path) override;
-    bool startProcess(const std::string& program,
-                      const std::vector<std::string>& arguments) override;
+    ProcessId startProcess(const std::string& program,
+                           const std::vector<std::string>& arguments) override;
     void openUrl(const std::string&) override {}
 
     struct StartedProcess {

@@ -24,6 +24,8 @@ Client::Client(Host& host, std::filesystem::path workingDirectory)
       parser_(status_, connection_, router_, connection_.session()),
       receivePath_(mainBuffer_, parser_, triggers_) {
     transfer_.setBrowser(&browser_);
+    receivePath_.setDropNote(
+        [this](const std::string& note) { reporting_.appendToDiagnosticLog(note); });
 }
 
 FileTransfer::Environment Client::transferEnvironment() {

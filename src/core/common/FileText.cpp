@@ -84,10 +84,25 @@ int createTemporary(const std::filesystem::path& target, std::string& name) {
     return -1;
 }
 
-bool fillTemporary(int descriptor, std::string_view content, FileAccess access) {
-    // The owner-only mode is set before any byte is written, so a password never sits in a
-    // file that others may read, not even for a moment.
-    if (access == FileAccess::OwnerOnly && ::fchmod(descriptor, S_IRUSR | S_IWUSR) != 0) {
+// The mode the new file takes: the old file's, which the player may have narrowed (a
+// "Profiles.DAT" made 0600 stays so), and for a file that holds passwords its owner's read and
+// write only. A new file gets owner-only for such a file, otherwise what the umask gives.
+std::optional<mode_t> modeFor(const std::filesystem::path& target, FileAccess access) {
+    const mode_t ownerOnly = S_IRUSR | S_IWUSR;
+    struct stat status {};
+    if (::lstat(target.c_str(), &status) != 0) {
+        return access == FileAccess::OwnerOnly ? std::optional<mode_t>(ownerOnly) : std::nullopt;
+    }
+    // A settings file is never a program: execute bits are not carried over.
+    const mode_t readWrite = S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH;
+    const mode_t mode = (status.st_mode & readWrite) | ownerOnly;
+    return access == FileAccess::OwnerOnly ? ownerOnly : mode;
+}
+
+bool fillTemporary(int descriptor, std::string_view content, std::optional<mode_t> mode) {
+    // The mode is set before any byte is written, so a password never sits in a file that
+    // others may read, not even for a moment.
+    if (mode && ::fchmod(descriptor, *mode) != 0) {
         return false;
     }
     return writeAll(descriptor, content) && ::fsync(descriptor) == 0;
@@ -129,12 +144,13 @@ bool replaceFileText(const std::filesystem::path& path, std::string_view content
     if (!target || !mayReplace(*target)) {
         return false;
     }
+    const std::optional<mode_t> mode = modeFor(*target, access);
     std::string temporary;
     const int descriptor = createTemporary(*target, temporary);
     if (descriptor < 0) {
         return false;
     }
-    const bool filled = fillTemporary(descriptor, content, access);
+    const bool filled = fillTemporary(descriptor, content, mode);
     const bool closed = ::close(descriptor) == 0;
     if (filled && closed && ::rename(temporary.c_str(), target->c_str()) == 0) {
         return true;
@@ -148,12 +164,18 @@ std::optional<std::filesystem::path> keepCopyBeside(const std::filesystem::path&
     if (!source.isOpen()) {
         return std::nullopt;
     }
+    const std::optional<std::string> content = readFileText(path);
     for (int number = 1; number <= keptCopyLimit; ++number) {
         std::filesystem::path kept = path;
         kept += number == 1 ? ".unreadable" : ".unreadable." + std::to_string(number);
         const int descriptor = ::open(
             kept.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, S_IRUSR | S_IWUSR);
+        // A copy of the very same bytes is there already (a file written by a newer client
+        // each time it runs): it is the copy, and no new one piles up.
         if (descriptor < 0 && errno == EEXIST) {
+            if (content && readFileText(kept) == content) {
+                return kept;
+            }
             continue;
         }
         if (descriptor < 0) {

@@ -24,14 +24,16 @@ std::optional<std::string> readFileText(const std::filesystem::path& path);
 // - A file the player cannot open for writing (made read-only) is left as it is: false.
 // - Anything there that is not a regular file (a pipe, a device) is left alone: false.
 // - A link is kept: the file it leads to is replaced, in that file's own folder.
-// - The mode is the client's own, never taken from the old file or a link's target: owner
-//   only for an OwnerOnly file, otherwise what the player's umask gives a new file.
+// - The mode is the old file's (a link's target's), so one the player narrowed stays narrow;
+//   an OwnerOnly file never gets more than its owner's bits. A new file is owner-only when it
+//   is OwnerOnly, otherwise what the player's umask gives.
 bool replaceFileText(const std::filesystem::path& path, std::string_view content,
                      FileAccess access = FileAccess::Shared);
 
 // Copies a file the client could not read as it stands to the first free name of
 // "<name>.unreadable", "<name>.unreadable.2", ... beside it, readable by its owner only, before
-// a save writes over it. The name used, or nothing when the copy could not be made whole.
+// a save writes over it; a copy there already with the same bytes is used instead. The name
+// used, or nothing when the copy could not be made whole.
 std::optional<std::filesystem::path> keepCopyBeside(const std::filesystem::path& path);
 
 } // namespace vesk

@@ -73,10 +73,17 @@ public:
     // Plays a WAV file without waiting for it; false when it cannot be played.
     virtual bool playSound(const std::string& path) = 0;
 
+    // A program the host started, named so the core can ask about it later; 0 names none.
+    using ProcessId = std::uint64_t;
+
     // Starts a program with its arguments as a list: nothing passes through a shell, so no
-    // character of a file name or setting is interpreted. False when it cannot be started.
-    virtual bool startProcess(const std::string& program,
-                              const std::vector<std::string>& arguments) = 0;
+    // character of a file name or setting is interpreted. It returns as soon as the program is
+    // under way, never waiting for it, and the program lives on after the client ends. 0 when
+    // it cannot be started.
+    virtual ProcessId startProcess(const std::string& program,
+                                   const std::vector<std::string>& arguments) = 0;
+    // Whether a program started earlier still runs. A host that cannot tell says it does not.
+    virtual bool processRunning(ProcessId /*process*/) { return false; }
 
     // Opens a web address in the desktop's browser.
     virtual void openUrl(const std::string& url) = 0;

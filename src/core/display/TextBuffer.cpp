@@ -3,15 +3,12 @@
 #include "common/ServerCharacters.h"
 #include "display/SgrReader.h"
 #include "display/WrapLine.h"
-#include "protocol/ControlMarker.h"
 
 #include <algorithm>
 
 namespace vesk {
 namespace {
 
-// Control lines are stored unwrapped in practice, so the parser sees them whole.
-constexpr int controlLineWidth = 2000;
 constexpr int capacityStep = 100;
 constexpr int spareSlots = 5;
 
@@ -27,27 +24,38 @@ void TextBuffer::reserveNextSlot() {
     }
 }
 
-void TextBuffer::storeLine(std::string_view text) {
+void TextBuffer::storeLine(std::string_view text, bool continuesRow) {
     reserveNextSlot();
     ++revision_;
-    lines_.push_back({std::string(text), 0, packedColourAtEnd(lastIndex())});
+    lines_.push_back({std::string(text), 0, continuesRow, packedColourAtEnd(lastIndex())});
     if (linesChanged_) {
         linesChanged_();
     }
 }
 
 void TextBuffer::AddString(std::string_view text) {
-    const bool controlLine =
-        text.size() >= 6 && text.size() < longestControlRow && text.starts_with(controlMarker);
-    const int width =
-        controlLine ? controlLineWidth : (wrapWidth_ > 0 ? wrapWidth_ : paneWidthBound);
-    const std::size_t hiddenLimit = controlLine ? longestControlRow : mostHiddenBytes;
+    addRows(text, false);
+}
+
+// A control line is one row however long, up to the longest the receive path stores, so the
+// parser sees it whole; the middle of a line never is one.
+void TextBuffer::addRows(std::string_view text, bool firstContinues) {
+    // Only a line that starts with '#' or with a byte that shows nothing can be a control line.
+    const unsigned char first = text.empty() ? 'x' : static_cast<unsigned char>(text.front());
+    const bool mayBeControl = first == '#' || first < 32 || first > 126;
+    const bool controlLine = mayBeControl && !firstContinues && text.size() <= longestControlRow &&
+                             beginsControlLine(text);
+    const int width = controlLine ? static_cast<int>(text.size())
+                                  : (wrapWidth_ > 0 ? wrapWidth_ : paneWidthBound);
+    const std::size_t hiddenLimit = controlLine ? text.size() : mostHiddenBytes;
     // Each piece after a wrap is wrapped again on its own, so the loop stands in for recursion
     // and a long line cannot exhaust the stack.
+    bool continues = firstContinues;
     do {
         const WrappedLine pieces = WrapLine(text, width, hiddenLimit);
-        storeLine(pieces.head);
+        storeLine(pieces.head, continues);
         text = pieces.rest;
+        continues = true;
     } while (!text.empty());
 }
 
@@ -57,7 +65,7 @@ bool TextBuffer::lastLineComplete() const {
 
 // `stored` remembers an empty line stored on the way: a chunk such as CR LF CR has stored one
 // even though nothing follows its last carriage return.
-int TextBuffer::AddText(std::string_view chunk) {
+int TextBuffer::AddText(std::string_view chunk, bool continuesRow) {
     int stored = 0;
     for (;;) {
         if (chunk.empty()) {
@@ -73,12 +81,13 @@ int TextBuffer::AddText(std::string_view chunk) {
         // empty line of its own rather than the first byte of the next line.
         if (lines_.empty() || lastLineComplete()) {
             if (chunk.front() != '\n') {
-                AddString(chunk);
+                addRows(chunk, continuesRow);
                 return 1;
             }
             // A line break right after a complete line is an empty line of its own.
             AddString("\n");
             stored = 1;
+            continuesRow = false;
             chunk.remove_prefix(1);
             if (chunk.empty()) {
                 return 1;
@@ -92,9 +101,10 @@ int TextBuffer::AddText(std::string_view chunk) {
         }
         ++revision_;
         std::string joined = std::move(lines_.back().text);
+        const bool joinedContinues = lines_.back().continuesRow;
         joined.append(chunk);
         lines_.pop_back();
-        AddString(joined);
+        addRows(joined, joinedContinues);
         return -1;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/SgrState.h"
+#include "protocol/ControlLineStart.h"
 
 #include <cstdint>
 #include <deque>
@@ -14,11 +15,16 @@ namespace vesk {
 
 // One stored row of a text pane: the text exactly as it arrived (colour sequences, tabs and a
 // trailing line feed included) and the receive path's dispatch mark. The colour in force where
-// the row starts is kept beside them (in what would otherwise be padding); the buffer keeps it
-// right and hands it out through colourAtStart().
+// the row starts is kept beside them; the buffer keeps it right and hands it out through
+// colourAtStart(). A row that continues the row before it (wrapped off it) is the middle of a
+// line, so the parser never reads it as the start of one: another player's words wrapped onto
+// a row of their own stay words.
 struct TextLine {
     std::string text;
-    std::int32_t handled = 0;
+    // The mark and the flag share four bytes: a mark counts the lines of one read, far below
+    // 2^30, and every stored line pays for these fields.
+    std::int32_t handled : 31 = 0;
+    bool continuesRow : 1 = false;
     PackedSgrState startColour;
 };
 
@@ -36,18 +42,19 @@ struct TextLine {
 // still reports the nominal size the rest of the client has always seen (100, growing by 100).
 class TextBuffer {
 public:
-    // A control line is stored as one row so the parser sees it whole; one this long is never
-    // parsed, so it is wrapped like any text (the same rows whether it came in one read or
-    // many).
-    static constexpr std::size_t longestControlRow = 20000;
+    // A control line is stored as one row so the parser sees it whole; the receive path never
+    // stores a longer one.
+    static constexpr std::size_t longestControlRow = longestControlLine;
 
     TextBuffer();
 
     // Stores text as one or more new lines, wrapped at the current width.
     void AddString(std::string_view text);
     // Appends received text, continuing a partial last line: 1 when a new line was stored, -1
-    // when the partial last line was continued, 0 when nothing was stored.
-    int AddText(std::string_view chunk);
+    // when the partial last line was continued, 0 when nothing was stored. With
+    // `continuesRow`, text after a complete last line goes on from a row the receive path took
+    // out: its first row is marked as the middle of a line, and it is never a control row.
+    int AddText(std::string_view chunk, bool continuesRow = false);
     void DeleteLine(int index);
     // Deletes the lines at the given ascending indices in one pass, so consuming many lines of
     // one read costs time linear in the lines behind the first one, not in their product.
@@ -106,7 +113,8 @@ public:
     std::int32_t selStartLine = -1, selStartCol = -1, selEndLine = -1, selEndCol = -1;
 
 private:
-    void storeLine(std::string_view text);
+    void storeLine(std::string_view text, bool continuesRow);
+    void addRows(std::string_view text, bool firstContinues);
     // The start colours from `index` on follow the lines before them again; stops at the first
     // line whose start colour stays the same, as every line behind it then does too.
     void recolourFrom(int index);

@@ -77,12 +77,8 @@ bool CharacterProfileList::loadFrom(LineReader& reader, std::string_view fileLab
     return intact;
 }
 
-bool CharacterProfileList::Save(const std::filesystem::path& path, Reporting& reporting) const {
-    if (replaceFileText(path, savedText())) {
-        return true;
-    }
-    reporting.warningBox(formatText("Error writing to '%s'", path.filename().string().c_str()));
-    return false;
+bool CharacterProfileList::Save(const std::filesystem::path& path) const {
+    return replaceFileText(path, savedText());
 }
 
 std::string CharacterProfileList::savedText() const {

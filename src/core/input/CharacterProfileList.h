@@ -36,8 +36,8 @@ public:
     // profile restores the built-in "Default" profile, so index 0 always exists. True when
     // every line was understood.
     bool loadFromText(std::string_view text, std::string_view fileLabel, Reporting& reporting);
-    // False (after the "Error writing to '%s'" warning) when the file could not be replaced.
-    bool Save(const std::filesystem::path& path, Reporting& reporting) const;
+    // False when the file could not be replaced; the caller tells the player.
+    bool Save(const std::filesystem::path& path) const;
     std::string savedText() const;
 
     std::size_t size() const { return profiles_.size(); }

@@ -12,8 +12,18 @@
 namespace vesk {
 namespace {
 
-void reportUnwritable(Reporting& reporting, std::string_view name) {
-    reporting.warningBox(formatText("Unable to open '%s' for writing", std::string(name).c_str()));
+// One file keeps the message it has always had; several are named in one box.
+void reportUnsaved(Reporting& reporting, const std::vector<std::string_view>& names) {
+    if (names.size() == 1 && names.front() == CharacterProfileList::fileName) {
+        reporting.warningBox(formatText("Error writing to '%s'", names.front().data()));
+        return;
+    }
+    std::string list;
+    for (std::size_t index = 0; index < names.size(); ++index) {
+        list += index == 0 ? "" : (index + 1 == names.size() ? " and " : ", ");
+        list += "'" + std::string(names[index]) + "'";
+    }
+    reporting.warningBox("Unable to open " + list + " for writing");
 }
 
 bool isThere(const std::filesystem::path& path) {
@@ -33,10 +43,16 @@ void Preferences::noteFileRead(std::string_view name, FileRead state, Reporting&
     }
 }
 
+// A file that was not read as it stands is copied beside itself before it is written over, and
+// the player is told. One that holds only settings of a newer client is copied too, but
+// quietly (a note in the diagnostic log): both clients may well be in use, and a box at every
+// start would only teach the player to ignore it.
 bool Preferences::keepIfNotReadAsItStands(const std::filesystem::path& folder,
                                           std::string_view name, Reporting& reporting) {
     const auto noted = std::find(notReadAsTheyStand_.begin(), notReadAsTheyStand_.end(), name);
-    if (noted == notReadAsTheyStand_.end()) {
+    const auto newer = std::find(newerSettingsIn_.begin(), newerSettingsIn_.end(), name);
+    const bool unreadable = noted != notReadAsTheyStand_.end();
+    if (!unreadable && newer == newerSettingsIn_.end()) {
         return true;
     }
     if (isThere(folder / name)) {
@@ -44,12 +60,24 @@ bool Preferences::keepIfNotReadAsItStands(const std::filesystem::path& folder,
         if (!kept) {
             return false;
         }
-        reporting.warningBox(formatText("'%s' could not be read as it stands; it was kept as "
-                                        "'%s' before being written over",
-                                        std::string(name).c_str(),
-                                        kept->filename().string().c_str()));
+        const std::string keptName = kept->filename().string();
+        if (unreadable) {
+            reporting.warningBox(formatText("'%s' could not be read as it stands; it was kept as "
+                                            "'%s' before being written over",
+                                            std::string(name).c_str(), keptName.c_str()));
+        } else {
+            reporting.appendToDiagnosticLog(
+                formatText("'%s' holds settings this client does not know; it was kept as '%s' "
+                           "before being written over\n",
+                           std::string(name).c_str(), keptName.c_str()));
+        }
     }
-    notReadAsTheyStand_.erase(noted);
+    if (unreadable) {
+        notReadAsTheyStand_.erase(noted);
+    }
+    if (newer != newerSettingsIn_.end()) {
+        newerSettingsIn_.erase(newer);
+    }
     return true;
 }
 
@@ -58,8 +86,11 @@ void Preferences::readPreferencesFile(const std::filesystem::path& folder, Repor
     FileRead state = file.state();
     if (file.isOpen()) {
         LineReader reader(file.descriptor());
-        if (!PreferencesFile::read(reader, *this, reporting)) {
+        const SkippedLines skipped = PreferencesFile::read(reader, *this, reporting);
+        if (skipped.unreadable) {
             state = FileRead::NotAsItStands;
+        } else if (skipped.newerSettings) {
+            newerSettingsIn_.emplace_back(fileName);
         }
     }
     noteFileRead(fileName, state, reporting);
@@ -92,6 +123,7 @@ void Preferences::restoreDefaults() {
 void Preferences::LoadPreferences(const std::filesystem::path& folder, Reporting& reporting) {
     restoreDefaults();
     notReadAsTheyStand_.clear();
+    newerSettingsIn_.clear();
     readPreferencesFile(folder, reporting);
     readFontFile(folder, reporting);
     const FileRead profilesRead = profiles.Load(folder / CharacterProfileList::fileName, reporting);
@@ -104,28 +136,30 @@ void Preferences::LoadPreferences(const std::filesystem::path& folder, Reporting
     noteFileRead(CharacterProfileList::fileName, profilesRead, reporting);
 }
 
+// Each file is written on its own, so one that cannot be (a read-only "Preferences.DAT") does
+// not cost the player the others: a profile made this session is saved all the same. One box
+// names every file left as it was.
 bool Preferences::SavePreferences(const std::filesystem::path& folder, Reporting& reporting) {
+    std::vector<std::string_view> unsaved;
     if (!keepIfNotReadAsItStands(folder, fileName, reporting) ||
         !replaceFileText(folder / fileName, PreferencesFile::write(*this), FileAccess::OwnerOnly)) {
-        reportUnwritable(reporting, fileName);
-        return false;
+        unsaved.push_back(fileName);
     }
-    bool allWritten = false;
-    if (keepIfNotReadAsItStands(folder, CharacterProfileList::fileName, reporting)) {
-        allWritten = profiles.Save(folder / CharacterProfileList::fileName, reporting);
-    } else {
-        reporting.warningBox(formatText("Error writing to '%s'",
-                                        std::string(CharacterProfileList::fileName).c_str()));
+    if (!keepIfNotReadAsItStands(folder, CharacterProfileList::fileName, reporting) ||
+        !profiles.Save(folder / CharacterProfileList::fileName)) {
+        unsaved.push_back(CharacterProfileList::fileName);
     }
     characters.clampProfiles(static_cast<int>(profiles.size()));
     const std::string_view fontBytes(reinterpret_cast<const char*>(font.bytes.data()),
                                      font.bytes.size());
     if (!keepIfNotReadAsItStands(folder, FontRecord::fileName, reporting) ||
         !replaceFileText(folder / FontRecord::fileName, fontBytes)) {
-        reportUnwritable(reporting, FontRecord::fileName);
-        allWritten = false;
+        unsaved.push_back(FontRecord::fileName);
     }
-    return allWritten;
+    if (!unsaved.empty()) {
+        reportUnsaved(reporting, unsaved);
+    }
+    return unsaved.empty();
 }
 
 void Preferences::SelectProfileForCharacter(std::string_view serverName) {

@@ -81,6 +81,8 @@ private:
 
     // Files of the folder that were there but not read as they stand.
     std::vector<std::string> notReadAsTheyStand_;
+    // Files that hold settings only a newer client knows, which a save would drop.
+    std::vector<std::string> newerSettingsIn_;
 };
 
 } // namespace vesk

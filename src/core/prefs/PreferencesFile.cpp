@@ -43,7 +43,10 @@ void readValues(const SettingDefinition& row, KeywordTokenizer& tokenizer, Setti
     }
 }
 
-void readSection(std::string_view section, LineReader& reader, Preferences& preferences) {
+// A key line of a known section that names no key of this client is noted; a comment ('#')
+// is not. Every other line of the friends section is a list, so none is skipped there.
+void readSection(std::string_view section, LineReader& reader, Preferences& preferences,
+                 SkippedLines& skipped) {
     KeywordTokenizer tokenizer;
     while (const auto line = reader.readLine(LineReader::wholeLine)) {
         const auto key = tokenizer.startLine(*line);
@@ -59,6 +62,8 @@ void readSection(std::string_view section, LineReader& reader, Preferences& pref
                        preferences.settings.at(static_cast<std::size_t>(row)));
         } else if (section == "Friends") {
             preferences.friends.readListLine(*key, tokenizer);
+        } else if (!key->starts_with('#')) {
+            skipped.skip(*key);
         }
     }
 }
@@ -97,29 +102,48 @@ void writeSection(std::string_view section, const Preferences& preferences, std:
 
 } // namespace
 
-bool PreferencesFile::read(std::string_view text, Preferences& preferences, Reporting& reporting) {
+SkippedLines PreferencesFile::read(std::string_view text, Preferences& preferences,
+                                   Reporting& reporting) {
     LineReader reader(text);
     return read(reader, preferences, reporting);
 }
 
-bool PreferencesFile::read(LineReader& reader, Preferences& preferences, Reporting& reporting) {
+// Outside the known sections, a name alone on its line opens a section of a newer client,
+// which runs to its "End"; any other line there is no setting.
+SkippedLines PreferencesFile::read(LineReader& reader, Preferences& preferences,
+                                   Reporting& reporting) {
     KeywordTokenizer tokenizer;
+    SkippedLines skipped;
     bool sawSection = false;
     bool sawText = false;
+    bool inNewerSection = false;
     while (const auto line = reader.readLine(lineLimit)) {
         const auto name = tokenizer.startLine(*line, sectionSeparators);
         sawText = sawText || line->find_first_not_of(" \t\r") != line->npos;
-        if (!name || !isSectionName(*name)) {
+        if (!name || name->starts_with('#')) {
+            continue;
+        }
+        if (!isSectionName(*name)) {
+            const bool alone = !tokenizer.NextToken();
+            if (inNewerSection || (alone && SkippedLines::isSettingName(*name))) {
+                skipped.skip(*name);
+                inNewerSection = *name != "End";
+            } else {
+                skipped.unreadable = true;
+            }
             continue;
         }
         sawSection = true;
+        inNewerSection = false;
         if (*name == "Characters") {
-            preferences.characters.readSection(reader, reporting);
+            preferences.characters.readSection(reader, reporting, skipped);
         } else {
-            readSection(*name, reader, preferences);
+            readSection(*name, reader, preferences, skipped);
         }
     }
-    return sawSection || !sawText;
+    // A file with text but no section is not a settings file the client can keep.
+    skipped.unreadable = skipped.unreadable || (sawText && !sawSection);
+    return skipped;
 }
 
 std::string PreferencesFile::write(const Preferences& preferences) {

@@ -86,7 +86,8 @@ void StoredCharacters::clampProfiles(int profileCount) {
     }
 }
 
-void StoredCharacters::readSection(LineReader& reader, Reporting& reporting) {
+void StoredCharacters::readSection(LineReader& reader, Reporting& reporting,
+                                   SkippedLines& skipped) {
     KeywordTokenizer tokenizer;
     int filled = 0;
     while (auto line = reader.readLine(lineLimit)) {
@@ -100,10 +101,11 @@ void StoredCharacters::readSection(LineReader& reader, Reporting& reporting) {
         if (!equalsIgnoringCase(*token, "Character")) {
             reporting.debugTrace(
                 formatText("LoadCharacters() Unknown string '%s'\n", token->c_str()));
+            skipped.skip(*token);
             continue;
         }
         CharacterRecord record;
-        readBlock(reader, reporting, record);
+        readBlock(reader, reporting, record, skipped);
         // Blocks past the 64th are read and dropped. A block without a name would leave a
         // hole among the used slots, which the login dialog and the profile rules do not
         // expect, so it takes no slot.
@@ -113,8 +115,8 @@ void StoredCharacters::readSection(LineReader& reader, Reporting& reporting) {
     }
 }
 
-void StoredCharacters::readBlock(LineReader& reader, Reporting& reporting,
-                                 CharacterRecord& record) {
+void StoredCharacters::readBlock(LineReader& reader, Reporting& reporting, CharacterRecord& record,
+                                 SkippedLines& skipped) {
     KeywordTokenizer tokenizer;
     while (auto line = reader.readLine(lineLimit)) {
         const auto token = tokenizer.FirstToken(*line);
@@ -135,6 +137,7 @@ void StoredCharacters::readBlock(LineReader& reader, Reporting& reporting,
         } else {
             reporting.debugTrace(
                 formatText("LoadCharacter() Unknown string '%s'\n", token->c_str()));
+            skipped.skip(*token);
         }
     }
 }

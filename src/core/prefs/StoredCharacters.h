@@ -1,5 +1,7 @@
 #pragma once
 
+#include "prefs/SkippedLines.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -47,8 +49,8 @@ public:
     // After every save each index is held within the existing profiles (-1 becomes 0).
     void clampProfiles(int profileCount);
 
-    // Reads the section's lines up to its own "End".
-    void readSection(LineReader& reader, Reporting& reporting);
+    // Reads the section's lines up to its own "End"; what it passed over is noted.
+    void readSection(LineReader& reader, Reporting& reporting, SkippedLines& skipped);
     void writeSection(std::string& text) const;
 
     void clear() { slots_ = {}; }
@@ -57,7 +59,8 @@ public:
 private:
     static std::size_t index(int slot) { return static_cast<std::size_t>(slot); }
     int firstFree() const;
-    void readBlock(LineReader& reader, Reporting& reporting, CharacterRecord& record);
+    void readBlock(LineReader& reader, Reporting& reporting, CharacterRecord& record,
+                   SkippedLines& skipped);
 
     std::array<CharacterRecord, slotCount> slots_{};
 };

@@ -12,6 +12,7 @@ namespace {
 enum LogCategory { TellLog = 0, ShoutLog = 1, SayLog = 2, ChannelLog = 3, OtherLog = 4 };
 
 constexpr std::string_view shortPrompt = "hp: %d    sp: %d    mp: %d";
+constexpr std::string_view fullPrompt = "HP: %d/%d | SP: %d/%d | MP: %d/%d";
 
 // A two-word pattern can only match a line that holds its literal word somewhere; looking for
 // the word first keeps the common, unmatched line cheap.
@@ -71,11 +72,21 @@ int ServerLineParser::ParseServerLine(std::string_view line, int& recognised) {
     return fallback(original);
 }
 
+bool ServerLineParser::isPrompt(std::string_view line) const {
+    if (line.starts_with("What name would you like to use?") || line.starts_with("Password:")) {
+        return true;
+    }
+    if (line.starts_with("HP:")) {
+        return ScanPattern(line, fullPrompt).conversions == 6;
+    }
+    return line.starts_with("hp:") && ScanPattern(line, shortPrompt).conversions == 3;
+}
+
 void ServerLineParser::recogniseVitals(std::string_view line) {
     if (line.empty() || (line.front() != 'H' && line.front() != 'h')) {
         return;
     }
-    const ScanResult full = ScanPattern(line, "HP: %d/%d | SP: %d/%d | MP: %d/%d");
+    const ScanResult full = ScanPattern(line, fullPrompt);
     if (full.conversions == 6) {
         status_.setFullVitals(full.numbers.toVector());
     }

@@ -29,6 +29,13 @@ public:
 
     // `recognised` is the receive path's batch counter: set to 1 when the line is recognised.
     int ParseServerLine(std::string_view line, int& recognised);
+    // A row wrapped off the one before it is the middle of a line: nothing in it is read as
+    // the start of a prompt, a conversation or a control line. Captured text goes on to its
+    // file; other text is logged, unless it holds the marker.
+    int ParseRowContinuation(std::string_view line) { return fallback(line); }
+    // An unfinished line the server writes as a prompt and then waits: the vitals prompts
+    // (with or without a limb) and the login prompts.
+    bool isPrompt(std::string_view line) const;
 
     CaptureMode captureMode() const { return controls_.captureMode(); }
     // Text the receive path appends to the line just parsed (the answer shown behind a prompt).

@@ -57,7 +57,8 @@ void FileBrowserModel::ShowFileBrowser() {
 
 void FileBrowserModel::Start() {
     directories_.assign(1, Directory{"/", "/", -1, {}, false});
-    files_.clear();
+    directoryIndex_ = {{"/", 0}};
+    ClearFiles();
     currentDir_.clear();
     selectedFile_.clear();
     openItem_ = -1;
@@ -70,12 +71,13 @@ void FileBrowserModel::SetStatus(std::string_view text) {
 }
 
 int FileBrowserModel::FindDirectory(std::string_view path) const {
-    for (std::size_t index = 0; index < directories_.size(); ++index) {
-        if (directories_[index].path == path) {
-            return static_cast<int>(index);
-        }
-    }
-    return -1;
+    const auto found = directoryIndex_.find(std::string(path));
+    return found == directoryIndex_.end() ? -1 : found->second;
+}
+
+void FileBrowserModel::ClearFiles() {
+    files_.clear();
+    ++filesGeneration_;
 }
 
 void FileBrowserModel::InsertSorted(int parent, int child) {
@@ -99,6 +101,7 @@ void FileBrowserModel::AddSubdirectory(int parent, std::string_view name) {
         host_.debugOutput("File browser left out a directory beyond its limits, " + path);
         return;
     }
+    directoryIndex_.emplace(path, static_cast<int>(directories_.size()));
     directories_.push_back(Directory{std::move(path), std::string(name), parent, {}, false});
     InsertSorted(parent, static_cast<int>(directories_.size()) - 1);
 }
@@ -133,12 +136,12 @@ void FileBrowserModel::OnDirFiles(const std::vector<std::string_view>& tokens) {
     directories_[static_cast<std::size_t>(directory)].openImage = true;
     // Several listings of one directory add up; a listing of another one starts the list afresh.
     if (tokens.front() != currentDir_) {
-        files_.clear();
+        ClearFiles();
         currentDir_ = tokens.front();
     }
     SetStatus("Current Status: Receiving directory contents..");
     for (std::size_t index = 1; index < tokens.size(); ++index) {
-        files_.insert(files_.begin(), File{std::string(tokens[index]), ImageFor(tokens[index])});
+        files_.push_front(File{std::string(tokens[index]), ImageFor(tokens[index])});
     }
     SetStatus(idleStatus);
 }
@@ -162,7 +165,7 @@ void FileBrowserModel::OnTreeDoubleClick(int directory) {
         return;
     }
     const std::string& path = directories_[static_cast<std::size_t>(directory)].path;
-    files_.clear();
+    ClearFiles();
     SetStatus("Current Status: Requesting contents of " + path);
     sender_.doSend("ofile files " + path);
     directories_[static_cast<std::size_t>(directory)].openImage = true;

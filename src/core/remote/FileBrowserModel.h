@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace vesk {
@@ -63,7 +66,12 @@ public:
     const std::vector<Directory>& directories() const { return directories_; }
     // Index of the directory with exactly this path, or -1.
     int FindDirectory(std::string_view path) const;
-    const std::vector<File>& files() const { return files_; }
+    // The files of the open directory, newest first.
+    const std::deque<File>& files() const { return files_; }
+    // Counts the times the file list was emptied. Between two emptyings files are only ever
+    // added at the front, so a view that remembers this and the count it showed knows exactly
+    // which files are new.
+    std::uint64_t filesGeneration() const { return filesGeneration_; }
     const std::string& status() const { return status_; }
     const std::string& currentDir() const { return currentDir_; }
     const std::string& selectedFile() const { return selectedFile_; }
@@ -75,6 +83,7 @@ private:
     void Start();
     void AddSubdirectory(int parent, std::string_view name);
     void InsertSorted(int parent, int child);
+    void ClearFiles();
     bool Requestable(int directory) const;
 
     Host& host_;
@@ -82,7 +91,10 @@ private:
     std::function<bool()> connected_;
     bool exists_ = false;
     std::vector<Directory> directories_;
-    std::vector<File> files_;
+    // Each directory's index by its path, so a listing of many names costs one lookup each.
+    std::unordered_map<std::string, int> directoryIndex_;
+    std::deque<File> files_;
+    std::uint64_t filesGeneration_ = 0;
     std::string status_;
     std::string currentDir_;
     std::string selectedFile_;

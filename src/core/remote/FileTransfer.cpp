@@ -39,7 +39,7 @@ bool ReadUploadLine(std::streambuf& input, std::string& line) {
 FileTransfer::FileTransfer(Host& host, LineSender& sender, std::filesystem::path workingDirectory,
                            Environment environment)
     : host_(host), sender_(sender), workingDirectory_(std::move(workingDirectory)),
-      environment_(std::move(environment)) {}
+      environment_(std::move(environment)), editors_(host) {}
 
 FileTransfer::~FileTransfer() = default;
 
@@ -152,23 +152,28 @@ void FileTransfer::EndReceive() {
 }
 
 // Only a download that was actually under way goes to the editor, once: a FILEEND without one
-// (a hostile server can send thousands) starts nothing.
+// (a hostile server can send thousands) starts nothing, and neither does one whose file is
+// open in an editor that still runs.
 void FileTransfer::OnFileEnd() {
     OpenPendingDownload();
     const bool downloaded = receiveFile_.is_open();
     EndReceive();
     if (downloaded) {
-        RunEditor();
+        StartEditor(false);
     }
 }
 
-// The editor setting names the program as a whole (a path with blanks included) and the edit
-// file is its one argument; nothing passes through a shell. A start that fails is only traced:
-// the player sees that no editor appeared.
 void FileTransfer::RunEditor() {
+    StartEditor(true);
+}
+
+// A start that fails is only traced: the player sees that no editor appeared.
+void FileTransfer::StartEditor(bool playerAsked) {
     const std::string program = environment_.editor ? environment_.editor() : std::string();
     const std::string file = WorkingPath(editFileName()).string();
-    if (program.empty() || !host_.startProcess(program, {file})) {
+    const bool running =
+        playerAsked ? editors_.start(program, file) : editors_.startUnlessRunning(program, file);
+    if (!running) {
         host_.debugOutput("The editor could not be started on " + file);
     }
 }

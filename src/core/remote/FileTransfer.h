@@ -1,5 +1,7 @@
 #pragma once
 
+#include "remote/EditorProcesses.h"
+
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -55,8 +57,10 @@ public:
     // A captured line with its own line feed.
     void ReceiveLine(std::string_view text);
     void EndReceive();
-    // FILEEND: the download is complete and goes to the editor.
+    // FILEEND: the download is complete and goes to the editor, unless the editor started on
+    // it before still runs.
     void OnFileEnd();
+    // "&Open Editor": the player's own command starts the editor whatever runs already.
     void RunEditor();
     // SENDFILENAME: tells the server which file the upload belongs to.
     void SendFileName();
@@ -87,12 +91,14 @@ private:
     bool WriteInfoFile(std::string_view remoteName);
     void OpenPendingDownload();
     int UploadLines(std::istream& input);
+    void StartEditor(bool playerAsked);
 
     Host& host_;
     LineSender& sender_;
     std::filesystem::path workingDirectory_;
     Environment environment_;
     FileBrowserModel* browser_ = nullptr;
+    EditorProcesses editors_;
     // A download begun whose files are not written yet.
     std::optional<std::string> pendingName_;
     std::ofstream receiveFile_;

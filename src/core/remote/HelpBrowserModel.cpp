@@ -33,7 +33,7 @@ std::size_t BodyLength(std::string_view text) {
 HelpBrowserModel::HelpBrowserModel(Host& host, LineSender& sender,
                                    std::filesystem::path workingDirectory, Environment environment)
     : host_(host), sender_(sender), workingDirectory_(std::move(workingDirectory)),
-      environment_(std::move(environment)) {}
+      environment_(std::move(environment)), editors_(host) {}
 
 HelpBrowserModel::~HelpBrowserModel() = default;
 
@@ -91,6 +91,7 @@ void HelpBrowserModel::RequestTopic(std::string_view topic) {
 void HelpBrowserModel::OnHelpContents(const std::vector<std::string_view>& topics) {
     SetStatus("Current Status: Receiving contents..");
     topics_.assign(topics.rbegin(), topics.rend());
+    ++topicsGeneration_;
     SetStatus(std::string(idleStatus));
 }
 
@@ -147,7 +148,8 @@ void HelpBrowserModel::ReceiveLine(std::string_view text) {
 
 // The help editor setting names the program as a whole and the page is its one argument; no
 // shell sees either. The editor starts even when the page could not be written, as it always has,
-// but only for a page that was begun, once: a HELPEND without one starts nothing.
+// but only for a page that was begun, once: a HELPEND without one starts nothing, and neither
+// does a page while the editor started on "help.txt" before still runs (it shows the file).
 void HelpBrowserModel::EndText() {
     SetStatus(std::string(idleStatus));
     CloseHelpFile();
@@ -157,7 +159,7 @@ void HelpBrowserModel::EndText() {
     pageBegun_ = false;
     const std::string program = environment_.helpEditor ? environment_.helpEditor() : std::string();
     const std::string file = (workingDirectory_ / helpFileName).string();
-    if (program.empty() || !host_.startProcess(program, {file})) {
+    if (!editors_.startUnlessRunning(program, file)) {
         host_.debugOutput("The help editor could not be started on " + file);
     }
 }

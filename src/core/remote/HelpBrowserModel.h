@@ -1,5 +1,8 @@
 #pragma once
 
+#include "remote/EditorProcesses.h"
+
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -65,6 +68,8 @@ public:
     static std::string WrapHelpLine(std::string_view text);
 
     const std::vector<std::string>& topics() const { return topics_; }
+    // Counts the topic lists received, so a view replaces its list only when a new one came.
+    std::uint64_t topicsGeneration() const { return topicsGeneration_; }
     const std::string& status() const { return status_; }
     const std::string& selectedCategory() const { return selectedCategory_; }
 
@@ -77,7 +82,9 @@ private:
     LineSender& sender_;
     std::filesystem::path workingDirectory_;
     Environment environment_;
+    EditorProcesses editors_;
     std::vector<std::string> topics_;
+    std::uint64_t topicsGeneration_ = 0;
     std::string status_{idleStatus};
     std::string selectedCategory_;
     std::ofstream helpFile_;

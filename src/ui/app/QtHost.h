@@ -42,30 +42,53 @@ public:
     void showTitledMessage(const std::string& title, const std::string& text) override;
     std::uint32_t milliseconds() override;
     void debugOutput(const std::string& text) override;
-    void changed(Change what) override { emit changedSignal(what); }
+    // Outside a read a notice goes out at once; inside one it is gathered (see gatherChanges).
+    void changed(Change what) override;
     bool askQuestion(const std::string& title, const std::string& text) override;
     std::string clipboardText() override;
     void setClipboardText(const std::string& text) override;
     bool playSound(const std::string& path) override;
-    bool startProcess(const std::string& program,
-                      const std::vector<std::string>& arguments) override;
+    ProcessId startProcess(const std::string& program,
+                           const std::vector<std::string>& arguments) override;
+    bool processRunning(ProcessId process) override;
     void openUrl(const std::string& url) override;
     void openLoginDialog() override;
     void terminate(int status) override;
     std::optional<LoginDetails> askLoginDetails() override;
 
-    // Runs a modal piece of the front end (a box, a dialog) with reads held back.
+    // Runs a modal piece of the front end (a box, a dialog) with reads held back. What the
+    // read so far changed is shown first, and notices while the box is open go out at once.
     template <typename Function> auto modal(Function&& function) {
+        flushChanges();
         ++modalDepth_;
         struct Leave {
             QtHost* host;
+            int gathering;
             ~Leave() {
+                host->gathering_ = gathering;
                 if (--host->modalDepth_ == 0) {
                     emit host->modalClosed();
                 }
             }
-        } leave{this};
+        } leave{this, gathering_};
+        gathering_ = 0;
         return function();
+    }
+
+    // Handles one read: the core may announce a change for every line (thousands in a read), so
+    // each kind of change is announced once, when the read has been handled, and every window
+    // a read touches refreshes at most once for it.
+    template <typename Function> void gatherChanges(Function&& function) {
+        ++gathering_;
+        struct Leave {
+            QtHost* host;
+            ~Leave() {
+                if (--host->gathering_ == 0) {
+                    host->flushChanges();
+                }
+            }
+        } leave{this};
+        function();
     }
 
 signals:
@@ -74,6 +97,7 @@ signals:
 
 private:
     QWidget* parentWidget() const { return dialogParent_.data(); }
+    void flushChanges();
 
     std::function<long(std::string_view)> sender_;
     std::function<std::optional<LoginDetails>()> loginAsker_;
@@ -81,6 +105,9 @@ private:
     QPointer<QWidget> dialogParent_;
     QElapsedTimer clock_;
     int modalDepth_ = 0;
+    int gathering_ = 0;
+    // The kinds of change gathered during a read, by their number.
+    std::uint32_t gathered_ = 0;
 };
 
 } // namespace vesk

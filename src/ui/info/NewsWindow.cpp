@@ -3,12 +3,15 @@
 #include "common/TextBoundary.h"
 
 #include "common/Host.h"
+#include "common/TextBoundary.h"
 #include "info/ProjectWebPage.h"
 #include "protocol/NewsText.h"
 
 #include <QDialogButtonBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace vesk {
@@ -16,6 +19,18 @@ namespace {
 
 QString viewOf(std::string_view text) {
     return toQString(text);
+}
+
+// The messages from `first` on, each on a line of its own.
+QString newsLines(const std::deque<std::string>& messages, std::size_t first) {
+    QString view;
+    for (std::size_t index = first; index < messages.size(); ++index) {
+        if (index > first) {
+            view += QLatin1Char('\n');
+        }
+        view += toQString(messages[index]);
+    }
+    return view;
 }
 
 } // namespace
@@ -26,6 +41,8 @@ NewsWindow::NewsWindow(const NewsText& news, Host& host, QWidget* parent)
     setModal(false);
     text_ = new QPlainTextEdit(this);
     text_->setReadOnly(true);
+    // Nothing typed here is ever undone; an undo record of every news line would only cost.
+    text_->setUndoRedoEnabled(false);
     text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text_->setMinimumSize(420, 220);
@@ -41,13 +58,29 @@ NewsWindow::NewsWindow(const NewsText& news, Host& host, QWidget* parent)
     refresh();
 }
 
+// Only what is new is added, at the end, and the lines the news no longer keeps go from the
+// start: the text already shown is neither rebuilt nor compared, so a refresh costs what the
+// news changed by, and the player's place and selection in the text stay where they are.
 void NewsWindow::refresh() {
-    // The stored text separates lines with a carriage return and a line feed.
-    QString text = viewOf(news_.text());
-    text.remove(QLatin1Char('\r'));
-    if (text_->toPlainText() != text) {
-        text_->setPlainText(text);
+    const std::deque<std::string>& messages = news_.messages();
+    const std::uint64_t added = news_.messagesAdded() - shownAdded_;
+    if (news_.generation() != shownGeneration_ || added >= messages.size()) {
+        text_->setPlainText(newsLines(messages, 0));
+    } else if (added > 0) {
+        QTextCursor cursor(text_->document());
+        cursor.beginEditBlock();
+        const std::size_t kept = messages.size() - added;
+        const int gone = text_->document()->blockCount() - static_cast<int>(kept);
+        if (gone > 0) {
+            cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, gone);
+            cursor.removeSelectedText();
+        }
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(QLatin1Char('\n') + newsLines(messages, kept));
+        cursor.endEditBlock();
     }
+    shownGeneration_ = news_.generation();
+    shownAdded_ = news_.messagesAdded();
     if (news_.exists() && isHidden()) {
         show();
     }

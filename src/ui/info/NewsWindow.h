@@ -2,6 +2,9 @@
 
 #include <QDialog>
 
+#include <cstddef>
+#include <cstdint>
+
 class QPlainTextEdit;
 class QPushButton;
 
@@ -19,7 +22,8 @@ class NewsWindow : public QDialog {
 public:
     NewsWindow(const NewsText& news, Host& host, QWidget* parent = nullptr);
 
-    // Call on Change::News: takes the current text and shows the window once news exists.
+    // Call on Change::News: adds the messages that are new, drops those the news no longer
+    // keeps, and shows the window once news exists.
     void refresh();
 
     QPlainTextEdit* textView() const { return text_; }
@@ -32,6 +36,9 @@ private:
     QPlainTextEdit* text_ = nullptr;
     QPushButton* close_ = nullptr;
     QPushButton* download_ = nullptr;
+    // Which of the news messages the view holds: those up to this count of all ever added.
+    std::uint64_t shownGeneration_ = 0;
+    std::uint64_t shownAdded_ = 0;
 };
 
 } // namespace vesk

@@ -148,10 +148,11 @@ void ServerSocket::readPending() {
 }
 
 // One read of the socket is one read for the core (the lag meter counts it as one reply); the
-// core's work on a read grows with its size alone.
+// core's work on a read grows with its size alone, and each window it touches refreshes once.
 void ServerSocket::deliver(const QByteArray& bytes) {
     if (!bytes.isEmpty()) {
-        client_.onReceived(std::string_view(bytes.constData(), bytes.size()));
+        host_.gatherChanges(
+            [&] { client_.onReceived(std::string_view(bytes.constData(), bytes.size())); });
     }
 }
 

@@ -6,20 +6,27 @@
 #include "remote/BrowserLayout.h"
 #include "remote/FileBrowserModel.h"
 #include "remote/FileCommandMenu.h"
+#include "remote/NameListModel.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 namespace vesk {
 namespace {
 
-// The model's index of the directory or file an item shows; requests carry the model's bytes.
+// The model's index of the directory an item shows; requests carry the model's bytes.
 constexpr int indexRole = Qt::UserRole;
 // Whether a directory item shows the open-folder image.
 constexpr int openRole = Qt::UserRole + 1;
+// A name longer than this is cut short in the list (whole in its tooltip), so one absurd name
+// cannot make every column as wide as itself.
+constexpr int longestShownName = 60;
+constexpr int widestColumn = 480;
 
 } // namespace
 
@@ -27,8 +34,16 @@ FileBrowserWindow::FileBrowserWindow(FileBrowserModel& model, CommandSender& sen
                                      QWidget* parent)
     : QWidget(parent, Qt::Window), model_(model), sender_(sender),
       closedFolder_(BrowserIcons::closedFolder()), openFolder_(BrowserIcons::openFolder()),
-      tree_(new QTreeWidget(this)), files_(new QListWidget(this)), statusFrame_(new QFrame(this)),
-      statusLine_(new QLabel(this)) {
+      tree_(new QTreeWidget(this)), files_(new QListView(this)),
+      fileNames_(new NameListModel(
+          {[this] { return model_.files().size(); },
+           [this](std::size_t index) -> std::string_view { return model_.files()[index].name; },
+           [this](std::size_t index) {
+               return FileIcon(static_cast<int>(model_.files()[index].image));
+           },
+           [this] { return model_.filesGeneration(); }},
+          this)),
+      statusFrame_(new QFrame(this)), statusLine_(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Vesk File Browser"));
     fileImages_ = {BrowserIcons::plainFile(), BrowserIcons::sourceFile(),
                    BrowserIcons::headerFile()};
@@ -42,18 +57,24 @@ FileBrowserWindow::FileBrowserWindow(FileBrowserModel& model, CommandSender& sen
             &FileBrowserWindow::OnDirectoryDoubleClicked);
     setMinimumSize(320, 200);
     resize(660, 420);
+    WidenColumnsFor(model_.files().size());
     refresh();
 }
 
-// A list-style view: names run down in columns and wrap to the next column, each column as wide
-// as its longest name.
+// A list-style view: names run down in columns and wrap to the next column, every column as wide
+// as the widest name. All items have one size, so a list of a hundred thousand files is laid out
+// without measuring each of them.
 void FileBrowserWindow::SetUpFileList() {
+    files_->setModel(fileNames_);
     files_->setViewMode(QListView::ListMode);
     files_->setFlow(QListView::TopToBottom);
     files_->setWrapping(true);
     files_->setResizeMode(QListView::Adjust);
+    files_->setUniformItemSizes(true);
+    files_->setTextElideMode(Qt::ElideMiddle);
     files_->setIconSize(QSize(16, 16));
     files_->setSpacing(1);
+    files_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     files_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(files_, &QWidget::customContextMenuRequested, this, &FileBrowserWindow::openFileMenu);
 }
@@ -137,45 +158,50 @@ QIcon FileBrowserWindow::FileIcon(int image) const {
     return fileImages_[known ? static_cast<std::size_t>(image) : 0];
 }
 
-bool FileBrowserWindow::FilesMatchModel() const {
-    const auto& files = model_.files();
-    if (files_->count() != static_cast<int>(files.size())) {
-        return false;
-    }
-    for (int row = 0; row < files_->count(); ++row) {
-        if (files_->item(row)->text() != toQString(files[static_cast<std::size_t>(row)].name)) {
-            return false;
+// The new files came in at the front; only they are measured, and only when longer than any
+// name measured before.
+void FileBrowserWindow::WidenColumnsFor(std::size_t newFiles) {
+    const QFontMetrics metrics = files_->fontMetrics();
+    int widest = columnWidth_;
+    for (std::size_t index = 0; index < newFiles && index < model_.files().size(); ++index) {
+        const std::string& name = model_.files()[index].name;
+        const std::size_t shown = std::min<std::size_t>(name.size(), longestShownName);
+        if (shown > longestMeasured_) {
+            longestMeasured_ = shown;
+            widest = std::max(widest, metrics.horizontalAdvance(toQString(name.substr(0, shown))));
         }
     }
-    return true;
+    if (widest > columnWidth_) {
+        columnWidth_ = std::min(widest, widestColumn);
+        const int height = std::max(files_->iconSize().height(), metrics.height()) + 4;
+        files_->setGridSize(QSize(files_->iconSize().width() + columnWidth_ + 16, height));
+    }
 }
 
-void FileBrowserWindow::FillFiles() {
-    files_->clear();
-    const auto& files = model_.files();
-    for (std::size_t index = 0; index < files.size(); ++index) {
-        const int image = static_cast<int>(files[index].image);
-        auto* item = new QListWidgetItem(FileIcon(image), toQString(files[index].name), files_);
-        item->setData(indexRole, static_cast<uint>(index));
+void FileBrowserWindow::FollowFiles() {
+    const int added = fileNames_->follow();
+    if (added < 0) {
+        longestMeasured_ = 0;
+        columnWidth_ = 0;
+        WidenColumnsFor(model_.files().size());
+    } else if (added > 0) {
+        WidenColumnsFor(static_cast<std::size_t>(added));
     }
 }
 
 void FileBrowserWindow::refresh() {
     AddNewDirectories();
     UpdateFolderImages();
-    if (!FilesMatchModel()) {
-        FillFiles();
-    }
+    FollowFiles();
     statusLine_->setText(toQString(model_.status()));
 }
 
 void FileBrowserWindow::openFileMenu(const QPoint& viewportPoint) {
-    const QListWidgetItem* item = files_->itemAt(viewportPoint);
-    const std::size_t index = item == nullptr ? 0 : item->data(indexRole).toUInt();
-    if (item == nullptr || index >= model_.files().size()) {
+    const std::optional<std::size_t> file = fileNames_->itemOf(files_->indexAt(viewportPoint));
+    if (!file) {
         return;
     }
-    model_.SelectFile(model_.files()[index].name);
+    model_.SelectFile(model_.files()[*file].name);
     // Each right click makes its menu afresh for the file it names.
     if (menu_) {
         menu_->deleteLater();

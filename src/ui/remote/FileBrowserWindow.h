@@ -10,7 +10,7 @@
 
 class QFrame;
 class QLabel;
-class QListWidget;
+class QListView;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -18,6 +18,7 @@ namespace vesk {
 
 class CommandSender;
 class FileBrowserModel;
+class NameListModel;
 
 // The "Vesk File Browser": the server's directory tree as far as it has been listed, the files
 // of the open directory and the status line. Choosing a directory asks for its subdirectories,
@@ -31,14 +32,16 @@ public:
 
     // The "&File Browser" command: starts the model's browser on first use, then shows the window.
     void showBrowser();
-    // Brings the tree, the file list and the status line up to date with the model.
+    // Brings the tree, the file list and the status line up to date with the model, in time
+    // linear in what changed: new files are added at the top, the files listed stay as they
+    // are.
     void refresh();
     // The right click on the file list, at a point of its viewport: opens the file menu there
     // when a file is under it.
     void openFileMenu(const QPoint& viewportPoint);
 
     QTreeWidget* directoryTree() const { return tree_; }
-    QListWidget* fileList() const { return files_; }
+    QListView* fileList() const { return files_; }
     QLabel* statusLine() const { return statusLine_; }
     // The pop-up menu last opened, or null.
     QMenu* fileMenu() const { return menu_; }
@@ -54,8 +57,8 @@ private:
     void AddNewDirectories();
     void InsertDirectoryItem(int directory);
     void UpdateFolderImages();
-    bool FilesMatchModel() const;
-    void FillFiles();
+    void FollowFiles();
+    void WidenColumnsFor(std::size_t newFiles);
     QIcon FileIcon(int image) const;
 
     FileBrowserModel& model_;
@@ -64,7 +67,12 @@ private:
     QIcon openFolder_;
     std::array<QIcon, 3> fileImages_; // plain, source, header
     QTreeWidget* tree_;
-    QListWidget* files_;
+    QListView* files_;
+    NameListModel* fileNames_;
+    // Every column of the list is as wide as the widest name seen (up to a bound); the longest
+    // name measured so far, in bytes, so only a longer one is measured again.
+    std::size_t longestMeasured_ = 0;
+    int columnWidth_ = 0;
     QFrame* statusFrame_;
     QLabel* statusLine_;
     QPointer<QMenu> menu_;

@@ -4,11 +4,12 @@
 #include "remote/BrowserIcons.h"
 #include "remote/BrowserLayout.h"
 #include "remote/HelpBrowserModel.h"
+#include "remote/NameListModel.h"
 
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QTreeWidget>
 
 namespace vesk {
@@ -22,21 +23,28 @@ constexpr int indexRole = Qt::UserRole;
 
 HelpBrowserWindow::HelpBrowserWindow(HelpBrowserModel& model, QWidget* parent)
     : QWidget(parent, Qt::Window), model_(model), topicIcon_(BrowserIcons::helpTopic()),
-      tree_(new QTreeWidget(this)), topics_(new QListWidget(this)), statusFrame_(new QFrame(this)),
-      statusLine_(new QLabel(this)) {
+      tree_(new QTreeWidget(this)), topics_(new QListView(this)),
+      topicNames_(new NameListModel(
+          {[this] { return model_.topics().size(); },
+           [this](std::size_t index) -> std::string_view { return model_.topics()[index]; },
+           [this](std::size_t) { return topicIcon_; },
+           [this] { return model_.topicsGeneration(); }},
+          this)),
+      statusFrame_(new QFrame(this)), statusLine_(new QLabel(this)) {
     setWindowTitle(QStringLiteral("FenmarchMUD Help"));
     tree_->setHeaderHidden(true);
     tree_->setRootIsDecorated(false);
     FillCategories();
+    topics_->setModel(topicNames_);
     topics_->setUniformItemSizes(true);
     topics_->setIconSize(QSize(16, 16));
     topics_->setSelectionMode(QAbstractItemView::SingleSelection);
+    topics_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     statusFrame_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     statusLine_->setTextFormat(Qt::PlainText);
     connect(tree_, &QTreeWidget::itemSelectionChanged, this,
             &HelpBrowserWindow::OnCategorySelected);
-    connect(topics_, &QListWidget::itemDoubleClicked, this,
-            &HelpBrowserWindow::OnTopicDoubleClicked);
+    connect(topics_, &QListView::doubleClicked, this, &HelpBrowserWindow::OnTopicDoubleClicked);
     setMinimumSize(360, 200);
     resize(600, 400);
     refresh();
@@ -74,44 +82,18 @@ void HelpBrowserWindow::OnCategorySelected() {
     refresh();
 }
 
-void HelpBrowserWindow::OnTopicDoubleClicked(QListWidgetItem* item) {
-    const std::size_t index = item->data(indexRole).toUInt();
+void HelpBrowserWindow::OnTopicDoubleClicked(const QModelIndex& index) {
     // The list mirrors the model, but a page of topics may have replaced it since the click.
-    if (index >= model_.topics().size()) {
+    const std::optional<std::size_t> topic = topicNames_->itemOf(index);
+    if (!topic) {
         return;
     }
-    model_.RequestTopic(model_.topics()[index]);
+    model_.RequestTopic(model_.topics()[*topic]);
     refresh();
 }
 
-bool HelpBrowserWindow::TopicsMatchModel() const {
-    const std::vector<std::string>& topics = model_.topics();
-    if (topics_->count() != static_cast<int>(topics.size())) {
-        return false;
-    }
-    for (int row = 0; row < topics_->count(); ++row) {
-        if (topics_->item(row)->text() != toQString(topics[static_cast<std::size_t>(row)])) {
-            return false;
-        }
-    }
-    return true;
-}
-
-void HelpBrowserWindow::FillTopics() {
-    topics_->clear();
-    const std::vector<std::string>& topics = model_.topics();
-    for (std::size_t index = 0; index < topics.size(); ++index) {
-        auto* item = new QListWidgetItem(topicIcon_, toQString(topics[index]), topics_);
-        item->setData(indexRole, static_cast<uint>(index));
-    }
-}
-
-// Status changes arrive once per captured line of a page; the topic list is rebuilt only when
-// its contents really changed, so the player's place in it is kept meanwhile.
 void HelpBrowserWindow::refresh() {
-    if (!TopicsMatchModel()) {
-        FillTopics();
-    }
+    topicNames_->follow();
     statusLine_->setText(toQString(model_.status()));
 }
 

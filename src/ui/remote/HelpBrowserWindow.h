@@ -5,13 +5,14 @@
 
 class QFrame;
 class QLabel;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
+class QModelIndex;
 class QTreeWidget;
 
 namespace vesk {
 
 class HelpBrowserModel;
+class NameListModel;
 
 // The "FenmarchMUD Help" window: the fixed help categories on the left, the topics the server
 // listed for the chosen one on the right, the model's status line underneath. Choosing a
@@ -26,11 +27,12 @@ public:
     // The help menu command: shows the window when connected; otherwise the model has told the
     // player to connect first and the window stays as it was.
     void showFromMenu();
-    // Brings the topics and the status line up to date with the model.
+    // Brings the topics and the status line up to date with the model: the topic list only when
+    // a new one came, so the status line's dots of a page being captured cost nothing else.
     void refresh();
 
     QTreeWidget* categoryTree() const { return tree_; }
-    QListWidget* topicList() const { return topics_; }
+    QListView* topicList() const { return topics_; }
     QLabel* statusLine() const { return statusLine_; }
 
 protected:
@@ -39,14 +41,13 @@ protected:
 private:
     void FillCategories();
     void OnCategorySelected();
-    void OnTopicDoubleClicked(QListWidgetItem* item);
-    bool TopicsMatchModel() const;
-    void FillTopics();
+    void OnTopicDoubleClicked(const QModelIndex& index);
 
     HelpBrowserModel& model_;
     QIcon topicIcon_;
     QTreeWidget* tree_;
-    QListWidget* topics_;
+    QListView* topics_;
+    NameListModel* topicNames_;
     QFrame* statusFrame_;
     QLabel* statusLine_;
 };

@@ -231,6 +231,34 @@ TEST_F(ClientTest, ControlMessagesReachSkillsNewsAndHelp) {
     EXPECT_EQ(client->helpBrowser().topics().size(), 2u);
 }
 
+// Hundreds of tiny downloads and help pages in one go start one editor per working file while
+// it runs; once the player has closed it, the next transfer starts one again, and the player's
+// own "Open Editor" always does.
+TEST_F(ClientTest, ATransferFloodStartsOneEditorPerFileWhileItRuns) {
+    host.processesKeepRunning = true;
+    connect();
+    const auto transfers = [](int count) {
+        std::string text;
+        for (int index = 0; index < count; ++index) {
+            text += "##VESK FILEBEGIN f" + std::to_string(index) +
+                    ".c\n##VESK FILECONTINUE\nint x;\n##VESK FILEEND\n"
+                    "##VESK HELPBEGIN\nA page.\n##VESK HELPEND\n";
+        }
+        return text;
+    };
+    client->onReceived(transfers(300));
+    ASSERT_EQ(host.started.size(), 2u);
+    EXPECT_EQ(host.started[0].arguments,
+              std::vector<std::string>{(directory / "TheCode.c").string()});
+    EXPECT_EQ(host.started[1].arguments,
+              std::vector<std::string>{(directory / "help.txt").string()});
+    host.running.clear();
+    client->onReceived(transfers(2));
+    EXPECT_EQ(host.started.size(), 4u);
+    client->transfer().RunEditor();
+    EXPECT_EQ(host.started.size(), 5u);
+}
+
 struct StartUpLogCase {
     int logDefault;
     bool loggingOn;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace vesk::testing {
 namespace {
 
@@ -150,6 +152,40 @@ TEST(HostileStream, EveryWayOfCuttingAShortBody) {
             reads.push_back(c.tail);
             ASSERT_EQ(outcomeOf(reads), whole) << c.body << " cuts " << cuts;
         }
+    }
+}
+
+// A page in colour, cut by the reads anywhere (every pair of cuts), reaches its file with the
+// colour sequences gone and nothing of them left behind.
+TEST(HostileStream, EveryTwoCutSplitOfAColouredPageGivesTheSameFile) {
+    const std::string page = "\x1b[31mred \x1b[0mtext\r\nmore \x1b[1;32mgreen\x1b[0m\r\n";
+    const std::string captures[][2] = {
+        {"##VESK HELPBEGIN\n", "##VESK HELPEND\nok\n"},
+        {"##VESK FILEBEGIN a.c\n##VESK FILECONTINUE\n", "##VESK FILEEND\nok\n"},
+    };
+    for (const auto& [head, tail] : captures) {
+        const Outcome whole = outcomeOf({head + page + tail});
+        ASSERT_TRUE(std::find(whole.calls.begin(), whole.calls.end(),
+                              "help text red text\nmore green\n") != whole.calls.end() ||
+                    std::find(whole.calls.begin(), whole.calls.end(),
+                              "file text red text\nmore green\n") != whole.calls.end());
+        for (std::size_t first = 0; first <= page.size(); ++first) {
+            for (std::size_t second = first; second <= page.size(); ++second) {
+                const Reads reads{head + page.substr(0, first), page.substr(first, second - first),
+                                  page.substr(second) + tail};
+                ASSERT_EQ(outcomeOf(reads), whole) << head << first << " " << second;
+            }
+        }
+    }
+}
+
+// A megabyte of carriage returns shows nothing, in one read or in reads of any size.
+TEST(HostileStream, ARunOfCarriageReturnsGivesTheSameRowsInAnyReadSize) {
+    const std::string stream = "a\r\n" + std::string(1024 * 1024, '\r') + "b\r\n";
+    const Outcome whole = outcomeOf({stream});
+    EXPECT_EQ(whole.rows, (Lines{"a", "b"}));
+    for (std::size_t size : {1u, 7u, 4096u, 65536u}) {
+        ASSERT_EQ(outcomeOf(inPiecesOf(stream, size)), whole) << size;
     }
 }
 

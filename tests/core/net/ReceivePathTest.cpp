@@ -71,13 +71,15 @@ TEST(ReceivePath, ControlLineStartingAReadLeavesNoEmptyLineBehindACompleteLine) 
     EXPECT_EQ(rig.status.xpEarned, 15);
 }
 
+constexpr const char* prompt = "hp: 50    sp: 20    mp: 10 ";
+
 TEST(ReceivePath, ControlLineStartingAReadBehindAPromptLeavesThePromptAlone) {
     PipelineRig rig;
-    rig.feed({"HP> ", "##VESK XP 5 10 15\n"});
-    EXPECT_EQ(rig.visibleRows(), Lines{"HP> "});
+    rig.feed({prompt, "##VESK XP 5 10 15\n"});
+    EXPECT_EQ(rig.visibleRows(), Lines{prompt});
     EXPECT_EQ(rig.status.xp, 5);
     rig.feed({"more\n"});
-    EXPECT_EQ(rig.visibleRows(), (Lines{"HP> ", "more"}));
+    EXPECT_EQ(rig.visibleRows(), (Lines{prompt, "more"}));
 }
 
 TEST(ReceivePath, MarkerCutByAReadIsHeldBackAtTheStartOfALine) {
@@ -111,8 +113,8 @@ TEST(ReceivePath, PromptEndingInAHashIsShownAtOnce) {
 
 TEST(ReceivePath, ControlFragmentWaitsOverManyReads) {
     PipelineRig rig;
-    rig.feed({"HP> ", "##VESK STA", "TUS 1 2", " 3", " 4\n", "after\n"});
-    EXPECT_EQ(rig.visibleRows(), (Lines{"HP> ", "after"}));
+    rig.feed({prompt, "##VESK STA", "TUS 1 2", " 3", " 4\n", "after\n"});
+    EXPECT_EQ(rig.visibleRows(), (Lines{prompt, "after"}));
     EXPECT_EQ(rig.status.spMax, 4);
 }
 
@@ -159,12 +161,26 @@ TEST(ReceivePath, AnsweredPromptGetsItsSuffixAndIsNotLogged) {
     EXPECT_EQ(rig.events.namePrompts, 1);
 }
 
-TEST(ReceivePath, OversizedControlFragmentIsShownInsteadOfHeldForever) {
+// A long control line is read whole, however many reads it takes; one longer than the client
+// reads is dropped unread, up to its line feed, with a note that holds none of its bytes.
+TEST(ReceivePath, LongControlFragmentIsHeldAndAnOversizedOneDropped) {
     PipelineRig rig;
-    const std::string fragment = "##VESK NEWS " + std::string(30000, 'x');
-    rig.feed({fragment});
+    std::vector<std::string> notes;
+    rig.path.setDropNote([&](const std::string& note) { notes.push_back(note); });
+    rig.feed({"##VESK NEWS " + std::string(30000, 'x')});
+    EXPECT_EQ(rig.buffer.LineCount(), 0);
+    rig.feed({" done\n"});
     EXPECT_TRUE(rig.path.pendingFragment().empty());
-    EXPECT_GT(rig.buffer.LineCount(), 0);
+    EXPECT_EQ(rig.events.calls, Lines{"news " + std::string(30000, 'x') + ",done"});
+
+    const std::string oversized = "##VESK NAME Evil" + std::string(longestControlLine, 'x');
+    rig.feed({oversized.substr(0, 700000), oversized.substr(700000), "yyy\nafter\n"});
+    EXPECT_TRUE(rig.path.pendingFragment().empty());
+    EXPECT_EQ(rig.visibleRows(), Lines{"after"});
+    EXPECT_EQ(rig.status.characterName(), "");
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_EQ(notes[0].find("Evil"), std::string::npos);
+    EXPECT_TRUE(rig.events.logged.size() == 1 && rig.events.logged[0].first == "after");
 }
 
 } // namespace

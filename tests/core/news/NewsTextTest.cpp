@@ -39,5 +39,24 @@ TEST(NewsText, MessagesAddLinesAndClearOnlyOpensTheWindow) {
     }
 }
 
+// A flood of news keeps the latest messages only, and a message far longer than a window is
+// cut after the last word that fits.
+TEST(NewsText, WhatAServerCanFillIsBounded) {
+    FakeHost host;
+    NewsText news(host);
+    const std::string word(99, 'w');
+    const std::vector<std::string_view> longMessage(100, word);
+    news.apply(longMessage);
+    EXPECT_EQ(news.text().size(), 40u * 100u);
+    for (std::size_t message = 0; message < NewsText::mostMessages + 10; ++message) {
+        const std::string number = std::to_string(message);
+        news.apply({"m", number});
+    }
+    EXPECT_EQ(news.messages().size(), NewsText::mostMessages);
+    EXPECT_EQ(news.messages().front(), "m 10 ");
+    EXPECT_EQ(news.messagesAdded(), NewsText::mostMessages + 11);
+    EXPECT_TRUE(news.text().starts_with("m 10 \r\nm 11 \r\n"));
+}
+
 } // namespace
 } // namespace vesk

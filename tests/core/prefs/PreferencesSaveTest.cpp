@@ -114,7 +114,8 @@ TEST_F(PreferencesSaveTest, FullDiskLeavesTheOldFilesAndReportsEachFailure) {
     }
     EXPECT_EQ(readFileText(folder / "Preferences.DAT"), oldText);
     EXPECT_EQ(host.warnings,
-              (std::vector<std::string>{"Unable to open 'Preferences.DAT' for writing"}));
+              (std::vector<std::string>{"Unable to open 'Preferences.DAT', 'Profiles.DAT' and "
+                                        "'Prefs2.dat' for writing"}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3)
         << "no temporary file is left behind";
 }
@@ -127,18 +128,19 @@ TEST_F(PreferencesSaveTest, ProfilesFailureIsReportedAndTheSaveGoesOn) {
     host.warnings.clear();
     preferences.characters[0] = {"Thorn", "", -1, 0};
     EXPECT_FALSE(preferences.SavePreferences(folder.path(), reporting));
-    EXPECT_EQ(host.warnings, (std::vector<std::string>{"Error writing to 'Profiles.DAT'",
-                                                       "Unable to open 'Prefs2.dat' for writing"}));
+    EXPECT_EQ(host.warnings, (std::vector<std::string>{
+                                 "Unable to open 'Profiles.DAT' and 'Prefs2.dat' for writing"}));
     EXPECT_TRUE(std::filesystem::is_regular_file(folder / "Preferences.DAT"));
     EXPECT_EQ(preferences.characters[0].profile, 0) << "clamped after the save";
 }
 
-TEST_F(PreferencesSaveTest, UnwritablePreferencesStopsTheWholeSave) {
+TEST_F(PreferencesSaveTest, OneBoxNamesEveryFileLeftUnsaved) {
     Preferences preferences = loadFromFolder();
     const auto missing = folder / "no such folder";
     EXPECT_FALSE(preferences.SavePreferences(missing, reporting));
     EXPECT_EQ(host.warnings,
-              (std::vector<std::string>{"Unable to open 'Preferences.DAT' for writing"}));
+              (std::vector<std::string>{"Unable to open 'Preferences.DAT', 'Profiles.DAT' and "
+                                        "'Prefs2.dat' for writing"}));
 }
 
 TEST_F(PreferencesSaveTest, SaveClampsEveryCharactersProfileIndex) {

@@ -101,6 +101,12 @@ INSTANTIATE_TEST_SUITE_P(
                        "NewProfile\nName \"Thorn\"\nColour red\nEnd\n"},
         UnreadableCase{"PreferencesOfGarbage", "Preferences.DAT",
                        "just some notes\nnot settings\n"},
+        UnreadableCase{"PreferencesWithJunkBesideAKnownSection", "Preferences.DAT",
+                       "junk that is no setting\n%%%\nGeneralInfo\nCmdEcho 0\nEnd\n"},
+        UnreadableCase{"PreferencesAfterHelloWorld", "Preferences.DAT",
+                       "hello world\nGeneralInfo\nCmdEcho 0\nEnd\nLogPrefs\nLogTells 0\nEnd\n"},
+        UnreadableCase{"PreferencesWithAStrayLineInASection", "Preferences.DAT",
+                       "GeneralInfo\nCmdEcho 0\n!! 5\nEnd\n"},
         UnreadableCase{"FontRecordTooShort", "Prefs2.dat", "0123456789"},
         UnreadableCase{"FontRecordTooLong", "Prefs2.dat", std::string(100, '\0')}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -134,18 +140,66 @@ TEST_F(SettingsFilesTest, AReadOnlyProfilesFileIsLeftAsItIs) {
     EXPECT_EQ(permissions(folder / "Profiles.DAT"), 0444u);
 }
 
-TEST_F(SettingsFilesTest, AReadOnlyPreferencesFileStopsTheSave) {
+// The read-only file is left alone, but a profile made this session is still saved, and the one
+// box names the file that was not.
+TEST_F(SettingsFilesTest, AReadOnlyPreferencesFileIsLeftAndTheOthersAreSaved) {
     write(folder / "Preferences.DAT", "GeneralInfo\nCmdEcho 0\nEnd\n", 0400);
     Preferences preferences = loadFromFolder();
+    preferences.profiles.appendNew("Thorn");
     EXPECT_FALSE(preferences.SavePreferences(folder.path(), reporting));
     EXPECT_EQ(host.warnings,
               (std::vector<std::string>{"Unable to open 'Preferences.DAT' for writing"}));
     EXPECT_EQ(text(folder / "Preferences.DAT"), "GeneralInfo\nCmdEcho 0\nEnd\n");
-    EXPECT_EQ(entries(folder.path()), 1u);
+    EXPECT_NE(text(folder / "Profiles.DAT").find("Name \"Thorn\""), std::string::npos);
+    EXPECT_EQ(entries(folder.path()), 3u);
+}
+
+// A key or a section this client does not know is most likely a newer client's: the file is
+// kept beside itself before it is written over, but quietly (a note in "Vesk.log"), and a
+// newer client writing it back each time makes no pile of copies.
+TEST_F(SettingsFilesTest, ANewerClientsSettingsAreKeptQuietly) {
+    const std::string newer = "GeneralInfo\nCmdEcho 0\nSpellCheck 1\nEnd\nMapWindow\nOpen 1\nEnd\n";
+    for (int run = 0; run < 2; ++run) {
+        write(folder / "Preferences.DAT", newer, 0600);
+        Preferences preferences = loadFromFolder();
+        EXPECT_EQ(preferences.settings.number(setting::cmdEcho), 0);
+        ASSERT_TRUE(preferences.SavePreferences(folder.path(), reporting));
+        EXPECT_TRUE(host.warnings.empty());
+        EXPECT_EQ(text(folder / "Preferences.DAT.unreadable"), newer);
+        EXPECT_NE(text(folder / "Vesk.log")
+                      .find("'Preferences.DAT' holds settings this client "
+                            "does not know; it was kept as "
+                            "'Preferences.DAT.unreadable'"),
+                  std::string::npos);
+        EXPECT_EQ(entries(folder.path()), 5u) << "run " << run;
+    }
+}
+
+// Comments and blank lines are no loss, so they alone make no copy.
+TEST_F(SettingsFilesTest, CommentsAndBlankLinesMakeNoCopy) {
+    write(folder / "Preferences.DAT", "# my notes\n\nGeneralInfo\n#x 1\n\nCmdEcho 0\nEnd\n", 0600);
+    Preferences preferences = loadFromFolder();
+    ASSERT_TRUE(preferences.SavePreferences(folder.path(), reporting));
+    EXPECT_EQ(entries(folder.path()), 3u);
+    EXPECT_TRUE(host.warnings.empty());
+}
+
+// A save keeps the mode the player gave a file; the file that holds passwords never gets more
+// than its owner's bits.
+TEST_F(SettingsFilesTest, ASaveKeepsEachFilesMode) {
+    write(folder / "Profiles.DAT", "NewProfile\nName \"Default\"\nEnd\n", 0600);
+    write(folder / "Preferences.DAT", "GeneralInfo\nCmdEcho 0\nEnd\n", 0644);
+    write(folder / "Prefs2.dat", std::string(60, '\0'), 0640);
+    Preferences preferences = loadFromFolder();
+    ASSERT_TRUE(preferences.SavePreferences(folder.path(), reporting));
+    EXPECT_EQ(permissions(folder / "Profiles.DAT"), 0600u);
+    EXPECT_EQ(permissions(folder / "Preferences.DAT"), 0600u);
+    EXPECT_EQ(permissions(folder / "Prefs2.dat"), 0640u);
 }
 
 // Players keep settings in a dotfile folder and link them in: the link stays, the file it
-// leads to is replaced in its own folder, and takes the client's mode, not the old file's.
+// leads to is replaced in its own folder and keeps its mode (owner-only at most for the file
+// that holds passwords).
 TEST_F(SettingsFilesTest, LinkedFilesAreUpdatedWhereTheyLive) {
     const fs::path dotfiles = folder / "dotfiles";
     fs::create_directory(dotfiles);
@@ -165,7 +219,7 @@ TEST_F(SettingsFilesTest, LinkedFilesAreUpdatedWhereTheyLive) {
     EXPECT_TRUE(fs::is_symlink(folder / "game" / "Preferences.DAT"));
     EXPECT_NE(text(dotfiles / "profiles").find("Name \"Thorn\""), std::string::npos);
     EXPECT_NE(text(dotfiles / "preferences").find("CmdEcho     0"), std::string::npos);
-    EXPECT_EQ(permissions(dotfiles / "profiles"), 0644u);
+    EXPECT_EQ(permissions(dotfiles / "profiles"), 0666u);
     EXPECT_EQ(permissions(dotfiles / "preferences"), 0600u);
     EXPECT_EQ(entries(dotfiles), 2u) << "no temporary file is left behind";
     EXPECT_EQ(entries(folder / "game"), 3u);
@@ -188,8 +242,8 @@ TEST_F(SettingsFilesTest, OnlyRegularFilesAreReadOrReplaced) {
     EXPECT_FALSE(preferences.SavePreferences(folder.path(), reporting));
     EXPECT_TRUE(fs::is_fifo(folder / "Profiles.DAT"));
     EXPECT_TRUE(fs::is_symlink(folder / "Prefs2.dat"));
-    EXPECT_EQ(host.warnings, (std::vector<std::string>{"Error writing to 'Profiles.DAT'",
-                                                       "Unable to open 'Prefs2.dat' for writing"}));
+    EXPECT_EQ(host.warnings, (std::vector<std::string>{
+                                 "Unable to open 'Profiles.DAT' and 'Prefs2.dat' for writing"}));
 }
 
 // A file that is there but does not open (here a link that leads to itself; for a player,

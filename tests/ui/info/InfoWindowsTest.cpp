@@ -6,6 +6,7 @@
 #include "info/AboutDialog.h"
 #include "info/NewsWindow.h"
 #include "info/ProjectWebPage.h"
+#include "protocol/NewsText.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -13,6 +14,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCursor>
 
 #include <memory>
 
@@ -65,6 +67,37 @@ private slots:
         client->onReceived("##VESK NEWS CLEAR\n");
         window.refresh();
         QVERIFY(window.textView()->toPlainText().endsWith(QStringLiteral("noon ")));
+    }
+
+    // New messages are added at the end without rebuilding what is shown: the reader's
+    // selection stays. Past the messages the news keeps, the oldest lines go from the start.
+    void newsGrowsAtItsEndAndKeepsTheReadersPlace() {
+        NewsWindow window(client->news(), host);
+        connect();
+        client->onReceived("##VESK NEWS first message\n");
+        window.refresh();
+        QTextCursor selection(window.textView()->document());
+        selection.setPosition(0);
+        selection.setPosition(5, QTextCursor::KeepAnchor);
+        window.textView()->setTextCursor(selection);
+        client->onReceived("##VESK NEWS second\n##VESK NEWS third\n");
+        window.refresh();
+        QCOMPARE(window.textView()->toPlainText(),
+                 QStringLiteral("first message \nsecond \nthird "));
+        QCOMPARE(window.textView()->textCursor().selectedText(), QStringLiteral("first"));
+
+        std::string flood;
+        for (std::size_t message = 0; message < NewsText::mostMessages + 50; ++message) {
+            flood += "##VESK NEWS m" + std::to_string(message) + "\n";
+        }
+        client->onReceived(flood.substr(0, flood.size() / 2));
+        window.refresh();
+        client->onReceived(flood.substr(flood.size() / 2));
+        window.refresh();
+        const QStringList lines = window.textView()->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), static_cast<qsizetype>(NewsText::mostMessages));
+        QCOMPARE(lines.front(), QStringLiteral("m50 "));
+        QCOMPARE(lines.back(), QStringLiteral("m1049 "));
     }
 
     void newsButtonsCloseAndOpenTheWebPage() {

@@ -1,3 +1,4 @@
+#include "ListRows.h"
 #include "SimProcess.h"
 #include "SocketHost.h"
 #include "TestApplication.h"
@@ -8,7 +9,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -130,13 +131,13 @@ private slots:
         QVERIFY(help->isVisible());
         QTreeWidget& tree = *help->categoryTree();
         Click(tree, tree.topLevelItem(2));
-        QListWidget& topics = *help->topicList();
-        QVERIFY(runUntil([&] { return topics.count() == 4; }));
-        QCOMPARE(topics.item(0)->text(), QStringLiteral("melee"));
-        QCOMPARE(topics.item(3)->text(), QStringLiteral("stealth"));
+        QListView& topics = *help->topicList();
+        QVERIFY(runUntil([&] { return topics.model()->rowCount() == 4; }));
+        QCOMPARE(Texts(topics).front(), QStringLiteral("melee"));
+        QCOMPARE(Texts(topics).back(), QStringLiteral("stealth"));
 
         host->started.clear();
-        DoubleClick(topics, topics.visualItemRect(topics.item(1)));
+        DoubleClick(topics, RowRect(topics, 1));
         QVERIFY(runUntil([&] { return !host->started.empty(); }));
         const std::string page = folder.filePath("help.txt").toStdString();
         QCOMPARE(host->started.front().program, editor());
@@ -157,12 +158,12 @@ private slots:
         QVERIFY(runUntil([&] { return Child(Child(root, "w"), "quill") != nullptr; }));
         QTreeWidgetItem* quill = Child(Child(root, "w"), "quill");
         DoubleClick(tree, tree.visualItemRect(quill));
-        QListWidget& list = *files->fileList();
-        QVERIFY(runUntil([&] { return list.count() == 2; }));
+        QListView& list = *files->fileList();
+        QVERIFY(runUntil([&] { return list.model()->rowCount() == 2; }));
 
-        const auto found = list.findItems("workroom.c", Qt::MatchExactly);
-        QCOMPARE(found.size(), 1);
-        const QPoint point = list.visualItemRect(found.front()).center();
+        const int row = RowOf(list, "workroom.c");
+        QVERIFY(row >= 0);
+        const QPoint point = RowRect(list, row).center();
         QContextMenuEvent event(QContextMenuEvent::Mouse, point,
                                 list.viewport()->mapToGlobal(point));
         QApplication::sendEvent(list.viewport(), &event);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "FakeHost.h"
+#include "ListRows.h"
 #include "client/Client.h"
 
-#include <QListWidget>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,15 +14,6 @@
 #include <vector>
 
 namespace vesk::testing {
-
-// The texts of a list's items, top to bottom.
-inline QStringList Texts(const QListWidget& list) {
-    QStringList texts;
-    for (int row = 0; row < list.count(); ++row) {
-        texts << list.item(row)->text();
-    }
-    return texts;
-}
 
 // A FakeHost that also passes every change on, as the main window does, so a window under test
 // refreshes the way it will in the program.

@@ -8,7 +8,7 @@
 #include <QContextMenuEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QTest>
 #include <QTreeWidget>
@@ -41,9 +41,9 @@ QTreeWidgetItem* Child(QTreeWidgetItem* parent, const QString& text) {
 }
 
 // Whether the picture in front of a list item, as painted, holds a pixel of about this colour.
-bool IconShows(QListWidget& list, int row, QColor colour) {
+bool IconShows(QListView& list, int row, QColor colour) {
     const QImage image = list.viewport()->grab().toImage();
-    const QRect item = list.visualItemRect(list.item(row));
+    const QRect item = RowRect(list, row);
     for (int y = item.top(); y <= item.bottom(); ++y) {
         for (int x = item.left(); x < item.left() + 24; ++x) {
             const QColor pixel = image.pixelColor(x, y);
@@ -98,10 +98,10 @@ private:
     }
 
     void rightClickFile(const QString& name) {
-        QListWidget& list = *window->fileList();
-        const auto found = list.findItems(name, Qt::MatchExactly);
-        QVERIFY(!found.isEmpty());
-        rightClick(list.visualItemRect(found.front()).center());
+        QListView& list = *window->fileList();
+        const int row = RowOf(list, name);
+        QVERIFY(row >= 0);
+        rightClick(RowRect(list, row).center());
     }
 
     QAction* menuAction(const QString& text) const {
@@ -193,11 +193,11 @@ private slots:
         QVERIFY(SamePicture(d1->icon(0), BrowserIcons::openFolder()));
 
         session->feed({"##VESK DIRFILES /d1/ x.c y.h z"});
-        QListWidget& files = *window->fileList();
+        QListView& files = *window->fileList();
         QCOMPARE(Texts(files), (QStringList{"z", "y.h", "x.c"}));
-        QVERIFY(SamePicture(files.item(0)->icon(), BrowserIcons::plainFile()));
-        QVERIFY(SamePicture(files.item(1)->icon(), BrowserIcons::headerFile()));
-        QVERIFY(SamePicture(files.item(2)->icon(), BrowserIcons::sourceFile()));
+        QVERIFY(SamePicture(RowIcon(files, 0), BrowserIcons::plainFile()));
+        QVERIFY(SamePicture(RowIcon(files, 1), BrowserIcons::headerFile()));
+        QVERIFY(SamePicture(RowIcon(files, 2), BrowserIcons::sourceFile()));
         // Painted, once the list has laid out its items: the blue badge of a source file, the
         // green of a header, neither on a plain one.
         const QColor blue(40, 100, 200);
@@ -213,7 +213,7 @@ private slots:
         doubleClick(d2);
         QVERIFY(SamePicture(d1->icon(0), BrowserIcons::closedFolder()));
         QVERIFY(SamePicture(d2->icon(0), BrowserIcons::openFolder()));
-        QCOMPARE(files.count(), 0);
+        QCOMPARE(files.model()->rowCount(), 0);
         session->feed({"##VESK DIRFILES /d2/ room.c"});
         QCOMPARE(Texts(files), (QStringList{"room.c"}));
     }
@@ -239,9 +239,23 @@ private slots:
                                            "update /d1/y.h"}));
     }
 
+    // More files of the open directory are added at the top of the list; the files listed
+    // stay, and so does the file the player has selected.
+    void moreFilesOfTheOpenDirectoryKeepThePlayersSelection() {
+        browseIntoD1();
+        QListView& list = *window->fileList();
+        const int selected = RowOf(list, "y.h");
+        QVERIFY(selected >= 0);
+        SelectRow(list, selected);
+        session->feed({"##VESK DIRFILES /d1/ n1.c n2.c"});
+        QCOMPARE(Texts(list).mid(0, 2), (QStringList{"n2.c", "n1.c"}));
+        QCOMPARE(list.currentIndex().data().toString(), QStringLiteral("y.h"));
+        QCOMPARE(list.currentIndex().row(), selected + 2);
+    }
+
     void rightClickBesideTheFilesOpensNoMenu() {
         browseIntoD1();
-        QListWidget& list = *window->fileList();
+        QListView& list = *window->fileList();
         rightClick(QPoint(list.viewport()->width() - 2, list.viewport()->height() - 2));
         QVERIFY(window->fileMenu() == nullptr);
         QVERIFY(session->host.sent.empty());
@@ -301,7 +315,7 @@ private slots:
         rightClickFile("glade.c");
         uitest::saveShot(*window->fileMenu(), "file-browser-menu");
         window->fileMenu()->hide();
-        window->fileList()->setCurrentRow(4);
+        SelectRow(*window->fileList(), 4);
         uitest::saveShot(*window, "file-browser");
     }
 };

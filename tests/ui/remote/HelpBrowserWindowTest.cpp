@@ -4,7 +4,7 @@
 #include "remote/BrowserLayout.h"
 
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -13,8 +13,8 @@
 namespace vesk::testing {
 namespace {
 
-void DoubleClick(QListWidget& list, int row) {
-    const QPoint centre = list.visualItemRect(list.item(row)).center();
+void DoubleClick(QListView& list, int row) {
+    const QPoint centre = RowRect(list, row).center();
     // A real double click is a click followed by the double-click event on the same spot.
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
@@ -98,10 +98,10 @@ private slots:
         session->feed({"##VESK HELPCONTENTS a b c"});
         QCOMPARE(Texts(*window->topicList()), (QStringList{"c", "b", "a"}));
         QCOMPARE(window->statusLine()->text(), QStringLiteral("Current Status: Idle"));
-        QVERIFY(!window->topicList()->item(0)->icon().isNull());
+        QVERIFY(!RowIcon(*window->topicList(), 0).isNull());
 
         session->feed({"##VESK HELPCONTENTS"});
-        QCOMPARE(window->topicList()->count(), 0);
+        QCOMPARE(window->topicList()->model()->rowCount(), 0);
         QCOMPARE(window->statusLine()->text(), QStringLiteral("Current Status: Idle"));
     }
 
@@ -162,7 +162,7 @@ private slots:
         selectCategory(1);
         session->feed({"##VESK HELPCONTENTS wield wear score say quit look inventory get "
                        "emote drop consider cast brief alias"});
-        window->topicList()->setCurrentRow(3);
+        SelectRow(*window->topicList(), 3);
         // The selected category shows an open book instead of the closed one.
         const QIcon icon = window->categoryTree()->topLevelItem(1)->icon(0);
         QVERIFY(icon.pixmap(16, QIcon::Normal).toImage() !=

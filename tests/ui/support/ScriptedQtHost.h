@@ -29,9 +29,9 @@ public:
         answers.pop_front();
         return answer;
     }
-    bool startProcess(const std::string& program, const std::vector<std::string>&) override {
+    ProcessId startProcess(const std::string& program, const std::vector<std::string>&) override {
         started.push_back(program);
-        return true;
+        return started.size();
     }
     void openUrl(const std::string& url) override { openedUrls.push_back(url); }
 
