@@ -24,10 +24,19 @@ void LagMeter::onReply(std::uint32_t now) {
     }
     replyStart_ = sendTime_;
     replyEnd_ = now;
-    --pendingSends_;
+    pendingSends_ = 0;
+    current_ = true;
+}
+
+void LagMeter::onConnectionEnded() {
+    pendingSends_ = 0;
+    current_ = false;
 }
 
 std::string LagMeter::readoutText(bool narrow) const {
+    if (!current_) {
+        return narrow ? "Lag: -" : "Lag-o-Meter: -";
+    }
     const double seconds = lagMilliseconds() * 0.001;
     return formatText(narrow ? "Lag: %.3f s" : "Lag-o-Meter: %.3f s", seconds);
 }
@@ -45,6 +54,9 @@ Rgb LagMeter::barColour() const {
 }
 
 int LagMeter::barFill(int width) const {
+    if (!current_) {
+        return 0;
+    }
     return static_cast<int>(width * fillFraction());
 }
 

@@ -8,7 +8,9 @@ NewsText::NewsText(Host& host) : host_(host) {}
 
 void NewsText::apply(const std::vector<std::string_view>& words) {
     exists_ = true;
-    if (words.empty() || words.front() != "CLEAR") {
+    if (!words.empty() && words.front() == "CLEAR") {
+        text_.clear();
+    } else {
         if (!text_.empty()) {
             text_.append("\r\n");
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "remote/ExternalProgram.h"
+
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -57,6 +59,7 @@ public:
     void EndReceive();
     // FILEEND: the download is complete and goes to the editor.
     void OnFileEnd();
+    // "Open Editor": the player's editor on the edit file.
     void RunEditor();
     // SENDFILENAME: tells the server which file the upload belongs to.
     void SendFileName();
@@ -87,11 +90,13 @@ private:
     bool WriteInfoFile(std::string_view remoteName);
     void OpenPendingDownload();
     int UploadLines(std::istream& input);
+    void StartEditor(ExternalProgram::Origin origin);
 
     Host& host_;
     LineSender& sender_;
     std::filesystem::path workingDirectory_;
     Environment environment_;
+    ExternalProgram editorProgram_;
     FileBrowserModel* browser_ = nullptr;
     // A download begun whose files are not written yet.
     std::optional<std::string> pendingName_;

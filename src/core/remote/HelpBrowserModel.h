@@ -1,5 +1,7 @@
 #pragma once
 
+#include "remote/ExternalProgram.h"
+
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -77,6 +79,7 @@ private:
     LineSender& sender_;
     std::filesystem::path workingDirectory_;
     Environment environment_;
+    ExternalProgram viewer_;
     std::vector<std::string> topics_;
     std::string status_{idleStatus};
     std::string selectedCategory_;

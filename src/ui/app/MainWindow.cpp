@@ -5,11 +5,14 @@
 #include "app/QtHost.h"
 #include "app/SoundPlayer.h"
 #include "client/Client.h"
+#include "common/TextBoundary.h"
+#include "common/WindowPlacement.h"
 #include "display/ColourPalette.h"
 #include "display/FindDialog.h"
 #include "display/OutputView.h"
 #include "input/InputLineEdit.h"
 #include "lag/LagBar.h"
+#include "lag/LagReadout.h"
 #include "net/ServerSocket.h"
 #include "prefs/SettingsTable.h"
 #include "status/SkillsWindow.h"
@@ -23,11 +26,19 @@
 #include <QScrollBar>
 
 namespace vesk {
+namespace {
+
+// The settings hold the inside size.
+const WindowPlacement::Keys placementKeys{setting::windowLocation, setting::windowDimensions,
+                                          WindowPlacement::Size::Inner};
+
+} // namespace
 
 MainWindow::MainWindow(Client& client, QtHost& host, SiteAddresses sites)
     : client_(client), host_(host), sites_(std::move(sites)),
       socket_(std::make_unique<ServerSocket>(client, host)), findState_(client.mainBuffer(), host) {
-    setWindowTitle(QString::fromLatin1(client_.title()));
+    client_.showHostInTitle(!sites_.fenmarchSite);
+    refreshTitle();
     host_.setDialogParent(this);
     createPanes();
     menu_ = new MainMenu(*this, client_);
@@ -76,7 +87,7 @@ void MainWindow::createPanes() {
                 [this, view](QPoint position) { showOutputMenu(*view, position); });
     }
     input_ = new InputLineEdit(client_, panes_);
-    lagReadout_ = new QLabel("Lag-o-Meter: 0.000 s", panes_);
+    lagReadout_ = new LagReadout("Lag-o-Meter: 0.000 s", panes_);
     lagBar_ = new LagBar(client_.lagMeter(), panes_);
     createStatusWindows();
     output_->refresh();
@@ -126,23 +137,9 @@ void MainWindow::showAtSavedPlacement(bool firstStart) {
     } else if (settings.isOn(setting::isMaximized)) {
         showMaximized();
     } else {
-        QRect placement(settings.number(setting::windowLocation, 0),
-                        settings.number(setting::windowLocation, 1),
-                        settings.number(setting::windowDimensions, 0),
-                        settings.number(setting::windowDimensions, 1));
-        // A placement that no screen shows any more (a monitor unplugged) is moved onto the
-        // primary screen instead of leaving the window out of reach.
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        placement.setSize(placement.size().expandedTo(QSize(320, 200)).boundedTo(screen.size()));
-        bool visible = false;
-        for (const QScreen* each : QGuiApplication::screens()) {
-            visible = visible || each->availableGeometry().intersects(placement);
-        }
-        if (!visible) {
-            placement.moveTopLeft(screen.topLeft());
-        }
-        resize(placement.size());
-        move(placement.topLeft());
+        QRect placement = WindowPlacement::recorded(settings, placementKeys);
+        placement.setSize(placement.size().expandedTo(QSize(320, 200)));
+        WindowPlacement::restore(*this, placement, placementKeys.size);
         show();
     }
     relayout();
@@ -171,6 +168,8 @@ void MainWindow::exitClient() {
     close();
 }
 
+// From here on the auxiliary windows closing with the client are not recorded as closed by
+// the player: what is open at exit is open at the next start.
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!exiting_) {
         exiting_ = true;
@@ -276,7 +275,7 @@ void MainWindow::relayout() {
     const bool lagShown = layout_.statusDocked && in.lagMeter;
     place(lagReadout_, layout_.lagReadout, lagShown);
     place(lagBar_, layout_.lagBar, lagShown);
-    lagReadout_->setText(QString::fromStdString(client_.lagReadout(in.statusNarrow)));
+    lagReadout_->showReading(QString::fromStdString(client_.lagReadout(in.statusNarrow)));
     output_->refresh();
     chat_->refresh();
 }
@@ -291,7 +290,10 @@ void MainWindow::onChanged(Change what) {
         chat_->refresh();
         break;
     case Change::Title:
-        setWindowTitle(QString::fromLatin1(client_.title()));
+        refreshTitle();
+        break;
+    case Change::LagMeter:
+        refreshLagDisplay();
         break;
     case Change::Status:
         refreshStatusWindows();
@@ -312,7 +314,7 @@ void MainWindow::onChanged(Change what) {
     case Change::Menu:
         menu_->refresh();
         refreshAutoLogin();
-        setWindowTitle(QString::fromLatin1(client_.title()));
+        refreshTitle();
         refreshInputMask();
         break;
     default:
@@ -326,19 +328,30 @@ void MainWindow::refreshInputMask() {
     input_->setMasked(client_.serverEchoes() && client_.commandSender().connected());
 }
 
+void MainWindow::refreshTitle() {
+    setWindowTitle(toQString(client_.title()));
+}
+
 // Once a second while connected: the lag read-out and its bar, where the status window's
 // settings put them.
 void MainWindow::onLagTimer() {
+    if (client_.connection().connected()) {
+        refreshLagDisplay();
+    }
+}
+
+// Also at once when the connection ends, so the read-out stops showing the last lag as current.
+void MainWindow::refreshLagDisplay() {
     const Settings& settings = client_.preferences().settings;
     const auto display = LagMeter::SelectLagDisplay(settings.isOn(setting::statusOpen),
                                                     settings.isOn(setting::statusMoveable), true);
-    if (!client_.connection().connected() || display == LagMeter::Display::None) {
+    if (display == LagMeter::Display::None) {
         return;
     }
     const bool floating = display == LagMeter::Display::StatusWindow;
     const QString text =
         QString::fromStdString(client_.lagReadout(settings.isOn(setting::statusNarrow)));
-    (floating ? frameLagReadout_ : lagReadout_)->setText(text);
+    (floating ? frameLagReadout_ : lagReadout_)->showReading(text);
     (floating ? frameLagBar_ : lagBar_)->update();
 }
 
@@ -346,10 +359,7 @@ void MainWindow::savePlacement() {
     Settings& settings = client_.preferences().settings;
     settings.setNumber(setting::isMaximized, isMaximized() ? 1 : 0);
     if (!isMaximized()) {
-        settings.setNumber(setting::windowLocation, pos().x(), 0);
-        settings.setNumber(setting::windowLocation, pos().y(), 1);
-        settings.setNumber(setting::windowDimensions, width(), 0);
-        settings.setNumber(setting::windowDimensions, height(), 1);
+        WindowPlacement::record(*this, settings, placementKeys);
     }
 }
 

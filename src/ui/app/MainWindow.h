@@ -22,6 +22,7 @@ class Client;
 class FindDialog;
 class InputLineEdit;
 class LagBar;
+class LagReadout;
 class MainMenu;
 class FileBrowserWindow;
 class HelpBrowserWindow;
@@ -72,6 +73,7 @@ public:
     void openFriendsLists();
     void openWhoOptions();
     void toggleWhoList();
+    void showWhoList();
     void openChatOptions();
     void openCodingPreferences();
     void openAbout();
@@ -90,10 +92,11 @@ public:
     OutputView& chatView() { return *chat_; }
     InputLineEdit& inputLine() { return *input_; }
     MainMenu& menu() { return *menu_; }
-    QLabel& lagReadout() { return *lagReadout_; }
+    LagReadout& lagReadout() { return *lagReadout_; }
     StatusPane& statusPane() { return *statusPane_; }
     StatusFrameWindow& statusFrame() { return *statusFrame_; }
     SkillsWindow& skillsWindow() { return *skills_; }
+    WhoListWindow& whoListWindow() { return *whoList_; }
     FindDialog* findDialog() const;
     const MainLayout& currentLayout() const { return layout_; }
 
@@ -110,6 +113,8 @@ private:
     void onChanged(Change what);
     void refreshInputMask();
     void onLagTimer();
+    void refreshLagDisplay();
+    void refreshTitle();
     void showOutputMenu(OutputView& view, QPoint position);
     void afterSelection();
     void toggleLogging();
@@ -137,10 +142,10 @@ private:
     StatusPane* statusPane_ = nullptr;
     StatusFrameWindow* statusFrame_ = nullptr;
     SkillsWindow* skills_ = nullptr;
-    QLabel* lagReadout_ = nullptr;
+    LagReadout* lagReadout_ = nullptr;
     LagBar* lagBar_ = nullptr;
     // The lag meter shown inside the floating status window.
-    QLabel* frameLagReadout_ = nullptr;
+    LagReadout* frameLagReadout_ = nullptr;
     LagBar* frameLagBar_ = nullptr;
     MainMenu* menu_ = nullptr;
     QPointer<FindDialog> find_;
@@ -152,6 +157,8 @@ private:
     QTimer lagTimer_;
     QFont mainFont_;
     MainLayout layout_;
+    // Set by Exit (or the window's close): from then on nothing the closing windows do is
+    // recorded as the player's choice.
     bool exiting_ = false;
 };
 

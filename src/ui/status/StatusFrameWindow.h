@@ -31,7 +31,8 @@ public:
     void placeFromSettings();
 
 signals:
-    // The player closed the window with its close button.
+    // The player closed the window with its close button. The main window records it, unless
+    // the whole client is closing: what is open at exit is open at the next start.
     void closedByUser();
 
 protected:
@@ -44,7 +45,6 @@ private:
     void updateScrollBar(int contentHeight);
     void placeChildren();
     bool ownsLagDisplay() const;
-    QSize frameExtra() const;
 
     Preferences& preferences_;
     StatusView* view_;

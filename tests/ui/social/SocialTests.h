@@ -31,4 +31,5 @@ private slots:
     void columnsFollowTheOptions();
     void placementIsRestoredAndRecorded();
     void shownChangedFollowsTheWindow();
+    void firstSizeShowsEverySortChoiceAndColumn();
 };
