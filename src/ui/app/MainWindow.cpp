@@ -53,9 +53,13 @@ MainWindow::MainWindow(Client& client, QtHost& host, SiteAddresses sites)
     lagTimer_.start(1000);
 }
 
-// The sound player outlives the window; its hook into this window's boxes goes first.
+// The sound player outlives the window; its hook into this window's boxes goes first. A
+// window destroyed while still connected ends the connection as Exit does, before its own parts
+// go: nothing the closing socket reports may reach them half destroyed.
 MainWindow::~MainWindow() {
     SoundPlayer::instance().setLateFailure({});
+    disconnect(&host_, nullptr, this, nullptr);
+    socket_->closeForExit();
 }
 
 FindDialog* MainWindow::findDialog() const {

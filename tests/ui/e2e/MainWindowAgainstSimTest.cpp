@@ -13,6 +13,7 @@
 #include "profiles/MacrosPage.h"
 #include "profiles/ProfilesDialog.h"
 #include "profiles/TriggersPage.h"
+#include "status/SkillsWindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -164,7 +165,8 @@ private slots:
         client.preferences().font = fontRecordOf(uitest::testFixedFont());
         MainWindow window(client, host, SiteAddresses{});
         window.show();
-        const int chosenSize = window.outputView().textFont().pointSize() + 5;
+        const int chosenSize = 17;
+        QVERIFY(QFontInfo(window.outputView().textFont()).pointSize() != chosenSize);
         QFont chosen;
         QFont shownWhileOpen;
         QFont inputWhileOpen;
@@ -189,10 +191,11 @@ private slots:
         });
         window.menu().options->trigger();
         QCOMPARE(chosen.pointSize(), chosenSize);
+        const int chosenPixels = QFontInfo(chosen).pixelSize();
         QCOMPARE(shownWhileOpen, chosen);
         QCOMPARE(inputWhileOpen, chosen);
         QCOMPARE(window.outputView().textFont(), chosen);
-        QCOMPARE(mainFontFrom(client.preferences().font).pointSize(), chosenSize);
+        QCOMPARE(QFontInfo(mainFontFrom(client.preferences().font)).pixelSize(), chosenPixels);
         QVERIFY(QFile::exists(folder.filePath(QStringLiteral("Prefs2.dat"))));
     }
 
