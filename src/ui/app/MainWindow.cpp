@@ -15,7 +15,9 @@
 #include "lag/LagReadout.h"
 #include "net/ServerSocket.h"
 #include "prefs/SettingsTable.h"
+#include "social/WhoListWindow.h"
 #include "status/SkillsWindow.h"
+#include "status/StatusFrameWindow.h"
 #include "status/StatusPane.h"
 
 #include <QApplication>
@@ -172,13 +174,12 @@ void MainWindow::exitClient() {
     close();
 }
 
-// From here on the auxiliary windows closing with the client are not recorded as closed by
-// the player: what is open at exit is open at the next start.
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!exiting_) {
         exiting_ = true;
         socket_->closeForExit();
     }
+    hideAuxiliaryWindows();
     if (find_) {
         find_->close();
     }
@@ -186,6 +187,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     saveSettings();
     event->accept();
     QApplication::quit();
+}
+
+// What is open at exit is open at the next start: the auxiliary windows are hidden with their
+// open state kept, so that the application closing its windows does not count as the player
+// closing them (the who list's hiding is not recorded while exiting).
+void MainWindow::hideAuxiliaryWindows() {
+    for (QWidget* window : std::initializer_list<QWidget*>{statusFrame_, skills_, whoList_}) {
+        window->hide();
+    }
 }
 
 void MainWindow::copySelection() {

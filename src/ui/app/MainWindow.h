@@ -121,6 +121,7 @@ private:
     void toggleSetting(SettingKey key);
     void savePlacement();
     void createAuxiliaryWindows();
+    void hideAuxiliaryWindows();
     void createStatusWindows();
     void refreshNews();
     void refreshWhoList();

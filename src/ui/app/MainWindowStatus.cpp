@@ -28,19 +28,10 @@ void MainWindow::createStatusWindows() {
                                 client_.preferences().settings.isOn(setting::lagMeter));
     skills_ = new SkillsWindow(client_, this);
     connect(statusPane_, &StatusPane::scrollBarNeededChanged, this, [this] { relayout(); });
-    // Windows closing because the client exits stay recorded as open.
     connect(statusFrame_, &StatusFrameWindow::closedByUser, this, [this] {
-        if (exiting_) {
-            return;
-        }
         client_.preferences().settings.setNumber(setting::statusOpen, 0);
         menu_->refresh();
         saveSettings();
-    });
-    connect(skills_, &SkillsWindow::closedByUser, this, [this] {
-        if (!exiting_) {
-            skills_->recordClosed();
-        }
     });
     connect(skills_, &SkillsWindow::openChanged, this, [this] {
         menu_->refresh();

@@ -65,8 +65,15 @@ QRect WindowPlacement::onVisibleScreen(const QRect& recorded, const QList<QRect>
             return recorded;
         }
     }
-    const QRect screen = nearestScreen(recorded, screens);
-    QRect placed(recorded.topLeft(), recorded.size().boundedTo(screen.size()));
+    return insideScreen(recorded, screens);
+}
+
+QRect WindowPlacement::insideScreen(const QRect& window, const QList<QRect>& screens) {
+    if (screens.isEmpty()) {
+        return window;
+    }
+    const QRect screen = nearestScreen(window, screens);
+    QRect placed(window.topLeft(), window.size().boundedTo(screen.size()));
     placed.moveLeft(std::clamp(placed.left(), screen.left(), screen.right() - placed.width() + 1));
     placed.moveTop(std::clamp(placed.top(), screen.top(), screen.bottom() - placed.height() + 1));
     return placed;

@@ -32,6 +32,9 @@ public:
     // on one screen; otherwise it is moved onto the screen it overlaps most, or the nearest
     // one, shrunk to fit that screen where it is larger.
     static QRect onVisibleScreen(const QRect& recorded, const QList<QRect>& screens);
+    // Wholly on the screen the window overlaps most (or the nearest one): moved in from the
+    // edges it crosses, shrunk where it is larger than the screen.
+    static QRect insideScreen(const QRect& window, const QList<QRect>& screens);
     // The areas of the screens there are now, without their panels.
     static QList<QRect> screenAreas();
 

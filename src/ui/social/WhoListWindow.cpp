@@ -27,6 +27,8 @@ struct SortChoice {
 const WindowPlacement::Keys placementKeys{setting::whoLocation, setting::whoDimensions,
                                           WindowPlacement::Size::Inner};
 
+constexpr int gapBesideMainWindow = 8;
+
 constexpr SortChoice sortChoices[] = {{"Level", WhoSort::Level},
                                       {"Class", WhoSort::Class},
                                       {"Race", WhoSort::Race},
@@ -158,12 +160,24 @@ bool WhoListWindow::neverPlaced() const {
     return WindowPlacement::recorded(preferences_.settings, placementKeys).topLeft().isNull();
 }
 
-// At the first start the list opens beside the main window, where the screen has room, not over
-// the game text.
+// At the first start the list opens beside the main window, to its right or else its left,
+// where the screen has room for the whole list; without room it goes to the screen's right edge,
+// over the status pane rather than the game text.
 void WhoListWindow::placeBeside(const QRect& mainFrame) {
-    const QRect outer(QPoint(mainFrame.right() + 1 + 8, mainFrame.top()), frameGeometry().size());
-    const QRect placed = WindowPlacement::onVisibleScreen(outer, WindowPlacement::screenAreas());
-    move(placed.topLeft());
+    const QSize size = frameGeometry().size();
+    const QRect right(QPoint(mainFrame.right() + 1 + gapBesideMainWindow, mainFrame.top()), size);
+    const QRect left(QPoint(mainFrame.left() - gapBesideMainWindow - size.width(), mainFrame.top()),
+                     size);
+    const QList<QRect> screens = WindowPlacement::screenAreas();
+    for (const QRect& candidate : {right, left}) {
+        for (const QRect& screen : screens) {
+            if (screen.contains(candidate)) {
+                move(candidate.topLeft());
+                return;
+            }
+        }
+    }
+    move(WindowPlacement::insideScreen(right, screens).topLeft());
 }
 
 void WhoListWindow::recordPlacement() {
@@ -172,8 +186,10 @@ void WhoListWindow::recordPlacement() {
     }
 }
 
+// Where the client placed it (the first start) is recorded as soon as it shows.
 void WhoListWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    recordPlacement();
     rebuild();
     emit shownChanged(true);
 }

@@ -96,9 +96,13 @@ void SkillsWindow::showEvent(QShowEvent* event) {
     }
 }
 
+// Only the player's close button closes a shown window; the client hides its windows before it
+// exits, so what is open at exit stays recorded as open.
 void SkillsWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    emit closedByUser();
+    if (isVisible()) {
+        recordOpen(false);
+    }
 }
 
 } // namespace vesk

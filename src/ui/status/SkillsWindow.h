@@ -28,16 +28,11 @@ public:
     QColor panelBackground() const { return background_; }
     // Moves and sizes the window as the settings say.
     void placeFromSettings();
-    // Records the window as closed, as the menu command does.
-    void recordClosed() { recordOpen(false); }
 
 signals:
-    // The window was shown or hidden by the menu command: the main window updates the menu's
-    // check mark and saves the settings.
+    // The window was shown or hidden (also by its close button): the main window updates the
+    // menu's check mark and saves the settings.
     void openChanged(bool open);
-    // The player closed the window with its close button. The main window records it, unless
-    // the whole client is closing: what is open at exit is open at the next start.
-    void closedByUser();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -123,9 +123,13 @@ void StatusFrameWindow::showEvent(QShowEvent* event) {
     }
 }
 
+// Only the player's close button closes a shown window; the client hides its windows before it
+// exits, so what is open at exit stays recorded as open.
 void StatusFrameWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    emit closedByUser();
+    if (isVisible()) {
+        emit closedByUser();
+    }
 }
 
 } // namespace vesk

@@ -31,8 +31,7 @@ public:
     void placeFromSettings();
 
 signals:
-    // The player closed the window with its close button. The main window records it, unless
-    // the whole client is closing: what is open at exit is open at the next start.
+    // The player closed the window with its close button.
     void closedByUser();
 
 protected:
