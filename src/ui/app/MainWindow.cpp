@@ -138,7 +138,13 @@ void MainWindow::showAtSavedPlacement(bool firstStart) {
                          metrics.lineSpacing() * 36);
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         resize(size.boundedTo(screen.size()));
-        move(screen.center() - rect().center());
+        // The who list opens beside it; where both fit, the two are centred together.
+        const int beside = settings.isOn(setting::showWhoWindow) && whoList_->neverPlaced()
+                               ? whoList_->frameGeometry().width() + WhoListWindow::gapBeside
+                               : 0;
+        const int group = width() + beside <= screen.width() ? width() + beside : width();
+        move(screen.left() + (screen.width() - group) / 2,
+             screen.center().y() - rect().center().y());
         show();
     } else if (settings.isOn(setting::isMaximized)) {
         showMaximized();

@@ -27,8 +27,6 @@ struct SortChoice {
 const WindowPlacement::Keys placementKeys{setting::whoLocation, setting::whoDimensions,
                                           WindowPlacement::Size::Inner};
 
-constexpr int gapBesideMainWindow = 8;
-
 constexpr SortChoice sortChoices[] = {{"Level", WhoSort::Level},
                                       {"Class", WhoSort::Class},
                                       {"Race", WhoSort::Race},
@@ -164,10 +162,11 @@ bool WhoListWindow::neverPlaced() const {
 // where the screen has room for the whole list; without room it goes to the screen's right edge,
 // over the status pane rather than the game text.
 void WhoListWindow::placeBeside(const QRect& mainFrame) {
+    // The platform window first, so its frame counts in the size where it is known this early.
+    create();
     const QSize size = frameGeometry().size();
-    const QRect right(QPoint(mainFrame.right() + 1 + gapBesideMainWindow, mainFrame.top()), size);
-    const QRect left(QPoint(mainFrame.left() - gapBesideMainWindow - size.width(), mainFrame.top()),
-                     size);
+    const QRect right(QPoint(mainFrame.right() + 1 + gapBeside, mainFrame.top()), size);
+    const QRect left(QPoint(mainFrame.left() - gapBeside - size.width(), mainFrame.top()), size);
     const QList<QRect> screens = WindowPlacement::screenAreas();
     for (const QRect& candidate : {right, left}) {
         for (const QRect& screen : screens) {

@@ -34,8 +34,9 @@ public:
     QSize sizeShowingEveryColumn() const;
     // No place was ever recorded (the first start).
     bool neverPlaced() const;
-    // Beside the main window's frame, on a visible screen.
+    // Beside the main window's frame, this far from it, on a visible screen.
     void placeBeside(const QRect& mainFrame);
+    static constexpr int gapBeside = 8;
 
 signals:
     void shownChanged(bool shown);

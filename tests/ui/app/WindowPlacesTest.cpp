@@ -35,7 +35,8 @@ struct Session {
     Client client;
     std::unique_ptr<MainWindow> window;
 
-    explicit Session(const QString& folder, const std::function<void(Settings&)>& prepare = {})
+    explicit Session(const QString& folder, const std::function<void(Settings&)>& prepare = {},
+                     bool firstStart = false)
         : client(host, folder.toStdString()) {
         client.startUp();
         client.preferences().font = fontRecordOf(uitest::testFixedFont());
@@ -45,7 +46,7 @@ struct Session {
             prepare(settings);
         }
         window = std::make_unique<MainWindow>(client, host, SiteAddresses{});
-        window->showAtSavedPlacement();
+        window->showAtSavedPlacement(firstStart);
     }
 
     // File > Exit inside the application's event loop, as the player chooses it: the client
@@ -193,6 +194,30 @@ private slots:
         QCOMPARE(window.whoListWindow().pos(), whoPlace);
         QVERIFY(window.menu().skillsWindow->isChecked());
         QVERIFY(window.menu().whoList->isChecked());
+    }
+
+    // The very first start opens the who list whole on the screen and beside the main window
+    // where there is room, and records where it opened.
+    void theFirstStartOpensTheWhoListWholeOnTheScreen() {
+        QTemporaryDir folder;
+        Session session(folder.path(), {}, true);
+        WhoListWindow& who = session.window->whoListWindow();
+        QTRY_VERIFY(who.isVisible());
+        const QRect frame = who.frameGeometry();
+        bool whole = false;
+        for (const QRect& screen : WindowPlacement::screenAreas()) {
+            whole = whole || screen.contains(frame);
+        }
+        QVERIFY(whole);
+        const QRect main = session.window->frameGeometry();
+        if (main.width() + WhoListWindow::gapBeside + frame.width() <=
+            QGuiApplication::primaryScreen()->availableGeometry().width()) {
+            QVERIFY(!frame.intersects(main));
+        }
+        const Settings& settings = session.client.preferences().settings;
+        QCOMPARE(QPoint(settings.number(setting::whoLocation, 0),
+                        settings.number(setting::whoLocation, 1)),
+                 who.pos());
     }
 
     // A window the player closed before exiting stays closed at the next start.
