@@ -19,8 +19,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace vesk {
 
@@ -67,6 +69,26 @@ struct Session {
         return exited && inTime;
     }
 };
+
+// The windows besides the main one that record their places.
+std::vector<QWidget*> placedWindows(MainWindow& window) {
+    return {&window.skillsWindow(), &window.statusFrame(), &window.whoListWindow()};
+}
+
+// The skills window open and the status window floating at start (the who list is open by
+// default), and a wait until the three have opened.
+void openEveryWindowAtStart(Settings& settings) {
+    settings.setNumber(setting::skillsOpen, 1);
+    settings.setNumber(setting::statusMoveable, 1);
+}
+bool everyWindowOpens(MainWindow& window) {
+    return QTest::qWaitFor(
+        [&window] {
+            return std::ranges::all_of(placedWindows(window),
+                                       [](const QWidget* each) { return each->isVisible(); });
+        },
+        bound);
+}
 
 // Whether the player can reach the window's title bar on some screen: its top strip lies on
 // one, a good piece of it wide.
@@ -143,15 +165,13 @@ private slots:
                 settings.setNumber(key, 5000, 0);
                 settings.setNumber(key, 5000, 1);
             }
-            settings.setNumber(setting::skillsOpen, 1);
-            settings.setNumber(setting::statusMoveable, 1);
+            openEveryWindowAtStart(settings);
         });
         MainWindow& window = *session.window;
-        QTRY_VERIFY(window.skillsWindow().isVisible());
-        QTRY_VERIFY(window.statusFrame().isVisible());
-        QTRY_VERIFY(window.whoListWindow().isVisible());
-        for (QWidget* each : std::initializer_list<QWidget*>{
-                 &window, &window.skillsWindow(), &window.statusFrame(), &window.whoListWindow()}) {
+        QVERIFY(everyWindowOpens(window));
+        std::vector<QWidget*> windows = placedWindows(window);
+        windows.push_back(&window);
+        for (QWidget* each : windows) {
             QVERIFY2(onAScreen(*each),
                      qPrintable(each->windowTitle() + QString(" at %1,%2 %3x%4")
                                                           .arg(each->frameGeometry().x())
@@ -224,17 +244,11 @@ private slots:
     void windowsClosedBeforeExitStayClosed() {
         QTemporaryDir folder;
         {
-            Session session(folder.path(), [](Settings& settings) {
-                settings.setNumber(setting::skillsOpen, 1);
-                settings.setNumber(setting::statusMoveable, 1);
-            });
-            MainWindow& window = *session.window;
-            QTRY_VERIFY(window.skillsWindow().isVisible());
-            QTRY_VERIFY(window.statusFrame().isVisible());
-            QTRY_VERIFY(window.whoListWindow().isVisible());
-            window.skillsWindow().close();
-            window.statusFrame().close();
-            window.whoListWindow().close();
+            Session session(folder.path(), openEveryWindowAtStart);
+            QVERIFY(everyWindowOpens(*session.window));
+            for (QWidget* each : placedWindows(*session.window)) {
+                each->close();
+            }
             QVERIFY(session.exitByMenu());
         }
         Session next(folder.path());
@@ -243,9 +257,9 @@ private slots:
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
         QVERIFY(window.isVisible());
-        QVERIFY(!window.skillsWindow().isVisible());
-        QVERIFY(!window.statusFrame().isVisible());
-        QVERIFY(!window.whoListWindow().isVisible());
+        for (const QWidget* each : placedWindows(window)) {
+            QVERIFY2(!each->isVisible(), qPrintable(each->windowTitle()));
+        }
     }
 };
 
