@@ -153,6 +153,14 @@ private slots:
         QCOMPARE(codingMenus, 1);
     }
 
+    // The first NAME puts the character in the window's own title at once.
+    void theFirstNameShowsInTheWindowTitle() {
+        Rig rig;
+        rig.connect();
+        rig.client.onReceived("##VESK NAME Tamsin\n");
+        QCOMPARE(rig.window->windowTitle(), QString("Vesk (Tamsin)"));
+    }
+
     // The title the player sees on the window itself, through a whole session: each state of
     // the connection, the character once the server names it (the first NAME), the online
     // editor's progress, and the end.
@@ -224,9 +232,13 @@ private slots:
     // shows: the text's ink is as wide as the same reading painted with room to spare.
     void narrowLayoutShowsTheWholeLagReading() {
         Rig rig;
+        QLabel& readout = rig.window->lagReadout();
+        // The size desktops commonly give their widgets' text.
+        QFont desktop = readout.font();
+        desktop.setPointSize(11);
+        readout.setFont(desktop);
         rig.client.preferences().settings.setNumber(setting::statusNarrow, 1);
         rig.window->relayout();
-        QLabel& readout = rig.window->lagReadout();
         QVERIFY(readout.isVisible());
         QCOMPARE(readout.text(), QString("Lag: 0.000 s"));
         const QImage shown = readout.grab().toImage();

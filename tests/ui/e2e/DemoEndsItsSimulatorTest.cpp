@@ -1,9 +1,11 @@
 #include "TestApplication.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSet>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,7 +24,7 @@ bool portAccepts(quint16 port) {
     return socket.waitForConnected(2000);
 }
 
-// The client's child processes (the simulator), so a failing run does not leave one behind.
+// The client's child processes (the simulator).
 QList<pid_t> childrenOf(qint64 parent) {
     QFile file(QStringLiteral("/proc/%1/task/%1/children").arg(parent));
     QList<pid_t> children;
@@ -34,6 +36,33 @@ QList<pid_t> childrenOf(qint64 parent) {
         }
     }
     return children;
+}
+
+// The TCP ports a process listens on: its sockets' inodes looked up among the listening
+// sockets of the system.
+QList<quint16> listeningPorts(pid_t process) {
+    QSet<QByteArray> sockets;
+    const QDir descriptors(QStringLiteral("/proc/%1/fd").arg(process));
+    for (const QString& name : descriptors.entryList(QDir::NoDotAndDotDot | QDir::System)) {
+        const QString target = QFile::symLinkTarget(descriptors.filePath(name));
+        if (target.contains(QLatin1String("socket:["))) {
+            sockets << target.section('[', 1).chopped(1).toLatin1();
+        }
+    }
+    QList<quint16> ports;
+    QFile table(QStringLiteral("/proc/net/tcp"));
+    if (!table.open(QIODevice::ReadOnly)) {
+        return ports;
+    }
+    for (const QByteArray& line : table.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        // local address, state (0A: listening), inode
+        if (fields.size() > 9 && fields[3] == "0A" && sockets.contains(fields[9])) {
+            ports << static_cast<quint16>(
+                QString::fromLatin1(fields[1]).section(':', 1).toUInt(nullptr, 16));
+        }
+    }
+    return ports;
 }
 
 } // namespace
@@ -69,23 +98,28 @@ private slots:
                       QStringLiteral("--simulator"), QStringLiteral(VESK_SIM_PATH)});
         QVERIFY(client.waitForStarted(bound));
 
-        const QRegularExpression portLine(QStringLiteral("game port (\\d+)"));
-        QString output;
+        // The simulator is up once it listens on its three ports.
+        QList<pid_t> simulators;
+        QList<quint16> ports;
         QVERIFY(QTest::qWaitFor(
             [&] {
-                output += QString::fromLocal8Bit(client.readAllStandardOutput());
-                return portLine.match(output).hasMatch() || client.state() == QProcess::NotRunning;
+                simulators = childrenOf(client.processId());
+                ports.clear();
+                for (const pid_t simulator : simulators) {
+                    ports += listeningPorts(simulator);
+                }
+                return ports.size() == 3 || client.state() == QProcess::NotRunning;
             },
             bound));
-        const auto port = static_cast<quint16>(portLine.match(output).captured(1).toUInt());
-        QVERIFY2(port != 0, qPrintable(output));
-        QVERIFY(portAccepts(port));
-        const QList<pid_t> simulators = childrenOf(client.processId());
+        QCOMPARE(ports.size(), 3);
         const auto cleanUp = qScopeGuard([&simulators] {
             for (const pid_t simulator : simulators) {
                 ::kill(simulator, SIGKILL);
             }
         });
+        for (const quint16 port : ports) {
+            QVERIFY(portAccepts(port));
+        }
 
         ::kill(static_cast<pid_t>(client.processId()), signalNumber);
         QVERIFY(client.waitForFinished(bound));
@@ -95,7 +129,14 @@ private slots:
             // It ended as File > Exit does: the settings were written.
             QVERIFY(QFile::exists(folder.filePath(QStringLiteral("Preferences.DAT"))));
         }
-        QVERIFY(QTest::qWaitFor([port] { return !portAccepts(port); }, bound));
+        for (const quint16 port : ports) {
+            QVERIFY2(QTest::qWaitFor([port] { return !portAccepts(port); }, bound),
+                     qPrintable(QString::number(port)));
+        }
+        // The player is told where the demo plays.
+        const QRegularExpression portLine(QStringLiteral("game port (\\d+)"));
+        const QString output = QString::fromLocal8Bit(client.readAllStandardOutput());
+        QVERIFY(ports.contains(static_cast<quint16>(portLine.match(output).captured(1).toUInt())));
     }
 };
 
