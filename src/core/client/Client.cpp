@@ -174,13 +174,14 @@ void Client::onReceived(std::string_view bytes) {
     if (bytes.empty()) {
         return;
     }
+    const std::uint32_t arrived = host_.milliseconds();
     received_.clear();
     telnet_.filter(bytes, received_);
     log_.setInputHidden(telnet_.serverEchoes());
     if (receivePath_.receive(received_)) {
         host_.changed(Change::MainBuffer);
     }
-    lag_.onReply(host_.milliseconds());
+    lag_.onReply(arrived, host_.milliseconds());
 }
 
 void Client::onReadError() {

@@ -18,12 +18,14 @@ void LagMeter::onSend(std::uint32_t now) {
     ++pendingSends_;
 }
 
-void LagMeter::onReply(std::uint32_t now) {
+void LagMeter::onReply(std::uint32_t arrived, std::uint32_t handled) {
     if (pendingSends_ == 0) {
         return;
     }
+    // The clock wraps, so "sent after the read arrived" is a signed difference.
+    const bool sentWhileHandled = static_cast<std::int32_t>(sendTime_ - arrived) > 0;
     replyStart_ = sendTime_;
-    replyEnd_ = now;
+    replyEnd_ = sentWhileHandled ? handled : arrived;
     pendingSends_ = 0;
     current_ = true;
 }

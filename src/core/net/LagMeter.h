@@ -19,8 +19,12 @@ public:
     enum class Display { None, MainWindow, StatusWindow };
 
     void onSend(std::uint32_t now);
-    // A read of at least one byte arrived.
-    void onReply(std::uint32_t now);
+    // A read of at least one byte arrived at `arrived` and was handled by `handled`. Its
+    // arrival ends the round trip, so a box the read opened while it was handled (a warning,
+    // the login dialog) does not count as lag; a send the read's own handling made (a login
+    // answer, a control reply) is answered by it, measured to the end of its handling.
+    void onReply(std::uint32_t arrived, std::uint32_t handled);
+    void onReply(std::uint32_t now) { onReply(now, now); }
     // The connection ended: its unanswered sends are forgotten and the read-out shows a dash.
     void onConnectionEnded();
 

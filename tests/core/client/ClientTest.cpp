@@ -246,6 +246,29 @@ TEST_F(ClientTest, LagAfterALoginWithNothingTypedStaysTheRoundTrip) {
     EXPECT_EQ(client->lagMeter().pendingSends(), 0u);
 }
 
+// The player waits on a box the read opened (here: the editor that cannot be started on the
+// file the read completed); the time the box stays open is not lag.
+TEST_F(ClientTest, ABoxOpenedByAReadDoesNotCountAsLag) {
+    struct SlowToAnswerHost : FakeHost {
+        void showWarning(const std::string& text) override {
+            FakeHost::showWarning(text);
+            clock += 10000;
+        }
+    } slowHost;
+    slowHost.processesStart = false;
+    Client slow(slowHost, directory);
+    ASSERT_TRUE(slow.ConnectToSite("localhost", "3000", "FenmarchMUD"));
+    slow.onConnecting();
+    slow.onConnected();
+    slowHost.clock = 1000;
+    slow.connection().DoSend("oed /d/x.c");
+    slowHost.clock = 1004;
+    slow.onReceived("##VESK FILEBEGIN /d/x.c\n##VESK FILECONTINUE\nint x;\n##VESK FILEEND\n");
+    ASSERT_EQ(slowHost.warnings.size(), 1u);
+    EXPECT_EQ(slow.lagMeter().lagMilliseconds(), 4u);
+    EXPECT_EQ(slow.lagReadout(false), "Lag-o-Meter: 0.004 s");
+}
+
 TEST_F(ClientTest, DisconnectLeavesTheLagReadoutWithoutAValue) {
     connect();
     host.clock = 100;

@@ -58,6 +58,22 @@ TEST(LagMeter, OneReplyAnswersEverySendBeforeIt) {
     EXPECT_EQ(meter.lagMilliseconds(), 4u);
 }
 
+// A read that opens a box while it is handled (a warning, the login dialog) is still measured to
+// its arrival; a send its own handling made is answered by it, to the end of the handling.
+TEST(LagMeter, TheRoundTripEndsWhenTheReadArrivesNotWhenItIsHandled) {
+    LagMeter meter;
+    meter.onSend(1000);
+    meter.onReply(1003, 11003);
+    EXPECT_EQ(meter.lagMilliseconds(), 3u);
+    meter.onSend(12001); // an automatic answer, sent while the read of 12000 was handled
+    meter.onReply(12000, 12002);
+    EXPECT_EQ(meter.lagMilliseconds(), 1u);
+    EXPECT_EQ(meter.pendingSends(), 0u);
+    meter.onSend(0xFFFFFFF0u);
+    meter.onReply(0x10u, 0x20u);
+    EXPECT_EQ(meter.lagMilliseconds(), 0x20u);
+}
+
 // After a disconnect the last lag is not shown as if it were current, and the sends the closed
 // connection never answered do not measure the next connection's first read.
 TEST(LagMeter, DisconnectShowsADashUntilANewReply) {
