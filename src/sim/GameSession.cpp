@@ -192,7 +192,12 @@ void GameSession::runCommand(const std::string& line) {
     if (!handled) {
         telnet.line("What? Type 'help' for the commands.");
     }
-    showPrompt();
+    // The client's own control-channel requests ("vesk init", its challenge reply) are not the
+    // player's commands, so no prompt answers them: a login would otherwise end in a row of
+    // identical prompts.
+    if (command.words.front() != "vesk") {
+        showPrompt();
+    }
 }
 
 void GameSession::showPrompt() {

@@ -50,6 +50,9 @@ void VeskCommands::initialise(const CommandLine& command) {
         control.armour(entry);
     }
     control.experience(character.xp, character.xpNextLevel, character.xpEarned);
+    // The news starts afresh at every request, as the who list does, so a client that asks
+    // again (a reconnect, "Refresh") shows it once.
+    control.send("NEWS", "CLEAR");
     control.send("NEWS", "Welcome to FenmarchMUD! The marsh orcs are restless again.");
     sendWhoList();
     control.challenge(challenge.issue());

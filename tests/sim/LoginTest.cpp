@@ -54,7 +54,7 @@ TEST_F(LoginTest, InitAnswerNamesCharacterAndGrantsCodingOnlyToCoders) {
         EXPECT_NE(answer->find("##VESK NAME " + shown + "\r\n"), std::string::npos);
         EXPECT_EQ(answer->find("##VESK INIT\r\n") != std::string::npos, testCase.coder);
         for (const auto* keyword : {"STATUS ", "LIMBS 'head' 0 'torso' 0", "AC 'head' ", "XP ",
-                                    "NEWS ", "LOGON ClearNames"}) {
+                                    "NEWS CLEAR\r\n##VESK NEWS Welcome", "LOGON ClearNames"}) {
             EXPECT_NE(answer->find(std::string("##VESK ") + keyword), std::string::npos) << keyword;
         }
     }

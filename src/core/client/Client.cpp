@@ -1,5 +1,6 @@
 #include "client/Client.h"
 
+#include "client/WindowTitle.h"
 #include "common/TextFormat.h"
 #include "prefs/SettingsTable.h"
 #include "protocol/ControlMarker.h"
@@ -82,16 +83,21 @@ bool Client::saveSettings() {
 }
 
 std::string Client::title() const {
-    const std::string& suffix = transfer_.titleSuffix();
-    if (!connection_.connected() || (!connection_.session().loggedIn && suffix.empty())) {
+    if (!connection_.connected()) {
         return title_;
     }
-    std::string composed = connection_.IsDevelopmentSite() ? "DEVEL" : "Vesk";
-    const std::string name = log_.characterName();
-    if (!name.empty()) {
-        composed += " (" + name + ")";
+    const Connection::Target& target = connection_.target();
+    ConnectedTitle facts;
+    facts.siteName = target.siteName;
+    if (hostShownInTitle_) {
+        facts.otherServer = target.hostName + ":" + target.portText;
     }
-    return composed + suffix;
+    facts.developmentSite = connection_.IsDevelopmentSite();
+    if (connection_.session().loggedIn) {
+        facts.characterName = log_.characterName();
+    }
+    facts.transferSuffix = transfer_.titleSuffix();
+    return composeConnectedTitle(facts);
 }
 
 void Client::setTitle(std::string title) {
@@ -152,7 +158,7 @@ void Client::onConnected() {
     connection_.setPhase(Connection::Phase::Connected);
     addNotice("[33m", "Connected!", 2);
     startLogSection();
-    setTitle("Vesk - Connecting to " + connection_.target().siteName);
+    host_.changed(Change::Title);
     router_.revokeCodingAccess();
     host_.changed(Change::Menu);
 }
@@ -171,6 +177,7 @@ void Client::onReceived(std::string_view bytes) {
     if (bytes.empty()) {
         return;
     }
+    const std::uint32_t arrived = host_.milliseconds();
     received_.clear();
     telnet_.filter(bytes, received_);
     typedText_.watch(received_);
@@ -178,7 +185,7 @@ void Client::onReceived(std::string_view bytes) {
     if (receivePath_.receive(received_)) {
         host_.changed(Change::MainBuffer);
     }
-    lag_.onReply(host_.milliseconds());
+    lag_.onReply(arrived, host_.milliseconds());
 }
 
 void Client::onReadError() {
@@ -192,6 +199,8 @@ void Client::OnConnectionEnded(bool byExit) {
     }
     connection_.setPhase(Connection::Phase::NotConnected);
     autoLogin_.setLoggedIn(false);
+    lag_.onConnectionEnded();
+    host_.changed(Change::LagMeter);
     // An echo the server switched off ends with its connection, so nothing typed after a
     // hang-up at the password prompt is hidden.
     telnet_.reset();

@@ -96,9 +96,14 @@ public:
     TriggerEngine& triggers() { return triggers_; }
     bool serverEchoes() const { return telnet_.serverEchoes(); }
     bool codingAccess() const { return router_.codingAccess(); }
-    // The window title: the connection's state until the server names the character, then
-    // "Vesk (Name)" ("DEVEL (Name)" on the development site) with any transfer progress after it.
+    // The window title: the connection's state ("Vesk - Not Connected", "Vesk - Connecting ..");
+    // once connected, where to ("Vesk - Connected to FenmarchMUD") until the server names the
+    // character, then "Vesk (Name)" ("DEVEL (Name)" on the development site), with any transfer
+    // progress after it.
     std::string title() const;
+    // The player pointed the client at a server other than FenmarchMUD's own site: the title
+    // names its host and port while connected.
+    void showHostInTitle(bool shown) { hostShownInTitle_ = shown; }
     const std::filesystem::path& workingDirectory() const { return workingDirectory_; }
 
 private:
@@ -135,6 +140,7 @@ private:
     ServerLineParser parser_;
     ReceivePath receivePath_;
     std::string title_ = "Vesk - Not Connected";
+    bool hostShownInTitle_ = false;
     std::string received_;
 };
 

@@ -62,6 +62,7 @@ bool Connection::IsDevelopmentSite() const {
 void Connection::setPhase(Phase phase) {
     phase_ = phase;
     session_.connected = phase == Phase::Connected;
+    session_.loginStartSent = false;
     if (phase != Phase::Connected) {
         session_.loggedIn = false;
     }

@@ -18,16 +18,27 @@ void LagMeter::onSend(std::uint32_t now) {
     ++pendingSends_;
 }
 
-void LagMeter::onReply(std::uint32_t now) {
+void LagMeter::onReply(std::uint32_t arrived, std::uint32_t handled) {
     if (pendingSends_ == 0) {
         return;
     }
+    // The clock wraps, so "sent after the read arrived" is a signed difference.
+    const bool sentWhileHandled = static_cast<std::int32_t>(sendTime_ - arrived) > 0;
     replyStart_ = sendTime_;
-    replyEnd_ = now;
-    --pendingSends_;
+    replyEnd_ = sentWhileHandled ? handled : arrived;
+    pendingSends_ = 0;
+    current_ = true;
+}
+
+void LagMeter::onConnectionEnded() {
+    pendingSends_ = 0;
+    current_ = false;
 }
 
 std::string LagMeter::readoutText(bool narrow) const {
+    if (!current_) {
+        return narrow ? "Lag: -" : "Lag-o-Meter: -";
+    }
     const double seconds = lagMilliseconds() * 0.001;
     return formatText(narrow ? "Lag: %.3f s" : "Lag-o-Meter: %.3f s", seconds);
 }
@@ -45,6 +56,9 @@ Rgb LagMeter::barColour() const {
 }
 
 int LagMeter::barFill(int width) const {
+    if (!current_) {
+        return 0;
+    }
     return static_cast<int>(width * fillFraction());
 }
 

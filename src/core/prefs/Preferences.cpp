@@ -170,7 +170,7 @@ void Preferences::SelectProfileForCharacter(std::string_view serverName) {
     if (slot >= 0) {
         currentCharacter = slot;
         CharacterRecord& record = characters[slot];
-        if (record.profile == -1) {
+        if (record.profile < 0) {
             const int existing = profiles.findByName(name);
             record.profile = existing >= 0 ? existing : profiles.appendWithDefaultMacros(name);
         }

@@ -78,11 +78,17 @@ void StoredCharacters::profileRemoved(int removed) {
 }
 
 void StoredCharacters::clampProfiles(int profileCount) {
-    // Free slots keep -1, so a slot left free reads back the same after a save.
+    // Free slots keep -1, so a slot left free reads back the same after a save. A character
+    // stored in the login dialog has no profile until the server names it, when it gets its
+    // own; a save in between (the dialog saves as it closes) must not hand it the default
+    // profile's macros and triggers instead.
     for (auto& record : slots_) {
-        if (!record.name.empty()) {
-            record.profile = std::clamp(record.profile, 0, std::max(profileCount - 1, 0));
+        if (record.name.empty()) {
+            continue;
         }
+        record.profile = record.profile < 0
+                             ? CharacterRecord::unassignedProfile
+                             : std::min(record.profile, std::max(profileCount - 1, 0));
     }
 }
 

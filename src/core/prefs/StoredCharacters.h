@@ -16,8 +16,10 @@ class Reporting;
 struct CharacterRecord {
     std::string name;
     std::string password;
-    // Index into the profile list; -1 until the character is first given a profile.
-    std::int32_t profile = -1;
+    static constexpr std::int32_t unassignedProfile = -1;
+    // Index into the profile list; -1 until the server first names the character, which then
+    // gets a profile of its own.
+    std::int32_t profile = unassignedProfile;
     // "Default Selected Character": preselected when the login dialog opens.
     std::int32_t isDefault = 0;
     auto operator<=>(const CharacterRecord&) const = default;
@@ -46,7 +48,8 @@ public:
     // A deleted profile: indices equal to it fall back to the default profile, later
     // indices move down one.
     void profileRemoved(int removed);
-    // After every save each index is held within the existing profiles (-1 becomes 0).
+    // After every save each assigned index is held within the existing profiles; a character
+    // without a profile yet keeps -1.
     void clampProfiles(int profileCount);
 
     // Reads the section's lines up to its own "End"; what it passed over is noted.

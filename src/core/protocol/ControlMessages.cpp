@@ -143,10 +143,12 @@ void ControlMessages::onName(ControlTokenizer& arguments) {
     if (!name) {
         return;
     }
+    // Logged in before the name is announced: the announcement redraws the title, which names
+    // the character only once the login is complete.
+    session_.loggedIn = true;
     events_.selectProfileForCharacter(*name);
     events_.setLogCharacterName(*name);
     status_.setCharacterName(*name);
-    session_.loggedIn = true;
 }
 
 void ControlMessages::onInit(ControlTokenizer&) {

@@ -8,7 +8,11 @@ NewsText::NewsText(Host& host) : host_(host) {}
 
 void NewsText::apply(const std::vector<std::string_view>& words) {
     exists_ = true;
-    if (words.empty() || words.front() != "CLEAR") {
+    if (!words.empty() && words.front() == "CLEAR") {
+        messages_.clear();
+        ++generation_;
+        joinedCurrent_ = false;
+    } else {
         std::string message;
         for (const std::string_view word : words) {
             if (message.size() + word.size() + 1 > longestMessage) {

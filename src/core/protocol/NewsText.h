@@ -11,7 +11,8 @@ namespace vesk {
 class Host;
 
 // The text of the news window the server opens with its news messages. The window appears at the
-// first message and keeps its text for the rest of the run; each message adds a line of words.
+// first message; each message adds a line of words, and "CLEAR" empties the text so the server
+// can send its news afresh at every login instead of adding another copy.
 //
 // What a server can fill is bounded: the window keeps the latest messages only, and a message
 // longer than a screenful of words is cut after the last word that fits, so a flood of news
@@ -26,8 +27,8 @@ public:
 
     explicit NewsText(Host& host);
 
-    // The words of one news message. The single word "CLEAR" opens the window and leaves its
-    // text as it is; anything else goes on a new line, each word followed by one blank.
+    // The words of one news message. A message whose first word is "CLEAR" opens the window and
+    // empties its text; anything else goes on a new line, each word followed by one blank.
     void apply(const std::vector<std::string_view>& words);
 
     bool exists() const { return exists_; }

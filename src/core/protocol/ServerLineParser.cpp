@@ -202,13 +202,18 @@ bool ServerLineParser::isLoginStateLine(std::string_view line) const {
 }
 
 // A login has begun: ask the server for the control channel (and the skills when their window
-// is up). Once the server has named the character, the same lines ask for nothing.
+// is up), once per connection. Once the server has named the character, the same lines ask for
+// nothing.
 bool ServerLineParser::recogniseLoginStart(std::string_view line, int& recognised) {
     if (inCapture() || session_.loggedIn || !isLoginStateLine(line)) {
         return false;
     }
     if (session_.connected) {
         recognised = 1;
+        if (session_.loginStartSent) {
+            return true;
+        }
+        session_.loginStartSent = true;
         sender_.doSend(std::string("vesk init ").append(clientVersion));
         if (events_.skillsWindowShown()) {
             sender_.doSend("vesk skills");

@@ -10,6 +10,13 @@
 namespace vesk {
 namespace {
 
+// Where the player chooses the online editor's program.
+constexpr ExternalProgram::Texts editorTexts{
+    "The editor \"%s\" could not be started.\n\nChoose another editor under Coding > "
+    "Preferences (Vesk Code Editing Preferences).",
+    "No editor is set.\n\nChoose one under Coding > Preferences (Vesk Code Editing "
+    "Preferences)."};
+
 constexpr std::string_view receivingStatus = "Current Status: Receiving file..";
 constexpr std::string_view sendingStatus = "Current Status: Sending file..";
 
@@ -39,7 +46,7 @@ bool ReadUploadLine(std::streambuf& input, std::string& line) {
 FileTransfer::FileTransfer(Host& host, LineSender& sender, std::filesystem::path workingDirectory,
                            Environment environment)
     : host_(host), sender_(sender), workingDirectory_(std::move(workingDirectory)),
-      environment_(std::move(environment)), editors_(host) {}
+      environment_(std::move(environment)), editorProgram_(host, editorTexts) {}
 
 FileTransfer::~FileTransfer() = default;
 
@@ -159,23 +166,17 @@ void FileTransfer::OnFileEnd() {
     const bool downloaded = receiveFile_.is_open();
     EndReceive();
     if (downloaded) {
-        StartEditor(false);
+        StartEditor(ExternalProgram::Origin::Server);
     }
 }
 
 void FileTransfer::RunEditor() {
-    StartEditor(true);
+    StartEditor(ExternalProgram::Origin::Player);
 }
 
-// A start that fails is only traced: the player sees that no editor appeared.
-void FileTransfer::StartEditor(bool playerAsked) {
+void FileTransfer::StartEditor(ExternalProgram::Origin origin) {
     const std::string program = environment_.editor ? environment_.editor() : std::string();
-    const std::string file = WorkingPath(editFileName()).string();
-    const bool running =
-        playerAsked ? editors_.start(program, file) : editors_.startUnlessRunning(program, file);
-    if (!running) {
-        host_.debugOutput("The editor could not be started on " + file);
-    }
+    editorProgram_.start(program, WorkingPath(editFileName()).string(), origin);
 }
 
 // A download begun but not yet written has not replaced the info file yet, so the name read

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "remote/EditorProcesses.h"
+#include "remote/ExternalProgram.h"
 
 #include <filesystem>
 #include <fstream>
@@ -91,14 +91,14 @@ private:
     bool WriteInfoFile(std::string_view remoteName);
     void OpenPendingDownload();
     int UploadLines(std::istream& input);
-    void StartEditor(bool playerAsked);
+    void StartEditor(ExternalProgram::Origin origin);
 
     Host& host_;
     LineSender& sender_;
     std::filesystem::path workingDirectory_;
     Environment environment_;
+    ExternalProgram editorProgram_;
     FileBrowserModel* browser_ = nullptr;
-    EditorProcesses editors_;
     // A download begun whose files are not written yet.
     std::optional<std::string> pendingName_;
     std::ofstream receiveFile_;

@@ -19,6 +19,13 @@ constexpr std::array<HelpBrowserModel::Category, 5> categories = {{
 
 constexpr std::string_view receivingStatus = "Current Status: Receiving file ";
 
+// Where the player chooses the help viewer.
+constexpr ExternalProgram::Texts helpViewerTexts{
+    "The help viewer \"%s\" could not be started.\n\nChoose another on the Help page of "
+    "Edit > Options (Editor used to display FenmarchMUD help files).",
+    "No help viewer is set.\n\nChoose one on the Help page of Edit > Options (Editor used "
+    "to display FenmarchMUD help files)."};
+
 // The line break the server ended the line with; it is no column of the text.
 std::size_t BodyLength(std::string_view text) {
     std::size_t length = text.size();
@@ -33,7 +40,7 @@ std::size_t BodyLength(std::string_view text) {
 HelpBrowserModel::HelpBrowserModel(Host& host, LineSender& sender,
                                    std::filesystem::path workingDirectory, Environment environment)
     : host_(host), sender_(sender), workingDirectory_(std::move(workingDirectory)),
-      environment_(std::move(environment)), editors_(host) {}
+      environment_(std::move(environment)), viewer_(host, helpViewerTexts) {}
 
 HelpBrowserModel::~HelpBrowserModel() = default;
 
@@ -158,10 +165,8 @@ void HelpBrowserModel::EndText() {
     }
     pageBegun_ = false;
     const std::string program = environment_.helpEditor ? environment_.helpEditor() : std::string();
-    const std::string file = (workingDirectory_ / helpFileName).string();
-    if (!editors_.startUnlessRunning(program, file)) {
-        host_.debugOutput("The help editor could not be started on " + file);
-    }
+    viewer_.start(program, (workingDirectory_ / helpFileName).string(),
+                  ExternalProgram::Origin::Server);
 }
 
 } // namespace vesk

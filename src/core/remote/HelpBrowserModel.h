@@ -1,6 +1,6 @@
 #pragma once
 
-#include "remote/EditorProcesses.h"
+#include "remote/ExternalProgram.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -82,7 +82,7 @@ private:
     LineSender& sender_;
     std::filesystem::path workingDirectory_;
     Environment environment_;
-    EditorProcesses editors_;
+    ExternalProgram viewer_;
     std::vector<std::string> topics_;
     std::uint64_t topicsGeneration_ = 0;
     std::string status_{idleStatus};

@@ -8,6 +8,12 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#if defined(Q_OS_LINUX)
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
+#endif
+
 namespace vesk {
 
 DemoSimulator::~DemoSimulator() {
@@ -36,6 +42,18 @@ std::optional<SiteAddresses> DemoSimulator::start(const QString& programPath) {
         return std::nullopt;
     }
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+#if defined(Q_OS_LINUX)
+    // Should the client die without ending it (killed outright), the system ends the simulator
+    // too instead of leaving it running on its ports. A client gone before this line ran is
+    // caught by comparing the parent.
+    const pid_t client = ::getpid();
+    process_.setChildProcessModifier([client] {
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() != client) {
+            ::raise(SIGTERM);
+        }
+    });
+#endif
     process_.start(programPath, {"--game-port", "0", "--who-port", "0", "--devel-port", "0"});
     if (!process_.waitForStarted(5000)) {
         error_ = "the simulator could not be started: " + process_.errorString();

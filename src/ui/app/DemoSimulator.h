@@ -10,7 +10,8 @@
 namespace vesk {
 
 // The built-in FenmarchMUD simulator the demo plays on: a vesk-sim child on free ports of
-// 127.0.0.1, ended when the client exits.
+// 127.0.0.1, ended when the client exits (and, on Linux, by the system should the client be
+// killed outright).
 class DemoSimulator {
 public:
     ~DemoSimulator();

@@ -7,14 +7,19 @@
 #include "app/QtHost.h"
 #include "app/SoundPlayer.h"
 #include "client/Client.h"
+#include "common/TextBoundary.h"
+#include "common/WindowPlacement.h"
 #include "display/ColourPalette.h"
 #include "display/FindDialog.h"
 #include "display/OutputView.h"
 #include "input/InputLineEdit.h"
 #include "lag/LagBar.h"
+#include "lag/LagReadout.h"
 #include "net/ServerSocket.h"
 #include "prefs/SettingsTable.h"
+#include "social/WhoListWindow.h"
 #include "status/SkillsWindow.h"
+#include "status/StatusFrameWindow.h"
 #include "status/StatusPane.h"
 
 #include <QApplication>
@@ -26,11 +31,19 @@
 #include <QScrollBar>
 
 namespace vesk {
+namespace {
+
+// The settings hold the inside size.
+const WindowPlacement::Keys placementKeys{setting::windowLocation, setting::windowDimensions,
+                                          WindowPlacement::Size::Inner};
+
+} // namespace
 
 MainWindow::MainWindow(Client& client, QtHost& host, SiteAddresses sites)
     : client_(client), host_(host), sites_(std::move(sites)),
       socket_(std::make_unique<ServerSocket>(client, host)), findState_(client.mainBuffer(), host) {
-    setWindowTitle(toQString(client_.title()));
+    client_.showHostInTitle(!sites_.fenmarchSite);
+    refreshTitle();
     host_.setDialogParent(this);
     createPanes();
     menu_ = new MainMenu(*this, client_);
@@ -45,9 +58,13 @@ MainWindow::MainWindow(Client& client, QtHost& host, SiteAddresses sites)
     lagTimer_.start(1000);
 }
 
-// The sound player outlives the window; its hook into this window's boxes goes first.
+// The sound player outlives the window; its hook into this window's boxes goes first. A
+// window destroyed while still connected ends the connection as Exit does, before its own parts
+// go: nothing the closing socket reports may reach them half destroyed.
 MainWindow::~MainWindow() {
     SoundPlayer::instance().setLateFailure({});
+    disconnect(&host_, nullptr, this, nullptr);
+    socket_->closeForExit();
 }
 
 FindDialog* MainWindow::findDialog() const {
@@ -75,7 +92,7 @@ void MainWindow::createPanes() {
                 [this, view](QPoint position) { showOutputMenu(*view, position); });
     }
     input_ = new InputLineEdit(client_, panes_);
-    lagReadout_ = new QLabel("Lag-o-Meter: 0.000 s", panes_);
+    lagReadout_ = new LagReadout("Lag-o-Meter: 0.000 s", panes_);
     lagBar_ = new LagBar(client_.lagMeter(), panes_);
     createStatusWindows();
     output_->refresh();
@@ -114,35 +131,27 @@ void MainWindow::showAtSavedPlacement(bool firstStart) {
     if (firstStart) {
         const QFontMetrics metrics(mainFont_);
         // A width of 0 follows the pane, so the first window is as wide as 80 columns.
-        const int width = settings.number(setting::numCharactersWidth);
-        const int columns = width > 0 ? width : 80;
+        const int storedWidth = settings.number(setting::numCharactersWidth);
+        const int columns = storedWidth > 0 ? storedWidth : 80;
         const QSize size(metrics.horizontalAdvance('M') * (columns + 2) + statusPaneWidth +
                              scrollBarWidth * 2 + 30,
                          metrics.lineSpacing() * 36);
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         resize(size.boundedTo(screen.size()));
-        move(screen.center() - rect().center());
+        // The who list opens beside it; where both fit, the two are centred together.
+        const int beside = settings.isOn(setting::showWhoWindow) && whoList_->neverPlaced()
+                               ? whoList_->frameGeometry().width() + WhoListWindow::gapBeside
+                               : 0;
+        const int group = width() + beside <= screen.width() ? width() + beside : width();
+        move(screen.left() + (screen.width() - group) / 2,
+             screen.center().y() - rect().center().y());
         show();
     } else if (settings.isOn(setting::isMaximized)) {
         showMaximized();
     } else {
-        QRect placement(settings.number(setting::windowLocation, 0),
-                        settings.number(setting::windowLocation, 1),
-                        settings.number(setting::windowDimensions, 0),
-                        settings.number(setting::windowDimensions, 1));
-        // A placement that no screen shows any more (a monitor unplugged) is moved onto the
-        // primary screen instead of leaving the window out of reach.
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        placement.setSize(placement.size().expandedTo(QSize(320, 200)).boundedTo(screen.size()));
-        bool visible = false;
-        for (const QScreen* each : QGuiApplication::screens()) {
-            visible = visible || each->availableGeometry().intersects(placement);
-        }
-        if (!visible) {
-            placement.moveTopLeft(screen.topLeft());
-        }
-        resize(placement.size());
-        move(placement.topLeft());
+        QRect placement = WindowPlacement::recorded(settings, placementKeys);
+        placement.setSize(placement.size().expandedTo(QSize(320, 200)));
+        WindowPlacement::restore(*this, placement, placementKeys.size);
         show();
     }
     relayout();
@@ -176,6 +185,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         exiting_ = true;
         socket_->closeForExit();
     }
+    hideAuxiliaryWindows();
     if (find_) {
         find_->close();
     }
@@ -183,6 +193,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     saveSettings();
     event->accept();
     QApplication::quit();
+}
+
+// What is open at exit is open at the next start: the auxiliary windows are hidden with their
+// open state kept, so that the application closing its windows does not count as the player
+// closing them (the who list's hiding is not recorded while exiting).
+void MainWindow::hideAuxiliaryWindows() {
+    for (QWidget* window : std::initializer_list<QWidget*>{statusFrame_, skills_, whoList_}) {
+        window->hide();
+    }
 }
 
 void MainWindow::copySelection() {
@@ -288,7 +307,7 @@ void MainWindow::relayout() {
     const bool lagShown = layout_.statusDocked && in.lagMeter;
     place(lagReadout_, layout_.lagReadout, lagShown);
     place(lagBar_, layout_.lagBar, lagShown);
-    lagReadout_->setText(toQString(client_.lagReadout(in.statusNarrow)));
+    lagReadout_->showReading(toQString(client_.lagReadout(in.statusNarrow)));
     output_->refresh();
     chat_->refresh();
 }
@@ -303,7 +322,10 @@ void MainWindow::onChanged(Change what) {
         chat_->refresh();
         break;
     case Change::Title:
-        setWindowTitle(toQString(client_.title()));
+        refreshTitle();
+        break;
+    case Change::LagMeter:
+        refreshLagDisplay();
         break;
     case Change::Status:
         refreshStatusWindows();
@@ -324,7 +346,7 @@ void MainWindow::onChanged(Change what) {
     case Change::Menu:
         menu_->refresh();
         refreshAutoLogin();
-        setWindowTitle(toQString(client_.title()));
+        refreshTitle();
         refreshInputMask();
         break;
     default:
@@ -338,18 +360,30 @@ void MainWindow::refreshInputMask() {
     input_->setMasked(client_.serverEchoes() && client_.commandSender().connected());
 }
 
+void MainWindow::refreshTitle() {
+    setWindowTitle(toQString(client_.title()));
+}
+
 // Once a second while connected: the lag read-out and its bar, where the status window's
 // settings put them.
 void MainWindow::onLagTimer() {
+    if (client_.connection().connected()) {
+        refreshLagDisplay();
+    }
+}
+
+// Also at once when the connection ends, so the read-out stops showing the last lag as current.
+void MainWindow::refreshLagDisplay() {
     const Settings& settings = client_.preferences().settings;
     const auto display = LagMeter::SelectLagDisplay(settings.isOn(setting::statusOpen),
                                                     settings.isOn(setting::statusMoveable), true);
-    if (!client_.connection().connected() || display == LagMeter::Display::None) {
+    if (display == LagMeter::Display::None) {
         return;
     }
     const bool floating = display == LagMeter::Display::StatusWindow;
-    const QString text = toQString(client_.lagReadout(settings.isOn(setting::statusNarrow)));
-    (floating ? frameLagReadout_ : lagReadout_)->setText(text);
+    const QString text =
+        toQString(client_.lagReadout(settings.isOn(setting::statusNarrow)));
+    (floating ? frameLagReadout_ : lagReadout_)->showReading(text);
     (floating ? frameLagBar_ : lagBar_)->update();
 }
 
@@ -357,10 +391,7 @@ void MainWindow::savePlacement() {
     Settings& settings = client_.preferences().settings;
     settings.setNumber(setting::isMaximized, isMaximized() ? 1 : 0);
     if (!isMaximized()) {
-        settings.setNumber(setting::windowLocation, pos().x(), 0);
-        settings.setNumber(setting::windowLocation, pos().y(), 1);
-        settings.setNumber(setting::windowDimensions, width(), 0);
-        settings.setNumber(setting::windowDimensions, height(), 1);
+        WindowPlacement::record(*this, settings, placementKeys);
     }
 }
 

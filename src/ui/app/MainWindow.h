@@ -23,6 +23,7 @@ class Client;
 class FindDialog;
 class InputLineEdit;
 class LagBar;
+class LagReadout;
 class MainMenu;
 class FileBrowserWindow;
 class HelpBrowserWindow;
@@ -81,6 +82,7 @@ public:
     void openFriendsLists();
     void openWhoOptions();
     void toggleWhoList();
+    void showWhoList();
     void openChatOptions();
     void openCodingPreferences();
     void openAbout();
@@ -99,10 +101,11 @@ public:
     OutputView& chatView() { return *chat_; }
     InputLineEdit& inputLine() { return *input_; }
     MainMenu& menu() { return *menu_; }
-    QLabel& lagReadout() { return *lagReadout_; }
+    LagReadout& lagReadout() { return *lagReadout_; }
     StatusPane& statusPane() { return *statusPane_; }
     StatusFrameWindow& statusFrame() { return *statusFrame_; }
     SkillsWindow& skillsWindow() { return *skills_; }
+    WhoListWindow& whoListWindow() { return *whoList_; }
     FindDialog* findDialog() const;
     const MainLayout& currentLayout() const { return layout_; }
 
@@ -119,6 +122,8 @@ private:
     void onChanged(Change what);
     void refreshInputMask();
     void onLagTimer();
+    void refreshLagDisplay();
+    void refreshTitle();
     void showOutputMenu(OutputView& view, QPoint position);
     void afterSelection();
     void clearSelections();
@@ -130,6 +135,7 @@ private:
     void toggleSetting(SettingKey key);
     void savePlacement();
     void createAuxiliaryWindows();
+    void hideAuxiliaryWindows();
     void createStatusWindows();
     void refreshNews();
     void refreshWhoList();
@@ -151,10 +157,10 @@ private:
     StatusPane* statusPane_ = nullptr;
     StatusFrameWindow* statusFrame_ = nullptr;
     SkillsWindow* skills_ = nullptr;
-    QLabel* lagReadout_ = nullptr;
+    LagReadout* lagReadout_ = nullptr;
     LagBar* lagBar_ = nullptr;
     // The lag meter shown inside the floating status window.
-    QLabel* frameLagReadout_ = nullptr;
+    LagReadout* frameLagReadout_ = nullptr;
     LagBar* frameLagBar_ = nullptr;
     MainMenu* menu_ = nullptr;
     QPointer<FindDialog> find_;
@@ -166,6 +172,8 @@ private:
     QTimer lagTimer_;
     QFont mainFont_;
     MainLayout layout_;
+    // Set by Exit (or the window's close): from then on nothing the closing windows do is
+    // recorded as the player's choice.
     bool exiting_ = false;
 };
 

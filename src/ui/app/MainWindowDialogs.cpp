@@ -43,7 +43,11 @@ void MainWindow::createAuxiliaryWindows() {
     // The who list keeps learning who logs on and off while its window is hidden, so it is
     // current whenever the player opens it.
     client_.windows().who = true;
+    // Hidden because the client exits, it stays recorded as open.
     connect(whoList_, &WhoListWindow::shownChanged, this, [this](bool shown) {
+        if (exiting_) {
+            return;
+        }
         client_.preferences().settings.setNumber(setting::showWhoWindow, shown ? 1 : 0);
         menu_->refresh();
     });
@@ -81,7 +85,7 @@ void MainWindow::connectDialogMenu() {
         connect(menu_->fileBrowser, &QAction::triggered, this, &MainWindow::showFileBrowser);
     });
     if (client_.preferences().settings.isOn(setting::showWhoWindow)) {
-        QTimer::singleShot(0, whoList_, &QWidget::show);
+        QTimer::singleShot(0, whoList_, [this] { showWhoList(); });
     }
     if (client_.preferences().settings.isOn(setting::displayLoginAtStartup)) {
         QTimer::singleShot(0, this, &MainWindow::openAutoLogin);
@@ -191,7 +195,19 @@ void MainWindow::openWhoOptions() {
 }
 
 void MainWindow::toggleWhoList() {
-    whoList_->setVisible(!whoList_->isVisible());
+    if (whoList_->isVisible()) {
+        whoList_->hide();
+    } else {
+        showWhoList();
+    }
+}
+
+// Never placed by the player, the list opens beside the main window rather than over its text.
+void MainWindow::showWhoList() {
+    if (whoList_->neverPlaced()) {
+        whoList_->placeBeside(frameGeometry());
+    }
+    whoList_->show();
 }
 
 void MainWindow::refreshWhoList() {

@@ -6,6 +6,7 @@
 #include "client/Client.h"
 #include "input/InputLineEdit.h"
 #include "lag/LagBar.h"
+#include "lag/LagReadout.h"
 #include "status/SkillsWindow.h"
 #include "status/StatusFrameWindow.h"
 #include "status/StatusPane.h"
@@ -21,7 +22,7 @@ namespace vesk {
 void MainWindow::createStatusWindows() {
     statusPane_ = new StatusPane(client_.status(), client_.preferences(), panes_);
     statusFrame_ = new StatusFrameWindow(client_.status(), client_.preferences(), this);
-    frameLagReadout_ = new QLabel("Lag-o-Meter: 0.000 s");
+    frameLagReadout_ = new LagReadout("Lag-o-Meter: 0.000 s");
     frameLagBar_ = new LagBar(client_.lagMeter());
     statusFrame_->setLagDisplay(frameLagReadout_, frameLagBar_,
                                 client_.preferences().settings.isOn(setting::lagMeter));

@@ -3,6 +3,7 @@
 #include "app/DemoSimulator.h"
 #include "app/MainWindow.h"
 #include "app/QtHost.h"
+#include "app/TerminationSignals.h"
 #include "client/Client.h"
 #include "common/TextBoundary.h"
 
@@ -53,6 +54,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Vesk");
     QApplication::setApplicationVersion("2.04");
     QApplication::setWindowIcon(QIcon(":/vesk/icons/vesk.png"));
+    // SIGTERM or Ctrl+C ends the client as File > Exit does, the demo's simulator with it. A
+    // request that comes while the client is still starting waits for the window.
+    vesk::TerminationSignals termination;
     const vesk::StartOptions& options = *parsed.options;
     const QString folder = vesk::settingsFolder(options);
     if (folder.isEmpty()) {
@@ -60,8 +64,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     vesk::SiteAddresses sites;
-    if (!options.hostName.isEmpty()) {
+    if (!options.hostName.isEmpty() && options.hostName != sites.hostName) {
         sites.hostName = options.hostName;
+        sites.fenmarchSite = false;
     }
     vesk::DemoSimulator simulator;
     if (options.demo) {
@@ -75,6 +80,10 @@ int main(int argc, char** argv) {
             return 1;
         }
         sites = *demoSites;
+        std::printf("vesk: the demo plays on vesk-sim at %s, game port %u\n",
+                    vesk::toLocalBytes(sites.hostName).c_str(),
+                    static_cast<unsigned>(sites.gamePort));
+        std::fflush(stdout);
     }
     vesk::QtHost host;
     vesk::Client client(host, vesk::toLocalBytes(folder));
@@ -84,6 +93,8 @@ int main(int argc, char** argv) {
         vesk::offerDemoCharacter(client.preferences());
     }
     vesk::MainWindow window(client, host, sites);
+    QObject::connect(&termination, &vesk::TerminationSignals::terminationRequested, &window,
+                     &vesk::MainWindow::exitClient, Qt::QueuedConnection);
     window.showAtSavedPlacement(firstStart);
     return QApplication::exec();
 }

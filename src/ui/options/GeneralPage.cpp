@@ -76,8 +76,13 @@ QWidget* GeneralPage::createSwitchesGroup() {
     loginDohickey_ = addSwitch(*layout, tr("Use Login Do-hickey"),
                                tr("Pop up a window to hide your Password entry when logging in? "
                                   "NOTE: Disabled when using the Autologin window."));
-    clearEditField_ = addSwitch(*layout, tr("Clear Edit Field after [ENTER]"), {});
-    commandEcho_ = addSwitch(*layout, tr("Command Echo"), {});
+    clearEditField_ = addSwitch(
+        *layout, tr("Clear Edit Field after [ENTER]"),
+        tr("When Unchecked, text in the Edit Field will be selected for over-writing, but not "
+           "cleared, when you press [ENTER]"));
+    commandEcho_ = addSwitch(*layout, tr("Command Echo"),
+                             tr("Echo any commands that you send to the MUD in the main view "
+                                "window?"));
     playSounds_ = addSwitch(*layout, tr("Play Sounds"), tr("Play sounds embedded in Triggers?"));
     return group;
 }

@@ -1,14 +1,17 @@
 #include "social/WhoListWindow.h"
 
+#include "common/TextBoundary.h"
+#include "common/WindowPlacement.h"
 #include "prefs/Preferences.h"
 #include "social/WhoListTable.h"
 
 #include <QButtonGroup>
-#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QRadioButton>
-#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -21,6 +24,10 @@ struct SortChoice {
     const char* label;
     WhoSort sort;
 };
+// The settings hold the inside size.
+const WindowPlacement::Keys placementKeys{setting::whoLocation, setting::whoDimensions,
+                                          WindowPlacement::Size::Inner};
+
 constexpr SortChoice sortChoices[] = {{"Level", WhoSort::Level},
                                       {"Class", WhoSort::Class},
                                       {"Race", WhoSort::Race},
@@ -41,12 +48,13 @@ WhoListWindow::WhoListWindow(const WhoList& list, Preferences& preferences, QWid
     summary_->setTextFormat(Qt::PlainText);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
-    layout->addWidget(buildSortRow());
+    sortRow_ = buildSortRow();
+    layout->addWidget(sortRow_);
     layout->addWidget(table_, 1);
     layout->addWidget(summary_);
     setMinimumSize(260, 200);
-    restorePlacement();
     rebuild();
+    restorePlacement();
 }
 
 QWidget* WhoListWindow::buildSortRow() {
@@ -97,33 +105,91 @@ void WhoListWindow::rebuild() {
                       counted(static_cast<std::size_t>(friends), tr("friend"), tr("friends")));
 }
 
-// A saved place that no longer lies on any screen (a monitor was removed) is ignored, and
-// (0, 0) is the never-moved default: the window system places the window then.
+// (0, 0) is the never-moved default: the window system (or the main window, at the first
+// start) places the window then. A place on a screen that is gone comes back on a visible one.
 void WhoListWindow::restorePlacement() {
-    const Settings& settings = preferences_.settings;
-    const int width = settings.number(setting::whoDimensions, 0);
-    const int height = settings.number(setting::whoDimensions, 1);
-    resize(std::max(width, minimumWidth()), std::max(height, minimumHeight()));
-    const QPoint location(settings.number(setting::whoLocation, 0),
-                          settings.number(setting::whoLocation, 1));
-    if (!location.isNull() && QGuiApplication::screenAt(location + QPoint(20, 20)) != nullptr) {
-        move(location);
+    QRect place = WindowPlacement::recorded(preferences_.settings, placementKeys);
+    if (place.size() == WindowPlacement::recorded(Settings{}, placementKeys).size()) {
+        place.setSize(sizeShowingEveryColumn());
     }
+    place.setSize(place.size().expandedTo(minimumSize()));
+    if (place.topLeft().isNull()) {
+        resize(place.size());
+        return;
+    }
+    WindowPlacement::restore(*this, place, placementKeys.size);
+}
+
+// Room for the "Sort:" row and for every column the window offers, each as wide as its heading
+// or a typical entry, and for a dozen players.
+QSize WhoListWindow::sizeShowingEveryColumn() const {
+    const QFontMetrics metrics(table_->font());
+    const int gap = 14 + 2 * table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    struct Column {
+        WhoColumn column;
+        int typicalCharacters;
+    };
+    constexpr Column columns[] = {{WhoColumn::Level, 5},
+                                  {WhoColumn::Name, 13},
+                                  {WhoColumn::Race, 10},
+                                  {WhoColumn::Class, 12}};
+    int tableWidth = table_->columnWidth(0);
+    for (const Column& each : columns) {
+        const QString heading = toQString(WhoListView::heading(each.column));
+        const int headingWidth = metrics.horizontalAdvance(heading) + gap + 8;
+        const int entryWidth = metrics.averageCharWidth() * each.typicalCharacters + gap;
+        // Entries already listed count as they are.
+        const int shown = table_->columnOf(each.column);
+        const int listedWidth = shown > 0 ? table_->columnWidth(shown) : 0;
+        tableWidth += std::max({headingWidth, entryWidth, listedWidth});
+    }
+    tableWidth += 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
+    const QMargins margins = layout()->contentsMargins();
+    const int width =
+        std::max(tableWidth, sortRow_->sizeHint().width()) + margins.left() + margins.right();
+    const int rows = 12;
+    const int tableHeight = table_->header()->sizeHint().height() + rows * (metrics.height() + 6) +
+                            2 * table_->frameWidth();
+    const int height = margins.top() + sortRow_->sizeHint().height() + tableHeight +
+                       summary_->sizeHint().height() + 2 * layout()->spacing() + margins.bottom();
+    return {width, height};
+}
+
+bool WhoListWindow::neverPlaced() const {
+    return WindowPlacement::recorded(preferences_.settings, placementKeys).topLeft().isNull();
+}
+
+// At the first start the list opens beside the main window, to its right or else its left,
+// where the screen has room for the whole list; without room it goes to the screen's right edge,
+// over the status pane rather than the game text.
+void WhoListWindow::placeBeside(const QRect& mainFrame) {
+    // The platform window first, so its frame counts in the size where it is known this early.
+    create();
+    const QSize size = frameGeometry().size();
+    const QRect right(QPoint(mainFrame.right() + 1 + gapBeside, mainFrame.top()), size);
+    const QRect left(QPoint(mainFrame.left() - gapBeside - size.width(), mainFrame.top()), size);
+    const QList<QRect> screens = WindowPlacement::screenAreas();
+    for (const QRect& candidate : {right, left}) {
+        for (const QRect& screen : screens) {
+            if (screen.contains(candidate)) {
+                move(candidate.topLeft());
+                return;
+            }
+        }
+    }
+    move(WindowPlacement::insideScreen(right, screens).topLeft());
 }
 
 void WhoListWindow::recordPlacement() {
-    if (!isVisible()) {
-        return;
+    if (isVisible()) {
+        WindowPlacement::record(*this, preferences_.settings, placementKeys);
     }
-    Settings& settings = preferences_.settings;
-    settings.setNumber(setting::whoLocation, x(), 0);
-    settings.setNumber(setting::whoLocation, y(), 1);
-    settings.setNumber(setting::whoDimensions, width(), 0);
-    settings.setNumber(setting::whoDimensions, height(), 1);
 }
 
+// Where the client placed it (the first start) is recorded as soon as it shows.
 void WhoListWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    recordPlacement();
     rebuild();
     emit shownChanged(true);
 }

@@ -30,6 +30,13 @@ public:
     void setSort(WhoSort sort);
     WhoSort sort() const { return view_.sort(); }
     WhoListTable& table() { return *table_; }
+    // The first size: the "Sort:" row and every column the window offers, unshortened.
+    QSize sizeShowingEveryColumn() const;
+    // No place was ever recorded (the first start).
+    bool neverPlaced() const;
+    // Beside the main window's frame, this far from it, on a visible screen.
+    void placeBeside(const QRect& mainFrame);
+    static constexpr int gapBeside = 8;
 
 signals:
     void shownChanged(bool shown);
@@ -49,6 +56,7 @@ private:
     Preferences& preferences_;
     WhoListView view_;
     WhoListTable* table_ = nullptr;
+    QWidget* sortRow_ = nullptr;
     QButtonGroup* sortChoices_ = nullptr;
     QLabel* summary_ = nullptr;
     bool rebuildQueued_ = false;

@@ -1,6 +1,7 @@
 #include "status/SkillsWindow.h"
 
 #include "client/Client.h"
+#include "common/WindowPlacement.h"
 #include "prefs/SettingsTable.h"
 #include "status/SkillsPaintPlan.h"
 #include "status/StatusItemPainter.h"
@@ -11,6 +12,13 @@
 #include <QPainter>
 
 namespace vesk {
+namespace {
+
+// The settings hold the outer size, frame included.
+const WindowPlacement::Keys placementKeys{setting::skillsLocation, setting::skillsDimensions,
+                                          WindowPlacement::Size::Outer};
+
+} // namespace
 
 SkillsWindow::SkillsWindow(Client& client, QWidget* parent)
     : QWidget(parent, Qt::Tool), client_(client) {
@@ -21,12 +29,7 @@ SkillsWindow::SkillsWindow(Client& client, QWidget* parent)
 }
 
 void SkillsWindow::placeFromSettings() {
-    const Settings& settings = client_.preferences().settings;
-    move(settings.number(setting::skillsLocation, 0), settings.number(setting::skillsLocation, 1));
-    const QSize outer(settings.number(setting::skillsDimensions, 0),
-                      settings.number(setting::skillsDimensions, 1));
-    // The settings hold the outer size, frame included.
-    resize((outer - (frameGeometry().size() - size())).expandedTo(QSize(1, 1)));
+    WindowPlacement::restore(*this, client_.preferences().settings, placementKeys);
 }
 
 void SkillsWindow::toggle() {
@@ -73,17 +76,14 @@ void SkillsWindow::paintEvent(QPaintEvent*) {
 void SkillsWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     if (recording_) {
-        client_.preferences().settings.setNumber(setting::skillsLocation, pos().x(), 0);
-        client_.preferences().settings.setNumber(setting::skillsLocation, pos().y(), 1);
+        WindowPlacement::record(*this, client_.preferences().settings, placementKeys);
     }
 }
 
 void SkillsWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (recording_) {
-        const QSize outer = frameGeometry().size();
-        client_.preferences().settings.setNumber(setting::skillsDimensions, outer.width(), 0);
-        client_.preferences().settings.setNumber(setting::skillsDimensions, outer.height(), 1);
+        WindowPlacement::record(*this, client_.preferences().settings, placementKeys);
     }
 }
 
@@ -96,9 +96,13 @@ void SkillsWindow::showEvent(QShowEvent* event) {
     }
 }
 
+// Only the player's close button closes a shown window; the client hides its windows before it
+// exits, so what is open at exit stays recorded as open.
 void SkillsWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    recordOpen(false);
+    if (isVisible()) {
+        recordOpen(false);
+    }
 }
 
 } // namespace vesk

@@ -1,5 +1,6 @@
 #include "status/StatusFrameWindow.h"
 
+#include "common/WindowPlacement.h"
 #include "prefs/Preferences.h"
 #include "prefs/SettingsTable.h"
 #include "status/StatusFrameLayout.h"
@@ -9,6 +10,10 @@
 
 namespace vesk {
 namespace {
+
+// The settings hold the outer size, frame included.
+const WindowPlacement::Keys placementKeys{setting::statusMoveableLocation,
+                                          setting::statusDimensions, WindowPlacement::Size::Outer};
 
 QRect toRect(const FrameRect& rect) {
     return QRect(rect.x, rect.y, rect.width, rect.height);
@@ -31,19 +36,9 @@ StatusFrameWindow::StatusFrameWindow(StatusModel& model, Preferences& preference
     placeFromSettings();
 }
 
-// The settings hold the outer size, frame included; the frame is known once the window has
-// been shown, so placing is done again then.
-QSize StatusFrameWindow::frameExtra() const {
-    return frameGeometry().size() - size();
-}
-
+// The frame is known once the window has been shown, so placing is done again then.
 void StatusFrameWindow::placeFromSettings() {
-    const Settings& settings = preferences_.settings;
-    move(settings.number(setting::statusMoveableLocation, 0),
-         settings.number(setting::statusMoveableLocation, 1));
-    const QSize outer(settings.number(setting::statusDimensions, 0),
-                      settings.number(setting::statusDimensions, 1));
-    resize((outer - frameExtra()).expandedTo(QSize(1, 1)));
+    WindowPlacement::restore(*this, preferences_.settings, placementKeys);
 }
 
 void StatusFrameWindow::setLagDisplay(QWidget* readout, QWidget* bar, bool shown) {
@@ -107,8 +102,7 @@ void StatusFrameWindow::placeChildren() {
 void StatusFrameWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     if (recording_) {
-        preferences_.settings.setNumber(setting::statusMoveableLocation, pos().x(), 0);
-        preferences_.settings.setNumber(setting::statusMoveableLocation, pos().y(), 1);
+        WindowPlacement::record(*this, preferences_.settings, placementKeys);
     }
 }
 
@@ -117,9 +111,7 @@ void StatusFrameWindow::resizeEvent(QResizeEvent* event) {
     placeChildren();
     updateScrollBar(view_->contentHeight());
     if (recording_) {
-        const QSize outer = frameGeometry().size();
-        preferences_.settings.setNumber(setting::statusDimensions, outer.width(), 0);
-        preferences_.settings.setNumber(setting::statusDimensions, outer.height(), 1);
+        WindowPlacement::record(*this, preferences_.settings, placementKeys);
     }
 }
 
@@ -131,9 +123,13 @@ void StatusFrameWindow::showEvent(QShowEvent* event) {
     }
 }
 
+// Only the player's close button closes a shown window; the client hides its windows before it
+// exits, so what is open at exit stays recorded as open.
 void StatusFrameWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    emit closedByUser();
+    if (isVisible()) {
+        emit closedByUser();
+    }
 }
 
 } // namespace vesk

@@ -44,7 +44,6 @@ private:
     void updateScrollBar(int contentHeight);
     void placeChildren();
     bool ownsLagDisplay() const;
-    QSize frameExtra() const;
 
     Preferences& preferences_;
     StatusView* view_;

@@ -49,7 +49,7 @@ TEST_F(ClientTest, ConnectingWalksThroughTheTitlesAndShowsTheNotice) {
     client->onConnecting();
     EXPECT_EQ(client->title(), "Vesk - Connecting ..");
     client->onConnected();
-    EXPECT_EQ(client->title(), "Vesk - Connecting to FenmarchMUD");
+    EXPECT_EQ(client->title(), "Vesk - Connected to FenmarchMUD");
     EXPECT_EQ(client->mainBuffer().line(0).text, "\x1b[33mConnected!\x1b[0;37;40m\x1b");
     EXPECT_EQ(rows(), (std::vector<std::string>{"Connected!", "", ""}));
     EXPECT_TRUE(client->connection().connected());
@@ -200,6 +200,87 @@ TEST_F(ClientTest, StoredCharacterAnswersTheLoginPromptsOnce) {
     EXPECT_EQ(shown.back(), "Password: [Censored]");
     client->onReceived("\r\n##VESK NAME Tamsin\nWhat name would you like to use? ");
     EXPECT_EQ(host.sent.size(), 2u);
+}
+
+// "Allowing login." and the terminal line both mark the start of a login; the control channel
+// is asked for once per connection (asking twice made the server send its news and prompts
+// twice), and again on the next connection.
+TEST_F(ClientTest, LoginAsksForTheControlChannelOncePerConnection) {
+    client->windows().skillsShown = true;
+    const std::vector<std::string> request{"vesk init 2.04\n", "vesk skills\n"};
+    connect();
+    client->onReceived("Allowing login.\r\n        >>> Terminal currently set to ansi <<<\r\n");
+    EXPECT_EQ(host.sent, request);
+    client->onReceived("Reconnected.\r\n");
+    EXPECT_EQ(host.sent, request);
+    client->OnConnectionEnded(false);
+    connect();
+    client->onReceived("Reconnected.\r\n        >>> Terminal currently set to ansi <<<\r\n");
+    EXPECT_EQ(host.sent, request);
+}
+
+// The login's automatic answers and requests outnumber the reads that answer them; none of them
+// may stay counted, or chatter arriving much later is measured against an old send.
+TEST_F(ClientTest, LagAfterALoginWithNothingTypedStaysTheRoundTrip) {
+    const int slot = client->preferences().characters.addNew();
+    client->preferences().characters[slot].name = "Tamsin";
+    client->preferences().characters[slot].password = "secret";
+    client->windows().skillsShown = true;
+    client->connectWithCharacter(slot);
+    connect();
+    const std::pair<std::uint32_t, std::string> reads[] = {
+        {1000, "What name would you like to use? "},
+        {1004, "Password: "},
+        {1009, "\r\nAllowing login.\r\n        >>> Terminal currently set to ansi <<<\r\n"},
+        {1012, "##VESK NAME Tamsin\n##VESK MSG 1 2\n##VESK CLASS mage\n"},
+        {31012, "[Gossip] Bob: anyone about?\r\n"},
+        {61012, "[Gossip] Amy: the orcs are back\r\n"},
+    };
+    for (const auto& [clock, text] : reads) {
+        host.clock = clock;
+        client->onReceived(text);
+    }
+    EXPECT_GE(host.sent.size(), 5u);
+    EXPECT_LT(client->lagMeter().lagMilliseconds(), 100u);
+    EXPECT_EQ(client->lagReadout(false), "Lag-o-Meter: 0.000 s");
+    EXPECT_EQ(client->lagMeter().pendingSends(), 0u);
+}
+
+// The player waits on a box the read opened (here: the editor that cannot be started on the
+// file the read completed); the time the box stays open is not lag.
+TEST_F(ClientTest, ABoxOpenedByAReadDoesNotCountAsLag) {
+    struct SlowToAnswerHost : FakeHost {
+        void showWarning(const std::string& text) override {
+            FakeHost::showWarning(text);
+            clock += 10000;
+        }
+    } slowHost;
+    slowHost.processesStart = false;
+    Client slow(slowHost, directory);
+    ASSERT_TRUE(slow.ConnectToSite("localhost", "3000", "FenmarchMUD"));
+    slow.onConnecting();
+    slow.onConnected();
+    slowHost.clock = 1000;
+    slow.connection().DoSend("oed /d/x.c");
+    slowHost.clock = 1004;
+    slow.onReceived("##VESK FILEBEGIN /d/x.c\n##VESK FILECONTINUE\nint x;\n##VESK FILEEND\n");
+    ASSERT_EQ(slowHost.warnings.size(), 1u);
+    EXPECT_EQ(slow.lagMeter().lagMilliseconds(), 4u);
+    EXPECT_EQ(slow.lagReadout(false), "Lag-o-Meter: 0.004 s");
+}
+
+TEST_F(ClientTest, DisconnectLeavesTheLagReadoutWithoutAValue) {
+    connect();
+    host.clock = 100;
+    client->connection().DoSend("look");
+    host.clock = 350;
+    client->onReceived("A muddy road.\r\n");
+    EXPECT_EQ(client->lagReadout(false), "Lag-o-Meter: 0.250 s");
+    host.clearRecords();
+    client->OnConnectionEnded(false);
+    EXPECT_EQ(client->lagReadout(false), "Lag-o-Meter: -");
+    EXPECT_EQ(client->lagReadout(true), "Lag: -");
+    EXPECT_EQ(host.countChanges(Change::LagMeter), 1);
 }
 
 TEST_F(ClientTest, NameSelectsTheProfileAndWhoListFollowsLogons) {

@@ -9,7 +9,7 @@ namespace {
 
 using testing::FakeHost;
 
-TEST(NewsText, MessagesAddLinesAndClearOnlyOpensTheWindow) {
+TEST(NewsText, MessagesAddLinesAndClearEmptiesTheText) {
     struct Case {
         const char* name;
         std::vector<std::vector<std::string_view>> messages;
@@ -21,9 +21,12 @@ TEST(NewsText, MessagesAddLinesAndClearOnlyOpensTheWindow) {
          {{"Server", "restart"}, {"Back", "up"}},
          "Server restart \r\nBack up "},
         {"clear first leaves it empty", {{"CLEAR"}}, ""},
-        {"clear keeps the text", {{"Server", "restart"}, {"CLEAR"}}, "Server restart "},
+        {"clear empties the text", {{"Server", "restart"}, {"CLEAR"}}, ""},
+        {"news after a clear starts afresh",
+         {{"Old", "news"}, {"CLEAR"}, {"New", "news"}},
+         "New news "},
         {"clear is case-sensitive", {{"clear", "now"}}, "clear now "},
-        {"clear with more words still only opens", {{"a"}, {"CLEAR", "more"}}, "a "},
+        {"clear with more words still empties", {{"a"}, {"CLEAR", "more"}}, ""},
         {"an empty message starts an empty line", {{"a"}, {}}, "a \r\n"},
     };
     for (const Case& c : cases) {

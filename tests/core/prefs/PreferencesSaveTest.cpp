@@ -131,7 +131,7 @@ TEST_F(PreferencesSaveTest, ProfilesFailureIsReportedAndTheSaveGoesOn) {
     EXPECT_EQ(host.warnings, (std::vector<std::string>{
                                  "Unable to open 'Profiles.DAT' and 'Prefs2.dat' for writing"}));
     EXPECT_TRUE(std::filesystem::is_regular_file(folder / "Preferences.DAT"));
-    EXPECT_EQ(preferences.characters[0].profile, 0) << "clamped after the save";
+    EXPECT_EQ(preferences.characters[0].profile, -1) << "still without a profile after the save";
 }
 
 TEST_F(PreferencesSaveTest, OneBoxNamesEveryFileLeftUnsaved) {
@@ -143,16 +143,29 @@ TEST_F(PreferencesSaveTest, OneBoxNamesEveryFileLeftUnsaved) {
                                         "'Prefs2.dat' for writing"}));
 }
 
-TEST_F(PreferencesSaveTest, SaveClampsEveryCharactersProfileIndex) {
+// An index beyond the profiles is held within them; a character stored before the server
+// named it keeps "no profile yet", in memory and in the file, so its first login still gives it
+// a profile of its own.
+TEST_F(PreferencesSaveTest, SaveClampsAssignedProfilesAndKeepsUnassignedOnes) {
     Preferences preferences = loadFromFolder();
     preferences.profiles.appendNew("Second");
     preferences.characters[0] = {"A", "", -1, 0};
     preferences.characters[1] = {"B", "", 9, 0};
     preferences.characters[2] = {"C", "", 1, 0};
+    preferences.characters[3] = {"D", "", -7, 0};
     preferences.SavePreferences(folder.path(), reporting);
-    EXPECT_EQ(preferences.characters[0].profile, 0);
+    EXPECT_EQ(preferences.characters[0].profile, -1);
     EXPECT_EQ(preferences.characters[1].profile, 1);
     EXPECT_EQ(preferences.characters[2].profile, 1);
+    EXPECT_EQ(preferences.characters[3].profile, -1);
+
+    Preferences reloaded = loadFromFolder();
+    EXPECT_EQ(reloaded.characters[0].profile, -1);
+    reloaded.SelectProfileForCharacter("A");
+    ASSERT_EQ(reloaded.profiles.size(), 3u);
+    EXPECT_EQ(reloaded.profiles[2].name(), "A");
+    EXPECT_EQ(reloaded.characters[0].profile, 2);
+    EXPECT_EQ(reloaded.activeProfile, 2);
 }
 
 TEST_F(PreferencesSaveTest, FontRecordIsClearedWhenShortOrImplausible) {

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "MainWindowRig.h"
+#include "RenderShot.h"
 #include "TestApplication.h"
 #include "app/MainFont.h"
 #include "app/MainMenu.h"
@@ -9,6 +10,7 @@
 #include "input/InputLineEdit.h"
 #include "input/KeyboardState.h"
 #include "input/MacroKeys.h"
+#include "lag/LagReadout.h"
 #include "options/OptionsResult.h"
 #include "status/StatusFrameWindow.h"
 #include "status/StatusPane.h"
@@ -22,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -109,7 +112,7 @@ private slots:
         QVERIFY(!menu.whosOnline->isEnabled());
         QVERIFY(!menu.autoLogin->isEnabled());
         QVERIFY(menu.disconnect->isEnabled());
-        QCOMPARE(rig.window->windowTitle(), QString("Vesk - Connecting to FenmarchMUD"));
+        QCOMPARE(rig.window->windowTitle(), QString("Vesk - Connected to FenmarchMUD"));
         rig.client.OnConnectionEnded(false);
         QVERIFY(menu.connectGame->isEnabled());
         QVERIFY(!menu.disconnect->isEnabled());
@@ -124,6 +127,126 @@ private slots:
             codingMenus += action->text() == "&Coding" ? 1 : 0;
         }
         QCOMPARE(codingMenus, 1);
+    }
+
+    // The first NAME puts the character in the window's own title at once.
+    void theFirstNameShowsInTheWindowTitle() {
+        Rig rig;
+        rig.connect();
+        rig.client.onReceived("##VESK NAME Tamsin\n");
+        QCOMPARE(rig.window->windowTitle(), QString("Vesk (Tamsin)"));
+    }
+
+    // The title the player sees on the window itself, through a whole session: each state of
+    // the connection, the character once the server names it (the first NAME), the online
+    // editor's progress, and the end.
+    void windowTitleFollowsTheConnectionAndTheCharacter() {
+        Rig rig;
+        MainWindow& window = *rig.window;
+        QCOMPARE(window.windowTitle(), QString("Vesk - Not Connected"));
+        QVERIFY(rig.client.ConnectToSite("127.0.0.1", "3000", "FenmarchMUD"));
+        QCOMPARE(window.windowTitle(), QString("Vesk - Preparing to Connect .."));
+        rig.client.onConnecting();
+        QCOMPARE(window.windowTitle(), QString("Vesk - Connecting .."));
+        rig.client.onConnected();
+        QCOMPARE(window.windowTitle(), QString("Vesk - Connected to FenmarchMUD"));
+        rig.client.onReceived("##VESK NAME Tamsin\n");
+        QCOMPARE(window.windowTitle(), QString("Vesk (Tamsin)"));
+        rig.client.onReceived("##VESK FILEBEGIN /w/x.c\n");
+        QCOMPARE(window.windowTitle(), QString("Vesk (Tamsin) (OED: Receiving)"));
+        rig.client.onReceived("##VESK FILEEND\n");
+        QCOMPARE(window.windowTitle(), QString("Vesk (Tamsin)"));
+        rig.client.OnConnectionEnded(false);
+        QCOMPARE(window.windowTitle(), QString("Vesk - Not Connected"));
+        rig.client.ConnectToSite("127.0.0.1", "3333", "FenmarchDevel");
+        rig.client.onConnecting();
+        rig.client.onConnected();
+        QCOMPARE(window.windowTitle(), QString("Vesk - Connected to FenmarchDevel"));
+        rig.client.onReceived("##VESK NAME Quill\n");
+        QCOMPARE(window.windowTitle(), QString("DEVEL (Quill)"));
+    }
+
+    // Pointed at another server (a host named on the command line), the title says where it is
+    // connected for the whole session, the character's name joining it when the server names
+    // one; a server that never does still shows where the session is.
+    void windowTitleNamesAnotherServer() {
+        QTemporaryDir folder;
+        uitest::ScriptedQtHost host;
+        Client client(host, folder.path().toStdString());
+        client.startUp();
+        SiteAddresses sites;
+        sites.hostName = "mud.example.org";
+        sites.fenmarchSite = false;
+        MainWindow window(client, host, sites);
+        window.show();
+        client.ConnectToSite("mud.example.org", "3000", "FenmarchMUD");
+        client.onConnecting();
+        client.onConnected();
+        QCOMPARE(window.windowTitle(), QString("Vesk - Connected to mud.example.org:3000"));
+        client.onReceived("Welcome to a server that names nobody.\r\n");
+        QCOMPARE(window.windowTitle(), QString("Vesk - Connected to mud.example.org:3000"));
+        client.onReceived("##VESK NAME Tamsin\n");
+        QCOMPARE(window.windowTitle(), QString("Vesk (Tamsin) - mud.example.org:3000"));
+    }
+
+    // After a disconnect the read-out does not go on showing the last lag as if it were
+    // current; the next connection's first measured reply shows again.
+    void lagReadoutShowsADashOnceDisconnected() {
+        Rig rig;
+        rig.connect();
+        rig.client.connection().DoSend("look");
+        rig.client.onReceived("A muddy road.\r\n");
+        rig.client.OnConnectionEnded(false);
+        QCOMPARE(rig.window->lagReadout().text(), QString("Lag-o-Meter: -"));
+        rig.connect();
+        rig.client.connection().DoSend("look");
+        rig.client.onReceived("A muddy road.\r\n");
+        QTRY_VERIFY(rig.window->lagReadout().text().startsWith("Lag-o-Meter: 0."));
+    }
+
+    // The narrow status layout gives the read-out half the width; the whole reading still
+    // shows: the text's ink is as wide as the same reading painted with room to spare.
+    void narrowLayoutShowsTheWholeLagReading() {
+        Rig rig;
+        QLabel& readout = rig.window->lagReadout();
+        // The size desktops commonly give their widgets' text.
+        QFont desktop = readout.font();
+        desktop.setPointSize(11);
+        readout.setFont(desktop);
+        rig.client.preferences().settings.setNumber(setting::statusNarrow, 1);
+        rig.window->relayout();
+        QVERIFY(readout.isVisible());
+        QCOMPARE(readout.text(), QString("Lag: 0.000 s"));
+        const QImage shown = readout.grab().toImage();
+        QImage roomy(shown.width() * 3, shown.height(), QImage::Format_ARGB32);
+        roomy.fill(shown.pixelColor(0, 0));
+        {
+            QPainter painter(&roomy);
+            painter.setFont(readout.font());
+            painter.setPen(readout.palette().color(QPalette::WindowText));
+            painter.drawText(roomy.rect(), Qt::AlignLeft | Qt::AlignVCenter, readout.text());
+        }
+        const auto inkWidth = [](const QImage& image) {
+            const QColor background = image.pixelColor(0, 0);
+            int left = image.width();
+            int right = -1;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor pixel = image.pixelColor(x, y);
+                    if (std::abs(pixel.lightness() - background.lightness()) > 60) {
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                    }
+                }
+            }
+            return right - left + 1;
+        };
+        QVERIFY(inkWidth(shown) > 0);
+        QVERIFY2(
+            std::abs(inkWidth(shown) - inkWidth(roomy)) <= 1,
+            qPrintable(
+                QString("shown %1, whole reading %2").arg(inkWidth(shown)).arg(inkWidth(roomy))));
+        uitest::saveShot(*rig.window, QStringLiteral("main-window-narrow-status"));
     }
 
     void paintsColourSlotsBoldResetAndSelection() {

@@ -7,20 +7,25 @@
 #include "app/MainWindow.h"
 #include "client/Client.h"
 #include "input/InputLineEdit.h"
+#include "lag/LagReadout.h"
 #include "login/AutoLoginDialog.h"
 #include "prefs/SettingsTable.h"
 #include "profiles/MacrosPage.h"
 #include "profiles/ProfilesDialog.h"
 #include "profiles/TriggersPage.h"
+#include "status/SkillsWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <fstream>
@@ -82,12 +87,14 @@ private:
     // socket, pointed at the simulator's ports.
     struct Rig {
         QTemporaryDir folder;
-        sim::test::SimProcess sim{{"--chatter-ms", "0"}};
+        sim::test::SimProcess sim;
         RecordingHost host;
         Client client{host, folder.path().toStdString()};
         std::unique_ptr<MainWindow> window;
 
-        explicit Rig(const std::function<void(Preferences&)>& prepare = {}) {
+        explicit Rig(const std::function<void(Preferences&)>& prepare = {},
+                     std::vector<std::string> simArguments = {"--chatter-ms", "0"})
+            : sim(std::move(simArguments)) {
             client.startUp();
             Settings& settings = client.preferences().settings;
             settings.setNumber(setting::displayLoginAtStartup, 0);
@@ -149,6 +156,34 @@ private:
             QTest::keyClick(&window->inputLine(), Qt::Key_Return);
         }
         bool connected() { return client.commandSender().connected(); }
+        int linesHolding(const std::string& text) {
+            const TextBuffer& buffer = client.mainBuffer();
+            int count = 0;
+            for (int index = 0; index < buffer.LineCount(); ++index) {
+                count += buffer.line(index).text.find(text) != std::string::npos ? 1 : 0;
+            }
+            return count;
+        }
+        int simLogCount(const std::string& text) {
+            const std::string log = sim.output();
+            int count = 0;
+            for (auto at = log.find(text); at != std::string::npos; at = log.find(text, at + 1)) {
+                ++count;
+            }
+            return count;
+        }
+        // Logs in with a stored character, as the login dialog's Connect does: nothing typed.
+        void logInWithStoredCharacter(const std::string& name, const std::string& password) {
+            Preferences& preferences = client.preferences();
+            int slot = preferences.characters.findByName(name);
+            if (slot < 0) {
+                slot = preferences.characters.addNew();
+                preferences.characters[slot].name = name;
+                preferences.characters[slot].password = password;
+            }
+            client.connectWithCharacter(slot);
+            window->connectToGame();
+        }
         // Logs in by typing, as a player without stored characters does.
         bool logInByTyping(const QString& name, const QString& password) {
             const int from = client.mainBuffer().LineCount();
@@ -167,6 +202,15 @@ private:
             return arrived("Terminal currently set to ansi");
         }
     };
+
+    static void clickButton(QWidget& dialog, const QString& text) {
+        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            if (button->text() == text && button->isEnabled()) {
+                QTest::mouseClick(button, Qt::LeftButton);
+                return;
+            }
+        }
+    }
 
     static std::string fileText(const std::string& path) {
         std::ifstream file(path, std::ios::binary);
@@ -206,6 +250,66 @@ private slots:
         QVERIFY(rig.host.warnings.empty());
     }
 
+    // The login's automatic sends outnumber the reads that answer them; with nothing typed the
+    // lag read-out must stay at the real round trip (a few milliseconds on loopback) while the
+    // other players' chatter keeps arriving, not measure the chatter against an old send.
+    void lagAfterALoginWithNothingTypedStaysTheRoundTrip() {
+        Rig rig({}, {"--chatter-ms", "150"});
+        QVERIFY(rig.window);
+        rig.window->skillsWindow().setOpen(true); // its request adds one more send at login
+        rig.logInWithStoredCharacter("Tamsin", "tamsin");
+        QTRY_VERIFY2_WITH_TIMEOUT(rig.simLogged("logged in as Tamsin"), rig.transcript().c_str(),
+                                  bound);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.simLogged("challenge reply matched"), bound);
+        const int before = rig.linesHolding("[Gossip]");
+        QTRY_VERIFY2_WITH_TIMEOUT(rig.linesHolding("[Gossip]") >= before + 3,
+                                  rig.transcript().c_str(), bound);
+        QVERIFY2(rig.client.lagMeter().lagMilliseconds() < 100,
+                 rig.client.lagReadout(false).c_str());
+        // The window's own read-out, refreshed once a second, shows the same.
+        QLabel& readout = rig.window->lagReadout();
+        const auto shownSeconds = [&readout] {
+            return readout.text().section(' ', 1, 1).toDouble();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(readout.text(),
+                                  QString::fromStdString(rig.client.lagReadout(false)), bound);
+        QVERIFY2(shownSeconds() < 0.1, qPrintable(readout.text()));
+    }
+
+    // One login asks for the control channel once: the news shows once and the prompt that
+    // follows the login comes once. A reconnect shows the news once again, not twice more.
+    void aLoginAsksForTheControlChannelOnceAndTheNewsShowsOnce() {
+        Rig rig;
+        QVERIFY(rig.window);
+        for (int login = 1; login <= 2; ++login) {
+            rig.logInWithStoredCharacter("Tamsin", "tamsin");
+            QTRY_VERIFY2_WITH_TIMEOUT(rig.simLogCount("asked for the control channel") == login,
+                                      rig.transcript().c_str(), bound);
+            QTRY_VERIFY_WITH_TIMEOUT(rig.client.news().exists(), bound);
+            QTRY_VERIFY_WITH_TIMEOUT(rig.simLogCount("challenge reply") == login, bound);
+            // A round trip after the login: a second request would have arrived before it.
+            rig.type("look");
+            QTRY_VERIFY_WITH_TIMEOUT(rig.simLogCount("sent: look") == login, bound);
+            QCOMPARE(rig.simLogCount("asked for the control channel"), login);
+            QCOMPARE(QString::fromStdString(rig.client.news().text()),
+                     QStringLiteral("Welcome to FenmarchMUD! The marsh orcs are restless again. "));
+            rig.window->disconnectFromServer();
+            QTRY_VERIFY_WITH_TIMEOUT(!rig.connected(), bound);
+        }
+    }
+
+    // The real window's title, on FenmarchMUD's site and on a server named on the command line.
+    void theTitleSaysWhereAndThenWho() {
+        Rig rig;
+        QVERIFY(rig.window);
+        QTRY_COMPARE(rig.window->windowTitle(), QStringLiteral("Vesk - Not Connected"));
+        rig.logInWithStoredCharacter("Tamsin", "tamsin");
+        QTRY_COMPARE_WITH_TIMEOUT(rig.window->windowTitle(),
+                                  QStringLiteral("Vesk - Connected to FenmarchMUD"), bound);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.window->windowTitle(), QStringLiteral("Vesk (Tamsin)"),
+                                  bound);
+    }
+
     // A connection dropped while the password is asked leaves nothing behind: the input line
     // shows what is typed again, and the next login is typed and echoed as the first was.
     void hangingUpAtThePasswordLeavesNoStaleState() {
@@ -230,38 +334,57 @@ private slots:
         uitest::saveShot(*rig.window, QStringLiteral("e2e-main-window"));
     }
 
+    // The player opens the login dialog from the menu, stores a new character with the
+    // dialog's own buttons and connects. The dialog saves the settings as it closes, before the
+    // server names the character; the character must still get a profile of its own.
     void storedCharacterLogsInByItselfAndPicksItsProfile() {
-        int slot = -1;
-        Rig rig([&slot](Preferences& preferences) {
-            slot = preferences.characters.addNew();
-            preferences.characters[slot].name = "Tamsin";
-            preferences.characters[slot].password = "tamsin";
-        });
+        Rig rig;
         QVERIFY(rig.window);
-        AutoLoginDialog::Hooks hooks;
-        hooks.connectToGame = [&rig](int) { rig.window->connectToGame(); };
-        AutoLoginDialog dialog(rig.client, rig.host, hooks, rig.window.get());
-        dialog.selectSlot(slot);
-        QPushButton* connect = nullptr;
-        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-            connect = button->text() == "Connect to FenmarchMUD!" ? button : connect;
-        }
-        QVERIFY(connect);
-        QTest::mouseClick(connect, Qt::LeftButton);
+        bool filledIn = false;
+        QTimer::singleShot(0, rig.window.get(), [&filledIn] {
+            auto* dialog = qobject_cast<AutoLoginDialog*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                return;
+            }
+            clickButton(*dialog, "New Character");
+            QLineEdit* name = nullptr;
+            QLineEdit* password = nullptr;
+            for (QLineEdit* field : dialog->findChildren<QLineEdit*>()) {
+                (field->echoMode() == QLineEdit::Password ? password : name) = field;
+            }
+            if (!name || !password) {
+                dialog->reject();
+                return;
+            }
+            name->selectAll();
+            QTest::keyClicks(name, "Tamsin");
+            QTest::keyClicks(password, "tamsin");
+            filledIn = true;
+            clickButton(*dialog, "Connect to FenmarchMUD!");
+        });
+        rig.window->menu().autoLogin->trigger();
+        QVERIFY(filledIn);
+        const int slot = rig.client.preferences().characters.findByName("Tamsin");
+        QVERIFY(slot >= 0);
+        QCOMPARE(rig.client.preferences().characters[slot].profile, -1);
 
-        QTRY_VERIFY_WITH_TIMEOUT(rig.shows("Terminal currently set to ansi"), bound);
+        QTRY_VERIFY2_WITH_TIMEOUT(rig.shows("Terminal currently set to ansi"),
+                                  rig.transcript().c_str(), bound);
         const int prompt = rig.lineStarting("Password:");
         QVERIFY(prompt >= 0);
         QVERIFY2(rig.client.mainBuffer().line(prompt).text.starts_with("Password: [Censored]"),
                  rig.transcript().c_str());
         QTRY_VERIFY_WITH_TIMEOUT(rig.simLogged("logged in as Tamsin"), bound);
-        QTRY_VERIFY_WITH_TIMEOUT(rig.client.preferences().ActiveProfile().name() == "Tamsin",
-                                 bound);
+        const Preferences& preferences = rig.client.preferences();
+        QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(preferences.ActiveProfile().name()),
+                                  QStringLiteral("Tamsin"), bound);
         int named = 0;
-        for (const CharacterProfile& profile : rig.client.preferences().profiles.profiles()) {
+        for (const CharacterProfile& profile : preferences.profiles.profiles()) {
             named += profile.name() == "Tamsin" ? 1 : 0;
         }
         QCOMPARE(named, 1);
+        QCOMPARE(preferences.characters[slot].profile, preferences.activeProfile);
+        QVERIFY(preferences.activeProfile > 0);
     }
 
     void loginDohickeyAnswersTheNameInItsOwnCase() {

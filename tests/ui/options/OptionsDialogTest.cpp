@@ -1,4 +1,13 @@
 #include "OptionsTestSupport.h"
+#include "ScriptedQtHost.h"
+#include "TestApplication.h"
+
+#include "app/MainFont.h"
+#include "app/MainMenu.h"
+#include "app/MainWindow.h"
+#include "client/Client.h"
+#include "display/OutputView.h"
+#include "input/InputLineEdit.h"
 
 #include "options/ColourSwatch.h"
 #include "options/ColoursPage.h"
@@ -7,13 +16,20 @@
 #include "options/OptionsPageDialog.h"
 #include "options/StatusPage.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QFile>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -137,12 +153,50 @@ private slots:
         QCOMPARE(dialog.result(), OptionsResult{});
     }
 
+    // Through the real window: Edit > Options, "Set Font" on the Fonts/Colors page, a font
+    // chosen in the font dialog. The output view and the input line take it while the options
+    // are still open, and it is saved; Cancel on the options does not take it back.
     void setFontReachesTheMainWindowAtOnce() {
-        Preferences preferences;
-        OptionsDialog dialog(preferences);
-        QSignalSpy requests(&dialog, &OptionsDialog::fontRequested);
-        pageOf<ColoursPage>(dialog, OptionsPageKind::Colours).setFontButton()->click();
-        QCOMPARE(requests.count(), 1);
+        QTemporaryDir folder;
+        uitest::ScriptedQtHost host;
+        Client client(host, folder.path().toStdString());
+        client.startUp();
+        client.preferences().settings.setNumber(setting::displayLoginAtStartup, 0);
+        client.preferences().font = fontRecordOf(uitest::testFixedFont());
+        MainWindow window(client, host, SiteAddresses{});
+        window.show();
+        const int chosenSize = 17;
+        QVERIFY(QFontInfo(window.outputView().textFont()).pointSize() != chosenSize);
+        QFont chosen;
+        QFont shownWhileOpen;
+        QFont inputWhileOpen;
+        QTimer::singleShot(0, &window, [&] {
+            auto* options = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+            if (!options) {
+                return;
+            }
+            QTimer::singleShot(0, &window, [&] {
+                if (auto* fonts = qobject_cast<QFontDialog*>(QApplication::activeModalWidget())) {
+                    QFont font = uitest::testFixedFont();
+                    font.setPointSize(chosenSize);
+                    fonts->setCurrentFont(font);
+                    chosen = fonts->currentFont();
+                    fonts->accept();
+                }
+            });
+            pageOf<ColoursPage>(*options, OptionsPageKind::Colours).setFontButton()->click();
+            shownWhileOpen = window.outputView().textFont();
+            inputWhileOpen = window.inputLine().font();
+            clickButton(*options, QDialogButtonBox::Cancel);
+        });
+        window.menu().options->trigger();
+        QCOMPARE(chosen.pointSize(), chosenSize);
+        const int chosenPixels = QFontInfo(chosen).pixelSize();
+        QCOMPARE(shownWhileOpen, chosen);
+        QCOMPARE(inputWhileOpen, chosen);
+        QCOMPARE(window.outputView().textFont(), chosen);
+        QCOMPARE(QFontInfo(mainFontFrom(client.preferences().font)).pixelSize(), chosenPixels);
+        QVERIFY(QFile::exists(folder.filePath(QStringLiteral("Prefs2.dat"))));
     }
 
     void commandsOpenTheirPage() {

@@ -85,6 +85,39 @@ private slots:
         }
     }
 
+    // Each switch of the General page carries its explanation, below the switch it explains.
+    void generalSwitchesCarryTheirExplanations() {
+        GeneralPage page;
+        page.show();
+        const struct {
+            const char* box;
+            const char* note;
+        } cases[] = {
+            {"Use Login Do-hickey", "Pop up a window to hide your Password entry when logging "
+                                    "in? NOTE: Disabled when using the Autologin window."},
+            {"Clear Edit Field after [ENTER]",
+             "When Unchecked, text in the Edit Field will be selected for over-writing, but not "
+             "cleared, when you press [ENTER]"},
+            {"Command Echo", "Echo any commands that you send to the MUD in the main view window?"},
+            {"Play Sounds", "Play sounds embedded in Triggers?"},
+        };
+        for (const auto& testCase : cases) {
+            const QCheckBox* box = nullptr;
+            for (const QCheckBox* each : page.findChildren<QCheckBox*>()) {
+                box = each->text() == QLatin1String(testCase.box) ? each : box;
+            }
+            QVERIFY2(box, testCase.box);
+            const QLabel* note = nullptr;
+            for (const QLabel* each : page.findChildren<QLabel*>()) {
+                note = each->text() == QLatin1String(testCase.note) ? each : note;
+            }
+            QVERIFY2(note && note->isVisible(), testCase.note);
+            const QPoint boxAt = box->mapTo(&page, QPoint(0, 0));
+            const QPoint noteAt = note->mapTo(&page, QPoint(0, 0));
+            QVERIFY2(noteAt.y() > boxAt.y(), testCase.note);
+        }
+    }
+
     void widthOutsideTheRangeOrNoNumberIsIgnoredSilently() {
         const struct {
             const char* text;

@@ -209,16 +209,32 @@ private slots:
         QCOMPARE(rig.sentLines(), (std::vector<std::string>{"flee\n"}));
     }
 
-    void shots() {
+    // Opened on a profile, each tab shows that profile's entries and the one chosen in its
+    // list fills the fields (the pictures of the two tabs are saved for the docs on the way).
+    void eachTabShowsTheChosenProfilesEntry() {
         ProfilesTestRig rig;
         ProfilesDialog dialog(rig.client, 1, nullptr);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        dialog.macrosPage()->keyList()->setCurrentRow(14);
+        QCOMPARE(dialog.nameField()->text(), QStringLiteral("Warrior"));
+        MacrosPage& macros = *dialog.macrosPage();
+        QVERIFY(macros.isVisible());
+        macros.keyList()->setCurrentRow(14);
+        QCOMPARE(macros.keyList()->currentItem()->text(), QStringLiteral("F1"));
+        QCOMPARE(macros.macroField()->text(), QStringLiteral("kill rat"));
         saveShot(dialog, QStringLiteral("profiles-macros"));
+
         dialog.tabs()->setCurrentIndex(1);
         TriggersPage& page = *dialog.triggersPage();
+        QVERIFY(page.isVisible());
+        QVERIFY(!macros.isVisible());
+        QCOMPARE(page.triggerList()->topLevelItemCount(), 2);
+        page.triggerList()->setCurrentItem(page.triggerList()->topLevelItem(1));
+        QCOMPARE(page.triggerField()->text(), QStringLiteral("You are thirsty"));
+        QCOMPARE(page.commandField()->text(), QStringLiteral("drink water"));
         page.triggerList()->setCurrentItem(page.triggerList()->topLevelItem(0));
+        QCOMPARE(page.triggerField()->text(), QStringLiteral("You are hungry"));
+        QCOMPARE(page.commandField()->text(), QStringLiteral("eat bread"));
         saveShot(dialog, QStringLiteral("profiles-triggers"));
     }
 };

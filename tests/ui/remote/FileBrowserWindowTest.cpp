@@ -303,19 +303,37 @@ private slots:
         QCOMPARE(window->statusLine()->geometry(), rect(layout.statusLine));
     }
 
-    void pictureOfABrowsedTree() {
+    // A tree browsed two levels down: the folders in order with the opened one marked, all of
+    // its files listed, and a file's right-click menu open on it (the pictures for the docs
+    // are saved on the way).
+    void aBrowsedTreeShowsItsFoldersFilesAndMenu() {
         session->connect();
         window->showBrowser();
         session->feed({"##VESK DIRTREE / d obj std room log"});
         session->feed({"##VESK DIRTREE /d/ Harbour Forest Keep"});
-        doubleClick(Child(Child(root(), "d"), "Forest"));
+        QCOMPARE(ChildTexts(*root()), (QStringList{"d", "log", "obj", "room", "std"}));
+        QCOMPARE(ChildTexts(*Child(root(), "d")), (QStringList{"Forest", "Harbour", "Keep"}));
+        QTreeWidgetItem* forest = Child(Child(root(), "d"), "Forest");
+        session->host.clearRecords();
+        doubleClick(forest);
+        QCOMPARE(session->sentLines(),
+                 (std::vector<std::string>{"ofile dir /d/Forest/", "ofile files /d/Forest/"}));
+        QVERIFY(SamePicture(forest->icon(0), BrowserIcons::openFolder()));
         session->feed({"##VESK DIRFILES /d/Forest/ README forest.h clearing.c glade.c "
                        "path1.c path2.c path3.c oak.c wolf.c hermit.c hut.c stream.c "
                        "bridge.c forest_daemon.c notes.txt"});
+        QListView& files = *window->fileList();
+        QCOMPARE(files.model()->rowCount(), 15);
+        QVERIFY(Texts(files).contains(QStringLiteral("forest_daemon.c")));
+        QCOMPARE(window->statusLine()->text(), QStringLiteral("Current Status: Idle"));
+
         rightClickFile("glade.c");
+        QVERIFY(window->fileMenu()->isVisible());
+        QVERIFY(!MenuTexts(*window->fileMenu()).isEmpty());
         uitest::saveShot(*window->fileMenu(), "file-browser-menu");
         window->fileMenu()->hide();
-        SelectRow(*window->fileList(), 4);
+        SelectRow(files, 4);
+        QVERIFY(files.selectionModel()->isRowSelected(4, {}));
         uitest::saveShot(*window, "file-browser");
     }
 };

@@ -33,4 +33,5 @@ private slots:
     void placementIsRestoredAndRecorded();
     void shownChangedFollowsTheWindow();
     void eightBitNamesShowTheirCharacters();
+    void firstSizeShowsEverySortChoiceAndColumn();
 };

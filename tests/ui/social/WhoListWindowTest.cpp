@@ -6,7 +6,9 @@
 #include "social/WhoListTable.h"
 #include "social/WhoListWindow.h"
 
+#include <QHeaderView>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -182,4 +184,35 @@ void WhoListWindowTest::eightBitNamesShowTheirCharacters() {
     QVERIFY2(row >= 0, qPrintable(names(table).join(",")));
     QVERIFY(!names(table).join("").contains(QChar(0xFFFD)));
     QVERIFY2(!table.topLevelItem(row)->text(0).isEmpty(), "a friend however the name is encoded");
+}
+
+// Never sized by the player (the first start), the window shows every sort choice and every
+// column it offers whole: no label cut short, no column pushed out of sight.
+void WhoListWindowTest::firstSizeShowsEverySortChoiceAndColumn() {
+    Fixture fixture;
+    fixture.client.onReceived("##VESK LOGON Bartholomew 100 half-orc necromancer grand\n");
+    auto window = fixture.window();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->rebuild();
+    for (const QRadioButton* choice : window->findChildren<QRadioButton*>()) {
+        QVERIFY2(choice->width() >= choice->sizeHint().width(), qPrintable(choice->text()));
+    }
+    vesk::WhoListTable& table = window->table();
+    QCOMPARE(table.columnCount(), 5);
+    QVERIFY(!table.horizontalScrollBar()->isVisible());
+    const QHeaderView& header = *table.header();
+    for (int column = 1; column < table.columnCount(); ++column) {
+        const int shown = header.sectionSize(column);
+        QVERIFY2(shown >= header.sectionSizeHint(column),
+                 qPrintable(table.headerItem()->text(column)));
+        for (int row = 0; row < table.topLevelItemCount(); ++row) {
+            const QString text = table.topLevelItem(row)->text(column);
+            QVERIFY2(shown > table.fontMetrics().horizontalAdvance(text), qPrintable(text));
+        }
+    }
+    QVERIFY(header.sectionViewportPosition(table.columnCount() - 1) +
+                header.sectionSizeHint(table.columnCount() - 1) <=
+            table.viewport()->width());
+    vesk::uitest::saveShot(*window, QStringLiteral("who-list-first-start"));
 }

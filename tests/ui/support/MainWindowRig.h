@@ -26,6 +26,8 @@ struct MainWindowRig {
     MainWindowRig() {
         client.startUp();
         client.preferences().font = fontRecordOf(testFixedFont());
+        // The login dialog would open over the window at start; the tests open it themselves.
+        client.preferences().settings.setNumber(setting::displayLoginAtStartup, 0);
         window = std::make_unique<MainWindow>(client, host, SiteAddresses{});
         window->resize(900, 600);
         window->show();
