@@ -15,10 +15,10 @@
 #include "SimulatorChild.h"
 #include "TimedApplication.h"
 #include "WindowFloods.h"
+#include "app/Client.h"
 #include "app/MainWindow.h"
 #include "app/QtHost.h"
-#include "client/Client.h"
-#include "prefs/SettingsTable.h"
+#include "settings/SettingsTable.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "FloodRun.h"
 
+#include "app/Client.h"
 #include "app/MainWindow.h"
 #include "app/QtHost.h"
-#include "client/Client.h"
 #include "display/OutputView.h"
 #include "input/InputLineEdit.h"
 

@@ -2,7 +2,7 @@
 // cost time linear in its size (compare the 4 MB and 16 MB rows) and stay bounded in memory.
 #include "BenchHost.h"
 #include "CaptureGenerator.h"
-#include "client/Client.h"
+#include "app/Client.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,8 +4,8 @@
 // busy.
 #include "BenchHost.h"
 #include "CaptureGenerator.h"
-#include "client/Client.h"
-#include "prefs/SettingsTable.h"
+#include "app/Client.h"
+#include "settings/SettingsTable.h"
 
 #include <benchmark/benchmark.h>
 

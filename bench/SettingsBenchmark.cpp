@@ -1,7 +1,7 @@
 // Loading a profile file with very many macro keys: each key is found through the table's
 // index, so the time grows with the file, not with its square.
 #include "common/Reporting.h"
-#include "input/CharacterProfileList.h"
+#include "profiles/CharacterProfileList.h"
 
 #include "BenchHost.h"
 

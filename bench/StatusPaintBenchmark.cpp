@@ -1,8 +1,8 @@
 // Painting the status window in a fight: the whole view, as every Status change repaints it,
 // into an image of the docked pane's size, wide and narrow, by damage and by armour.
 #include "BenchHost.h"
-#include "client/Client.h"
-#include "prefs/SettingsTable.h"
+#include "app/Client.h"
+#include "settings/SettingsTable.h"
 #include "status/StatusView.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "SimProcess.h"
 #include "SocketHost.h"
-#include "client/Client.h"
+#include "app/Client.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Random bytes, cut into random reads, through the whole receive pipeline of a connected
 // client: nothing may crash, overflow or hang, whatever the server sends.
 #include "FakeHost.h"
-#include "client/Client.h"
+#include "app/Client.h"
 
 #include <cstddef>
 #include <cstdint>

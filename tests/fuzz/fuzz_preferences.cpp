@@ -2,8 +2,8 @@
 // writer has put a file into its own form, reading and writing it again changes nothing.
 // (One pass may still normalise: a password of spaces only reads back empty.)
 #include "common/Reporting.h"
-#include "prefs/Preferences.h"
-#include "prefs/PreferencesFile.h"
+#include "preferences/Preferences.h"
+#include "preferences/PreferencesFile.h"
 
 #include "RewriteSettles.h"
 

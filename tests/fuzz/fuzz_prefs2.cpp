@@ -1,6 +1,6 @@
 // Reads arbitrary bytes as "Prefs2.dat": a record is either taken whole or cleared, and the
 // face name never runs past its 32 bytes.
-#include "prefs/FontRecord.h"
+#include "settings/FontRecord.h"
 
 #include <cstdlib>
 #include <string_view>

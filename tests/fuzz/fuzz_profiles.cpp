@@ -1,7 +1,7 @@
 // Reads arbitrary bytes as "Profiles.DAT". The list is never left empty, and once the writer
 // has put the profiles into its own form, reading and writing them again changes nothing.
 #include "common/Reporting.h"
-#include "input/CharacterProfileList.h"
+#include "profiles/CharacterProfileList.h"
 
 #include "RewriteSettles.h"
 

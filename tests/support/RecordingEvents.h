@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/LineSender.h"
-#include "net/LineTriggers.h"
+#include "connection/LineTriggers.h"
 #include "protocol/ServerEvents.h"
 
 #include <string>

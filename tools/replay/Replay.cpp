@@ -1,7 +1,7 @@
 #include "Replay.h"
 
 #include "Snapshot.h"
-#include "client/Client.h"
+#include "app/Client.h"
 #include "input/InputLine.h"
 #include "input/InputText.h"
 

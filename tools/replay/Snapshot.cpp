@@ -89,7 +89,7 @@ void writeSettingsState(JsonWriter& json, Client& client) {
     }
     json.endArray();
     json.key("currentCharacter");
-    const int slot = preferences.currentCharacter;
+    const int slot = preferences.characters.current();
     json.string(slot >= 0 && preferences.characters.isUsed(slot) ? preferences.characters[slot].name
                                                                  : "");
     json.key("who");

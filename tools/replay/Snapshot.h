@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ReplayHost.h"
-#include "client/Client.h"
+#include "app/Client.h"
 
 #include <string>
 

@@ -2,12 +2,12 @@
 
 #include "common/Host.h"
 #include "common/ServerCharacters.h"
+#include "connection/Connection.h"
+#include "connection/TypedTextEncoding.h"
 #include "display/TextBuffer.h"
-#include "input/ChannelNames.h"
 #include "log/SessionLog.h"
-#include "net/Connection.h"
-#include "net/TypedTextEncoding.h"
-#include "prefs/Settings.h"
+#include "protocol/ChannelNames.h"
+#include "settings/Settings.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include "input/CommandSender.h"
 #include "input/HeldKeys.h"
 #include "input/InputEditor.h"
-#include "prefs/Preferences.h"
+#include "preferences/Preferences.h"
 
 namespace vesk {
 namespace {

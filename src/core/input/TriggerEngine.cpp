@@ -3,7 +3,7 @@
 #include "common/Host.h"
 #include "common/TextFields.h"
 #include "input/CommandSender.h"
-#include "prefs/Preferences.h"
+#include "preferences/Preferences.h"
 
 namespace vesk {
 namespace {

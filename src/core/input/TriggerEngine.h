@@ -1,8 +1,8 @@
 #pragma once
 
+#include "connection/LineTriggers.h"
 #include "input/TriggerIndex.h"
-#include "input/TriggerList.h"
-#include "net/LineTriggers.h"
+#include "profiles/TriggerList.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "input/TriggerRecord.h"
+#include "profiles/TriggerRecord.h"
 
 #include <array>
 #include <span>

@@ -3,7 +3,7 @@
 #include "common/Reporting.h"
 #include "common/TextFields.h"
 #include "common/TextFormat.h"
-#include "prefs/Settings.h"
+#include "settings/Settings.h"
 
 #include <algorithm>
 #include <ctime>

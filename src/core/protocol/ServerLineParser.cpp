@@ -1,6 +1,6 @@
 #include "protocol/ServerLineParser.h"
 
-#include "input/ChannelNames.h"
+#include "protocol/ChannelNames.h"
 #include "protocol/ControlMarker.h"
 #include "protocol/ScanPattern.h"
 

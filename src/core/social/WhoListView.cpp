@@ -1,7 +1,7 @@
 #include "social/WhoListView.h"
 
 #include "common/TextFields.h"
-#include "prefs/Settings.h"
+#include "settings/Settings.h"
 #include "social/FriendsLists.h"
 
 #include <algorithm>

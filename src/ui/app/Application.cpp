@@ -1,6 +1,6 @@
 #include "app/Application.h"
 
-#include "prefs/Preferences.h"
+#include "preferences/Preferences.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

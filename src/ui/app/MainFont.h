@@ -1,6 +1,6 @@
 #pragma once
 
-#include "prefs/FontRecord.h"
+#include "settings/FontRecord.h"
 
 #include <QFont>
 

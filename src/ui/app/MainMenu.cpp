@@ -1,7 +1,7 @@
 #include "app/MainMenu.h"
 
-#include "client/Client.h"
-#include "prefs/SettingsTable.h"
+#include "app/Client.h"
+#include "settings/SettingsTable.h"
 
 #include <QAction>
 #include <QKeySequence>

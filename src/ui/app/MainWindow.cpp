@@ -2,21 +2,21 @@
 
 #include "common/TextBoundary.h"
 
+#include "app/Client.h"
 #include "app/MainFont.h"
 #include "app/MainMenu.h"
 #include "app/QtHost.h"
 #include "app/SoundPlayer.h"
-#include "client/Client.h"
 #include "common/TextBoundary.h"
 #include "common/WindowPlacement.h"
+#include "connection/LagBar.h"
+#include "connection/LagReadout.h"
+#include "connection/ServerSocket.h"
 #include "display/ColourPalette.h"
 #include "display/FindDialog.h"
 #include "display/OutputView.h"
 #include "input/InputLineEdit.h"
-#include "lag/LagBar.h"
-#include "lag/LagReadout.h"
-#include "net/ServerSocket.h"
-#include "prefs/SettingsTable.h"
+#include "settings/SettingsTable.h"
 #include "social/WhoListWindow.h"
 #include "status/SkillsWindow.h"
 #include "status/StatusFrameWindow.h"
@@ -381,8 +381,7 @@ void MainWindow::refreshLagDisplay() {
         return;
     }
     const bool floating = display == LagMeter::Display::StatusWindow;
-    const QString text =
-        toQString(client_.lagReadout(settings.isOn(setting::statusNarrow)));
+    const QString text = toQString(client_.lagReadout(settings.isOn(setting::statusNarrow)));
     (floating ? frameLagReadout_ : lagReadout_)->showReading(text);
     (floating ? frameLagBar_ : lagBar_)->update();
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "app/MainWindowLayout.h"
 #include "app/SiteAddresses.h"
 #include "common/Host.h"
 #include "display/FindState.h"
-#include "layout/MainWindowLayout.h"
-#include "prefs/SettingsTable.h"
+#include "settings/SettingsTable.h"
 
 #include <QMainWindow>
 #include <QPointer>

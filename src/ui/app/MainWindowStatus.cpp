@@ -2,11 +2,11 @@
 // the lag meter that moves between the main window and the floating status window.
 #include "app/MainWindow.h"
 
+#include "app/Client.h"
 #include "app/MainMenu.h"
-#include "client/Client.h"
+#include "connection/LagBar.h"
+#include "connection/LagReadout.h"
 #include "input/InputLineEdit.h"
-#include "lag/LagBar.h"
-#include "lag/LagReadout.h"
 #include "status/SkillsWindow.h"
 #include "status/StatusFrameWindow.h"
 #include "status/StatusPane.h"

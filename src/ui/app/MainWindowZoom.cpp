@@ -1,8 +1,8 @@
 // The text panes' zoom: the main font a step larger or smaller, and back to its normal size.
 #include "app/MainWindow.h"
 
+#include "app/Client.h"
 #include "app/MainFont.h"
-#include "client/Client.h"
 #include "display/TextZoom.h"
 
 #include <QFontInfo>

@@ -3,8 +3,8 @@
 #include "app/MainWindow.h"
 #include "common/TextBoundary.h"
 
+#include "app/Client.h"
 #include "app/QtHost.h"
-#include "client/Client.h"
 #include "common/TextBoundary.h"
 #include "display/FindDialog.h"
 #include "display/OutputView.h"

@@ -1,10 +1,10 @@
 // vesk: the FenmarchMUD desktop client.
 #include "app/Application.h"
+#include "app/Client.h"
 #include "app/DemoSimulator.h"
 #include "app/MainWindow.h"
 #include "app/QtHost.h"
 #include "app/TerminationSignals.h"
-#include "client/Client.h"
 #include "common/TextBoundary.h"
 
 #include <QApplication>

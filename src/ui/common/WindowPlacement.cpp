@@ -1,6 +1,6 @@
 #include "common/WindowPlacement.h"
 
-#include "prefs/Settings.h"
+#include "settings/Settings.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "prefs/SettingsTable.h"
+#include "settings/SettingsTable.h"
 
 #include <QList>
 #include <QRect>

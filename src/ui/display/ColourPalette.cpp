@@ -1,6 +1,6 @@
 #include "display/ColourPalette.h"
 
-#include "prefs/Settings.h"
+#include "settings/Settings.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
 #include "display/FindDialog.h"
 
 #include "common/TextBoundary.h"
+#include "connection/TypedTextEncoding.h"
 #include "display/FindState.h"
 #include "display/OutputView.h"
-#include "net/TypedTextEncoding.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

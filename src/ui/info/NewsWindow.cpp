@@ -4,8 +4,8 @@
 
 #include "common/Host.h"
 #include "common/TextBoundary.h"
+#include "info/NewsText.h"
 #include "info/ProjectWebPage.h"
-#include "protocol/NewsText.h"
 
 #include <QDialogButtonBox>
 #include <QPlainTextEdit>

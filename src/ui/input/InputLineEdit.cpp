@@ -1,6 +1,6 @@
 #include "input/InputLineEdit.h"
 
-#include "client/Client.h"
+#include "app/Client.h"
 #include "common/TextBoundary.h"
 #include "input/KeyTranslation.h"
 

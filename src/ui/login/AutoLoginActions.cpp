@@ -2,9 +2,9 @@
 // deleting stored characters.
 #include "login/AutoLoginDialog.h"
 
-#include "client/Client.h"
+#include "app/Client.h"
 #include "login/CharacterEditor.h"
-#include "prefs/CharacterRecordEditing.h"
+#include "login/CharacterRecordEditing.h"
 
 #include <QListWidget>
 
@@ -98,7 +98,8 @@ void AutoLoginDialog::deleteCharacter() {
         showNoSelection();
         return;
     }
-    CharacterRecordEditing::removeCharacter(client_.preferences(), selected);
+    CharacterRecordEditing::removeCharacter(client_.preferences().characters,
+                                            client_.preferences().settings, selected);
     fillList();
     selectSlot(characters_->count() > 0 ? 0 : -1);
 }

@@ -1,9 +1,9 @@
 #include "login/AutoLoginDialog.h"
 
-#include "client/Client.h"
+#include "app/Client.h"
 #include "common/TextBoundary.h"
 #include "login/CharacterEditor.h"
-#include "prefs/CharacterRecordEditing.h"
+#include "login/CharacterRecordEditing.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -20,7 +20,8 @@ AutoLoginDialog::AutoLoginDialog(Client& client, Host& host, Hooks hooks, QWidge
     buildLayout();
     connectSignals();
     fillList();
-    selectSlot(CharacterRecordEditing::preselectedSlot(client_.preferences()));
+    selectSlot(CharacterRecordEditing::preselectedSlot(client_.preferences().characters,
+                                                       client_.preferences().settings));
     updateEnabling();
 }
 

@@ -1,8 +1,8 @@
 #include "login/CharacterEditor.h"
 
-#include "net/TypedTextEncoding.h"
-#include "prefs/CharacterRecordEditing.h"
-#include "prefs/Preferences.h"
+#include "connection/TypedTextEncoding.h"
+#include "login/CharacterRecordEditing.h"
+#include "preferences/Preferences.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "common/TextBoundary.h"
 #include "common/TextFields.h"
-#include "prefs/AutoLogin.h"
+#include "login/AutoLogin.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -1,7 +1,7 @@
 #include "profiles/MacrosPage.h"
 
-#include "input/MacroTable.h"
-#include "input/ProfileEditing.h"
+#include "profiles/MacroTable.h"
+#include "profiles/ProfileEditing.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "profiles/ProfilesDialog.h"
 
-#include "client/Client.h"
+#include "app/Client.h"
 #include "common/TextFields.h"
 #include "profiles/MacrosPage.h"
 #include "profiles/TriggersPage.h"
@@ -87,13 +87,13 @@ void ProfilesDialog::connectControls() {
 }
 
 void ProfilesDialog::load(const Preferences& preferences) {
-    editing_.emplace(preferences);
+    editing_.emplace(preferences.profiles, preferences.characters, preferences.activeProfile);
     autoCreate_->setChecked(preferences.settings.isOn(setting::createNewProfiles));
     fillList(0);
 }
 
 void ProfilesDialog::save(Preferences& preferences) const {
-    editing_->commit(preferences);
+    editing_->commit(preferences.profiles, preferences.characters, preferences.activeProfile);
     preferences.settings.setNumber(setting::createNewProfiles, autoCreate_->isChecked() ? 1 : 0);
 }
 

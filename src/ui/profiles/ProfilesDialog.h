@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/TextBoundary.h"
-#include "input/ProfileEditing.h"
+#include "profiles/ProfileEditing.h"
 
 #include <QDialog>
 

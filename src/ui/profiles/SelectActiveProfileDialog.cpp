@@ -1,7 +1,7 @@
 #include "profiles/SelectActiveProfileDialog.h"
 
 #include "common/TextBoundary.h"
-#include "prefs/Preferences.h"
+#include "preferences/Preferences.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,10 +1,10 @@
 #include "profiles/TriggersPage.h"
 
 #include "common/TextFields.h"
-#include "input/ProfileEditing.h"
-#include "input/WavBrowse.h"
-#include "prefs/Settings.h"
+#include "profiles/ProfileEditing.h"
 #include "profiles/TriggerPictures.h"
+#include "profiles/WavBrowse.h"
+#include "settings/Settings.h"
 
 #include <QCheckBox>
 #include <QDir>

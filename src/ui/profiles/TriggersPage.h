@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/TextBoundary.h"
-#include "input/TriggerList.h"
+#include "profiles/TriggerList.h"
 
 #include <QString>
 #include <QWidget>

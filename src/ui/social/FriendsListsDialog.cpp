@@ -2,7 +2,7 @@
 
 #include "common/TextBoundary.h"
 
-#include "prefs/Preferences.h"
+#include "preferences/Preferences.h"
 #include "social/NameEntryDialog.h"
 
 #include <QDialogButtonBox>

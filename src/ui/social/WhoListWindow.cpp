@@ -2,7 +2,7 @@
 
 #include "common/TextBoundary.h"
 #include "common/WindowPlacement.h"
-#include "prefs/Preferences.h"
+#include "preferences/Preferences.h"
 #include "social/WhoListTable.h"
 
 #include <QButtonGroup>

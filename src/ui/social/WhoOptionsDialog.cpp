@@ -1,6 +1,6 @@
 #include "social/WhoOptionsDialog.h"
 
-#include "prefs/Preferences.h"
+#include "preferences/Preferences.h"
 #include "social/WhoListView.h"
 
 #include <QCheckBox>

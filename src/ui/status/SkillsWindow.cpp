@@ -1,8 +1,8 @@
 #include "status/SkillsWindow.h"
 
-#include "client/Client.h"
+#include "app/Client.h"
 #include "common/WindowPlacement.h"
-#include "prefs/SettingsTable.h"
+#include "settings/SettingsTable.h"
 #include "status/SkillsPaintPlan.h"
 #include "status/StatusItemPainter.h"
 #include "status/StatusView.h"

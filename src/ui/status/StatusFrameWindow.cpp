@@ -1,8 +1,8 @@
 #include "status/StatusFrameWindow.h"
 
 #include "common/WindowPlacement.h"
-#include "prefs/Preferences.h"
-#include "prefs/SettingsTable.h"
+#include "preferences/Preferences.h"
+#include "settings/SettingsTable.h"
 #include "status/StatusFrameLayout.h"
 
 #include <QCloseEvent>

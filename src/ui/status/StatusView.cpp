@@ -1,7 +1,7 @@
 #include "status/StatusView.h"
 
-#include "prefs/Preferences.h"
-#include "prefs/SettingsTable.h"
+#include "preferences/Preferences.h"
+#include "settings/SettingsTable.h"
 #include "status/StatusItemPainter.h"
 #include "status/StatusModel.h"
 #include "status/StatusPaintPlan.h"

@@ -1,5 +1,6 @@
-#include "prefs/CharacterRecordEditing.h"
-#include "prefs/Preferences.h"
+#include "login/CharacterRecordEditing.h"
+#include "login/StoredCharacters.h"
+#include "settings/Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +10,18 @@
 namespace vesk {
 namespace {
 
-Preferences withCharacters(int count) {
-    Preferences preferences;
-    preferences.restoreDefaults();
+// What the login rules read and change: the stored characters and the settings.
+struct LoginRecords {
+    StoredCharacters characters;
+    Settings settings;
+};
+
+LoginRecords withCharacters(int count) {
+    LoginRecords records;
     for (int slot = 0; slot < count; ++slot) {
-        preferences.characters[slot].name = "Char" + std::to_string(slot);
+        records.characters[slot].name = "Char" + std::to_string(slot);
     }
-    return preferences;
+    return records;
 }
 
 TEST(CharacterRecordEditing, PreselectsTheLastDefaultElseTheLastCharacterUsed) {
@@ -34,21 +40,22 @@ TEST(CharacterRecordEditing, PreselectsTheLastDefaultElseTheLastCharacterUsed) {
         {"last used out of range", 900, {}, -1},
     };
     for (const auto& testCase : cases) {
-        Preferences preferences = withCharacters(3);
-        preferences.settings.setNumber(setting::lastCharLoggedIn, testCase.lastUsed);
+        LoginRecords records = withCharacters(3);
+        records.settings.setNumber(setting::lastCharLoggedIn, testCase.lastUsed);
         for (int slot : testCase.defaults) {
-            preferences.characters[slot].isDefault = 1;
+            records.characters[slot].isDefault = 1;
         }
-        EXPECT_EQ(CharacterRecordEditing::preselectedSlot(preferences), testCase.expected)
+        EXPECT_EQ(CharacterRecordEditing::preselectedSlot(records.characters, records.settings),
+                  testCase.expected)
             << testCase.what;
     }
 }
 
 TEST(CharacterRecordEditing, DefaultFlagCountsOnlyWhenOne) {
-    Preferences preferences = withCharacters(3);
-    preferences.settings.setNumber(setting::lastCharLoggedIn, 1);
-    preferences.characters[2].isDefault = 2;
-    EXPECT_EQ(CharacterRecordEditing::preselectedSlot(preferences), 1);
+    LoginRecords records = withCharacters(3);
+    records.settings.setNumber(setting::lastCharLoggedIn, 1);
+    records.characters[2].isDefault = 2;
+    EXPECT_EQ(CharacterRecordEditing::preselectedSlot(records.characters, records.settings), 1);
 }
 
 TEST(CharacterRecordEditing, FieldsKeepThirtyCharactersAndNeverAnEmptyName) {
@@ -70,18 +77,18 @@ TEST(CharacterRecordEditing, DeletingKeepsTheLastUsedCharacterPointingAtItsRecor
     };
     const Case cases[] = {{2, 1, 1}, {1, 1, -1}, {0, 1, 0}, {-1, 0, -1}};
     for (const auto& testCase : cases) {
-        Preferences preferences = withCharacters(3);
-        preferences.settings.setNumber(setting::lastCharLoggedIn, testCase.lastUsed);
-        EXPECT_TRUE(CharacterRecordEditing::removeCharacter(preferences, testCase.deleted));
-        EXPECT_EQ(preferences.settings.number(setting::lastCharLoggedIn),
-                  testCase.expectedLastUsed);
-        EXPECT_EQ(preferences.characters.usedCount(), 2);
+        LoginRecords records = withCharacters(3);
+        records.settings.setNumber(setting::lastCharLoggedIn, testCase.lastUsed);
+        EXPECT_TRUE(CharacterRecordEditing::removeCharacter(records.characters, records.settings,
+                                                            testCase.deleted));
+        EXPECT_EQ(records.settings.number(setting::lastCharLoggedIn), testCase.expectedLastUsed);
+        EXPECT_EQ(records.characters.usedCount(), 2);
     }
-    Preferences preferences = withCharacters(3);
-    EXPECT_FALSE(CharacterRecordEditing::removeCharacter(preferences, 3));
+    LoginRecords records = withCharacters(3);
+    EXPECT_FALSE(CharacterRecordEditing::removeCharacter(records.characters, records.settings, 3));
     // The third of three moves into slot 1.
-    EXPECT_TRUE(CharacterRecordEditing::removeCharacter(preferences, 1));
-    EXPECT_EQ(preferences.characters[1].name, "Char2");
+    EXPECT_TRUE(CharacterRecordEditing::removeCharacter(records.characters, records.settings, 1));
+    EXPECT_EQ(records.characters[1].name, "Char2");
 }
 
 } // namespace

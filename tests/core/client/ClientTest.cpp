@@ -1,4 +1,4 @@
-#include "client/Client.h"
+#include "app/Client.h"
 #include "FakeHost.h"
 
 #include <gtest/gtest.h>
@@ -296,7 +296,7 @@ TEST_F(ClientTest, NameSelectsTheProfileAndWhoListFollowsLogons) {
     EXPECT_EQ(preferences.activeProfile, 1);
     EXPECT_EQ(&preferences.ActiveProfile(), &preferences.profiles[1]);
     EXPECT_EQ(preferences.profiles[1].macros, MacroTable::withDefaultMacros());
-    EXPECT_EQ(preferences.currentCharacter, -1);
+    EXPECT_EQ(preferences.characters.current(), -1);
     ASSERT_EQ(client->whoList().size(), 1u);
     EXPECT_EQ(client->whoList().entries()[0].name, "Amy");
     EXPECT_GT(host.countChanges(Change::WhoList), 0);

@@ -1,4 +1,4 @@
-#include "client/WindowTitle.h"
+#include "app/WindowTitle.h"
 
 #include <gtest/gtest.h>
 

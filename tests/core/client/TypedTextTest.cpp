@@ -1,5 +1,5 @@
 #include "FakeHost.h"
-#include "client/Client.h"
+#include "app/Client.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "common/Reporting.h"
-#include "prefs/Preferences.h"
+#include "preferences/Preferences.h"
 
 #include "FakeHost.h"
 
@@ -33,7 +33,7 @@ TEST_F(ProfileSelectionTest, StoredCharacterWithAProfileKeepsIt) {
     preferences.characters[0] = {"Alt", "", -1, 0};
     preferences.characters[1] = {"Thorn", "", 1, 0};
     preferences.SelectProfileForCharacter("THORN");
-    EXPECT_EQ(preferences.currentCharacter, 1);
+    EXPECT_EQ(preferences.characters.current(), 1);
     EXPECT_EQ(preferences.activeProfile, 1) << "even though a profile named Thorn exists";
     EXPECT_EQ(preferences.ActiveProfile().name(), "Warrior");
 }
@@ -68,11 +68,11 @@ TEST_F(ProfileSelectionTest, UnknownCharacterFollowsCreateNewProfiles) {
     for (const auto& testCase : cases) {
         ProfileSelectionTest::SetUp();
         Preferences preferences = this->preferences;
-        preferences.currentCharacter = 5;
+        preferences.characters.setCurrent(5);
         preferences.activeProfile = 2;
         preferences.settings.setNumber(setting::createNewProfiles, testCase.createNewProfiles);
         preferences.SelectProfileForCharacter(testCase.name);
-        EXPECT_EQ(preferences.currentCharacter, -1);
+        EXPECT_EQ(preferences.characters.current(), -1);
         EXPECT_EQ(preferences.activeProfile, testCase.expectedActive) << testCase.name;
         EXPECT_EQ(preferences.profiles.size(), testCase.expectedCount) << testCase.name;
         if (testCase.expectedCount == 4u) {

@@ -1,5 +1,5 @@
 #include "common/Reporting.h"
-#include "input/CharacterProfileList.h"
+#include "profiles/CharacterProfileList.h"
 
 #include "FakeHost.h"
 

@@ -1,7 +1,7 @@
 #include "log/SessionLog.h"
 #include "common/FileText.h"
 #include "common/Reporting.h"
-#include "prefs/Settings.h"
+#include "settings/Settings.h"
 
 #include "../prefs/ScratchFolder.h"
 #include "FakeHost.h"

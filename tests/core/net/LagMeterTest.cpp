@@ -1,4 +1,4 @@
-#include "net/LagMeter.h"
+#include "connection/LagMeter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "RecordingEvents.h"
+#include "connection/ReceivePath.h"
+#include "connection/TelnetFilter.h"
 #include "display/TextBuffer.h"
-#include "net/ReceivePath.h"
-#include "net/TelnetFilter.h"
 #include "protocol/ServerLineParser.h"
 #include "status/StatusModel.h"
 

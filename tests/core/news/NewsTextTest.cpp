@@ -1,4 +1,4 @@
-#include "protocol/NewsText.h"
+#include "info/NewsText.h"
 
 #include "FakeHost.h"
 

@@ -1,9 +1,10 @@
-#include "prefs/AutoLogin.h"
+#include "login/AutoLogin.h"
 #include "common/LineSender.h"
 #include "common/Reporting.h"
+#include "connection/TypedTextEncoding.h"
 #include "log/SessionLog.h"
-#include "net/TypedTextEncoding.h"
-#include "prefs/Preferences.h"
+#include "login/StoredCharacters.h"
+#include "settings/Settings.h"
 
 #include "FakeHost.h"
 
@@ -11,6 +12,12 @@
 
 namespace vesk {
 namespace {
+
+// What the login rules read and change: the stored characters and the settings.
+struct LoginRecords {
+    StoredCharacters characters;
+    Settings settings;
+};
 
 class RecordingSender : public LineSender {
 public:
@@ -24,33 +31,32 @@ public:
 class AutoLoginTest : public ::testing::Test {
 protected:
     AutoLoginTest() {
-        preferences.restoreDefaults();
-        preferences.characters[0] = {"Alt", "x", -1, 0};
-        preferences.characters[1] = {"Thorn", "s3cret", -1, 0};
-        preferences.characters[2] = {"Quiet", "", -1, 0};
+        records.characters[0] = {"Alt", "x", -1, 0};
+        records.characters[1] = {"Thorn", "s3cret", -1, 0};
+        records.characters[2] = {"Quiet", "", -1, 0};
     }
 
     using Answers = std::vector<PromptAnswer>;
 
     testing::FakeHost host;
     Reporting reporting{host, "Vesk.log"};
-    Preferences preferences;
+    LoginRecords records;
     RecordingSender sender;
-    SessionLog log{preferences.settings, reporting, "."};
-    TypedTextEncoding typedText{preferences.settings};
-    AutoLogin login{preferences, sender, typedText, host, log};
+    SessionLog log{records.settings, reporting, "."};
+    TypedTextEncoding typedText{records.settings};
+    AutoLogin login{records.characters, records.settings, sender, typedText, host, log};
 };
 
 TEST_F(AutoLoginTest, StoredCharacterAnswersBothPromptsOncePerLogin) {
     login.connectWithCharacter(1);
-    EXPECT_EQ(preferences.settings.number(setting::lastCharLoggedIn), 1);
+    EXPECT_EQ(records.settings.number(setting::lastCharLoggedIn), 1);
     EXPECT_EQ(log.characterName(), "Thorn");
 
     const Answers answers = {login.OnNamePrompt(), login.OnPasswordPrompt(),
                              login.OnPasswordPrompt()};
     EXPECT_EQ(answers, (Answers{{true, "Thorn\n"}, {true, "[Censored]\n"}, {false, ""}}));
     EXPECT_EQ(sender.sent, (std::vector<std::string>{"Thorn\n", "s3cret\n"}));
-    EXPECT_EQ(preferences.currentCharacter, -1);
+    EXPECT_EQ(records.characters.current(), -1);
     EXPECT_EQ(host.loginDialogs, 0);
 }
 
@@ -59,7 +65,7 @@ TEST_F(AutoLoginTest, StoredCharacterWithoutPasswordLeavesThePromptToThePlayer) 
     login.OnNamePrompt();
     EXPECT_EQ(login.OnPasswordPrompt(), (PromptAnswer{true, ""}));
     EXPECT_EQ(sender.sent, (std::vector<std::string>{"Quiet\n"}));
-    EXPECT_EQ(preferences.currentCharacter, -1);
+    EXPECT_EQ(records.characters.current(), -1);
 }
 
 TEST_F(AutoLoginTest, DohickeyCollectsNameAndPasswordWithTheNameCapitalised) {
@@ -82,7 +88,7 @@ TEST_F(AutoLoginTest, CancelledDohickeySendsNothing) {
 }
 
 TEST_F(AutoLoginTest, NothingIsAnsweredWithoutDohickeyOrAfterLogin) {
-    preferences.settings.setNumber(setting::usePasswordDohickey, 0);
+    records.settings.setNumber(setting::usePasswordDohickey, 0);
     EXPECT_EQ(login.OnNamePrompt(), (PromptAnswer{false, ""}));
     EXPECT_EQ(host.loginDialogs, 0);
 

@@ -1,6 +1,6 @@
-#include "prefs/PreferencesFile.h"
+#include "preferences/PreferencesFile.h"
 #include "common/Reporting.h"
-#include "prefs/Preferences.h"
+#include "preferences/Preferences.h"
 
 #include "FakeHost.h"
 

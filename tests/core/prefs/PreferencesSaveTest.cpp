@@ -1,6 +1,6 @@
 #include "common/FileText.h"
 #include "common/Reporting.h"
-#include "prefs/Preferences.h"
+#include "preferences/Preferences.h"
 
 #include "FakeHost.h"
 #include "ScratchFolder.h"

@@ -4,7 +4,7 @@
 #include "common/FileText.h"
 #include "common/LineReader.h"
 #include "common/Reporting.h"
-#include "prefs/Preferences.h"
+#include "preferences/Preferences.h"
 
 #include "FakeHost.h"
 #include "ScratchFolder.h"

@@ -1,4 +1,4 @@
-#include "prefs/StoredCharacters.h"
+#include "login/StoredCharacters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "input/ProfileEditing.h"
+#include "profiles/ProfileEditing.h"
 #include "FakeHost.h"
 #include "common/Reporting.h"
-#include "prefs/Preferences.h"
+#include "login/StoredCharacters.h"
 
 #include <gtest/gtest.h>
 
@@ -11,18 +11,31 @@
 namespace vesk {
 namespace {
 
+// What profile editing reads and hands back: the profiles, the stored characters' links into
+// them and the profile in use.
+struct ProfileRecords {
+    CharacterProfileList profiles;
+    StoredCharacters characters;
+    int activeProfile = 0;
+
+    ProfileEditing edit() const { return ProfileEditing(profiles, characters, activeProfile); }
+    void commit(const ProfileEditing& editing) {
+        editing.commit(profiles, characters, activeProfile);
+    }
+};
+
 // Four profiles and three characters pointing at profiles 1, 2 and 3.
-Preferences fourProfiles() {
-    Preferences preferences;
+ProfileRecords fourProfiles() {
+    ProfileRecords records;
     for (const char* name : {"Warrior", "Mage", "Thief"}) {
-        preferences.profiles.appendNew(name);
+        records.profiles.appendNew(name);
     }
     const char* characters[] = {"Bram", "Cora", "Dain"};
     for (int slot = 0; slot < 3; ++slot) {
-        preferences.characters[slot].name = characters[slot];
-        preferences.characters[slot].profile = slot + 1;
+        records.characters[slot].name = characters[slot];
+        records.characters[slot].profile = slot + 1;
     }
-    return preferences;
+    return records;
 }
 
 std::vector<std::string> names(const CharacterProfileList& profiles) {
@@ -62,8 +75,8 @@ TEST(ProfileEditingTest, StorableTexts) {
 }
 
 TEST(ProfileEditingTest, StorableNamesAndFieldsComeBackFromTheFile) {
-    Preferences preferences;
-    ProfileEditing editing(preferences);
+    ProfileRecords records;
+    ProfileEditing editing = records.edit();
     const int index = editing.appendNewProfile();
     ASSERT_TRUE(editing.rename(index, "\"Odd\" @#$#@name\t"));
     const std::string raw = "x@#$#@y\nz";
@@ -80,21 +93,21 @@ TEST(ProfileEditingTest, StorableNamesAndFieldsComeBackFromTheFile) {
 }
 
 TEST(ProfileEditingTest, DeletingProfileTwoOfFourRepointsTheCharacters) {
-    Preferences preferences = fourProfiles();
-    ProfileEditing editing(preferences);
+    ProfileRecords records = fourProfiles();
+    ProfileEditing editing = records.edit();
     ASSERT_TRUE(editing.remove(2));
     EXPECT_EQ(names(editing.profiles()), (std::vector<std::string>{"Default", "Warrior", "Thief"}));
     EXPECT_EQ(editing.characterProfile(0), 1);
     EXPECT_EQ(editing.characterProfile(1), 0);
     EXPECT_EQ(editing.characterProfile(2), 2);
     EXPECT_EQ(editing.characterProfile(3), -1) << "a free slot points nowhere";
-    EXPECT_EQ(preferences.characters[1].profile, 2) << "the live records wait for OK";
-    EXPECT_EQ(preferences.profiles.size(), 4u);
+    EXPECT_EQ(records.characters[1].profile, 2) << "the live records wait for OK";
+    EXPECT_EQ(records.profiles.size(), 4u);
 }
 
 TEST(ProfileEditingTest, DefaultProfileCannotBeRenamedOrDeleted) {
-    Preferences preferences = fourProfiles();
-    ProfileEditing editing(preferences);
+    ProfileRecords records = fourProfiles();
+    ProfileEditing editing = records.edit();
     EXPECT_FALSE(editing.rename(0, "Other"));
     EXPECT_FALSE(editing.remove(0));
     EXPECT_FALSE(editing.remove(4));
@@ -105,10 +118,10 @@ TEST(ProfileEditingTest, DefaultProfileCannotBeRenamedOrDeleted) {
 }
 
 TEST(ProfileEditingTest, InsertCopyIsADeepCopyAtTheEnd) {
-    Preferences preferences = fourProfiles();
-    preferences.profiles[1].triggers.push_back({"You are hungry", "eat bread", 1});
-    preferences.profiles[1].macros.set("F1", "kill rat");
-    ProfileEditing editing(preferences);
+    ProfileRecords records = fourProfiles();
+    records.profiles[1].triggers.push_back({"You are hungry", "eat bread", 1});
+    records.profiles[1].macros.set("F1", "kill rat");
+    ProfileEditing editing = records.edit();
     ASSERT_EQ(editing.insertCopy(1), 4);
     CharacterProfile& copy = editing.profiles()[4];
     EXPECT_EQ(copy.name(), "(Copy) Warrior");
@@ -119,10 +132,10 @@ TEST(ProfileEditingTest, InsertCopyIsADeepCopyAtTheEnd) {
 }
 
 TEST(ProfileEditingTest, NewProfileHasTheStandardKeysWithoutMacros) {
-    Preferences preferences;
-    preferences.profiles = CharacterProfileList{};
-    preferences.profiles[0] = CharacterProfileList::defaultProfile();
-    ProfileEditing editing(preferences);
+    ProfileRecords records;
+    records.profiles = CharacterProfileList{};
+    records.profiles[0] = CharacterProfileList::defaultProfile();
+    ProfileEditing editing = records.edit();
     const int index = editing.appendNewProfile();
     EXPECT_EQ(editing.profiles()[index].name(), "New Profile");
     EXPECT_EQ(editing.profiles()[index].macros, MacroTable::withStandardKeys());
@@ -130,21 +143,20 @@ TEST(ProfileEditingTest, NewProfileHasTheStandardKeysWithoutMacros) {
 }
 
 TEST(ProfileEditingTest, CommitHandsEverythingBack) {
-    Preferences preferences = fourProfiles();
-    preferences.activeProfile = 1;
-    ProfileEditing editing(preferences);
+    ProfileRecords records = fourProfiles();
+    records.activeProfile = 1;
+    ProfileEditing editing = records.edit();
     editing.remove(2);
     editing.rename(1, "Knight");
     editing.profiles()[1].triggers.push_back({"You are hungry", "eat bread", 1});
-    editing.commit(preferences);
-    EXPECT_EQ(names(preferences.profiles),
-              (std::vector<std::string>{"Default", "Knight", "Thief"}));
-    EXPECT_EQ(preferences.profiles[1].triggers.size(), 1u);
-    EXPECT_EQ(preferences.characters[0].profile, 1);
-    EXPECT_EQ(preferences.characters[1].profile, 0);
-    EXPECT_EQ(preferences.characters[2].profile, 2);
-    EXPECT_EQ(preferences.characters[3].profile, -1);
-    EXPECT_EQ(preferences.activeProfile, 1);
+    records.commit(editing);
+    EXPECT_EQ(names(records.profiles), (std::vector<std::string>{"Default", "Knight", "Thief"}));
+    EXPECT_EQ(records.profiles[1].triggers.size(), 1u);
+    EXPECT_EQ(records.characters[0].profile, 1);
+    EXPECT_EQ(records.characters[1].profile, 0);
+    EXPECT_EQ(records.characters[2].profile, 2);
+    EXPECT_EQ(records.characters[3].profile, -1);
+    EXPECT_EQ(records.activeProfile, 1);
 }
 
 TEST(ProfileEditingTest, ActiveProfileFollowsDeletions) {
@@ -156,12 +168,12 @@ TEST(ProfileEditingTest, ActiveProfileFollowsDeletions) {
     // Out of range stays out of range in the copy and falls back to 0 on commit.
     const Case cases[] = {{3, 1, 2}, {2, 2, 0}, {1, 2, 1}, {9, 1, 0}, {-1, 1, 0}};
     for (const auto& [active, deleted, expected] : cases) {
-        Preferences preferences = fourProfiles();
-        preferences.activeProfile = active;
-        ProfileEditing editing(preferences);
+        ProfileRecords records = fourProfiles();
+        records.activeProfile = active;
+        ProfileEditing editing = records.edit();
         ASSERT_TRUE(editing.remove(deleted));
-        editing.commit(preferences);
-        EXPECT_EQ(preferences.activeProfile, expected) << active << " after deleting " << deleted;
+        records.commit(editing);
+        EXPECT_EQ(records.activeProfile, expected) << active << " after deleting " << deleted;
     }
 }
 

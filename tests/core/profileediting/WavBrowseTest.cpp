@@ -1,4 +1,4 @@
-#include "input/WavBrowse.h"
+#include "profiles/WavBrowse.h"
 
 #include <gtest/gtest.h>
 

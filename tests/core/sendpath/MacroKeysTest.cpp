@@ -1,6 +1,6 @@
 #include "input/MacroKeys.h"
 #include "input/HeldKeys.h"
-#include "input/MacroTable.h"
+#include "profiles/MacroTable.h"
 
 #include <gtest/gtest.h>
 

@@ -3,13 +3,13 @@
 #include "../prefs/ScratchFolder.h"
 #include "FakeHost.h"
 #include "common/Reporting.h"
+#include "connection/Connection.h"
+#include "connection/LagMeter.h"
+#include "connection/TypedTextEncoding.h"
 #include "display/TextBuffer.h"
 #include "input/CommandSender.h"
 #include "log/SessionLog.h"
-#include "net/Connection.h"
-#include "net/LagMeter.h"
-#include "net/TypedTextEncoding.h"
-#include "prefs/Preferences.h"
+#include "preferences/Preferences.h"
 
 #include <fstream>
 #include <iterator>

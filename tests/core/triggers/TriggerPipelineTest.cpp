@@ -1,7 +1,7 @@
 #include "../sendpath/SendPathRig.h"
 #include "RecordingEvents.h"
+#include "connection/ReceivePath.h"
 #include "input/TriggerEngine.h"
-#include "net/ReceivePath.h"
 #include "protocol/ServerLineParser.h"
 #include "status/StatusModel.h"
 

@@ -1,5 +1,5 @@
 #include "social/WhoListView.h"
-#include "prefs/Settings.h"
+#include "settings/Settings.h"
 #include "social/FriendsLists.h"
 
 #include <gtest/gtest.h>

@@ -4,8 +4,8 @@
 #include "display/FindDialog.h"
 #include "display/OutputView.h"
 #include "input/InputLineEdit.h"
-#include "options/OptionsResult.h"
-#include "prefs/FontRecord.h"
+#include "settings/FontRecord.h"
+#include "settings/OptionsResult.h"
 
 #include <QClipboard>
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "display/ColourPalette.h"
 #include "display/OutputView.h"
 #include "display/TextBuffer.h"
-#include "prefs/Settings.h"
+#include "settings/Settings.h"
 
 #include <QFontMetricsF>
 #include <QImage>

@@ -2,11 +2,11 @@
 #include "RenderShot.h"
 #include "TestApplication.h"
 
-#include "client/Client.h"
+#include "app/Client.h"
 #include "info/AboutDialog.h"
+#include "info/NewsText.h"
 #include "info/NewsWindow.h"
 #include "info/ProjectWebPage.h"
-#include "protocol/NewsText.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

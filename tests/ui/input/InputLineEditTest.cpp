@@ -2,7 +2,7 @@
 #include "FakeHost.h"
 #include "TestApplication.h"
 #include "TypeText.h"
-#include "client/Client.h"
+#include "app/Client.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

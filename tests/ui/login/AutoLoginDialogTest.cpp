@@ -3,7 +3,7 @@
 #include "TitledFakeHost.h"
 #include "TypeText.h"
 
-#include "client/Client.h"
+#include "app/Client.h"
 #include "login/AutoLoginDialog.h"
 
 #include <QCheckBox>
@@ -224,7 +224,7 @@ void AutoLoginDialogTest::connectChoosesTheCharacterAndClosesTheDialog() {
     dialog->selectSlot(2);
     button(*dialog, "Connect to FenmarchMUD!")->click();
     QCOMPARE(fixture.calls, (std::vector<std::string>{"game 2"}));
-    QCOMPARE(fixture.client.preferences().currentCharacter, 2);
+    QCOMPARE(fixture.client.preferences().characters.current(), 2);
     QCOMPARE(fixture.client.preferences().settings.number(vesk::setting::lastCharLoggedIn), 2);
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
     QVERIFY(!dialog->isVisible());
@@ -240,7 +240,7 @@ void AutoLoginDialogTest::doubleClickConnects() {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, point);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, point);
     QCOMPARE(fixture.calls, (std::vector<std::string>{"game 1"}));
-    QCOMPARE(fixture.client.preferences().currentCharacter, 1);
+    QCOMPARE(fixture.client.preferences().characters.current(), 1);
 }
 
 // The main window's part is played by the hook: it opens the connection the dialog asked for.
@@ -272,7 +272,7 @@ void AutoLoginDialogTest::alreadyConnectedKeepsTheDialogOpen() {
     QCOMPARE(fixture.host.warnings, (std::vector<std::string>{alreadyConnected, alreadyConnected}));
     QVERIFY(fixture.calls.empty());
     QVERIFY(dialog->isVisible());
-    QCOMPARE(fixture.client.preferences().currentCharacter, -1);
+    QCOMPARE(fixture.client.preferences().characters.current(), -1);
 }
 
 void AutoLoginDialogTest::whoIsOnAndQuitUseTheirHooks() {

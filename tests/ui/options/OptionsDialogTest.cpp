@@ -2,19 +2,19 @@
 #include "ScriptedQtHost.h"
 #include "TestApplication.h"
 
+#include "app/Client.h"
 #include "app/MainFont.h"
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
-#include "client/Client.h"
 #include "display/OutputView.h"
 #include "input/InputLineEdit.h"
 
-#include "options/ColourSwatch.h"
-#include "options/ColoursPage.h"
-#include "options/GeneralPage.h"
-#include "options/OptionsDialog.h"
-#include "options/OptionsPageDialog.h"
-#include "options/StatusPage.h"
+#include "settings/ColourSwatch.h"
+#include "settings/ColoursPage.h"
+#include "settings/GeneralPage.h"
+#include "settings/OptionsDialog.h"
+#include "settings/OptionsPageDialog.h"
+#include "settings/StatusPage.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,14 +3,14 @@
 #include "RenderShot.h"
 
 #include "common/Reporting.h"
-#include "net/TypedTextEncoding.h"
-#include "options/ColourSwatch.h"
-#include "options/ColoursPage.h"
-#include "options/CommandStackPage.h"
-#include "options/GeneralPage.h"
-#include "options/LoggingPage.h"
-#include "options/OptionsPages.h"
-#include "options/StatusPage.h"
+#include "connection/TypedTextEncoding.h"
+#include "settings/ColourSwatch.h"
+#include "settings/ColoursPage.h"
+#include "settings/CommandStackPage.h"
+#include "settings/GeneralPage.h"
+#include "settings/LoggingPage.h"
+#include "settings/OptionsPages.h"
+#include "settings/StatusPage.h"
 
 #include <QCheckBox>
 #include <QComboBox>

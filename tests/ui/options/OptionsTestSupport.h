@@ -1,6 +1,6 @@
 #pragma once
 
-#include "prefs/Preferences.h"
+#include "preferences/Preferences.h"
 
 #include <QDialogButtonBox>
 #include <QString>

@@ -1,9 +1,9 @@
 #include "FakeHost.h"
 #include "OptionsTestSupport.h"
 
-#include "client/Client.h"
-#include "options/ChatWindowOptionsDialog.h"
-#include "options/CodeEditingPreferencesDialog.h"
+#include "app/Client.h"
+#include "settings/ChatWindowOptionsDialog.h"
+#include "settings/CodeEditingPreferencesDialog.h"
 
 #include <QLabel>
 #include <QLineEdit>

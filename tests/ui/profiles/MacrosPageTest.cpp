@@ -1,5 +1,5 @@
 #include "profiles/MacrosPage.h"
-#include "input/MacroTable.h"
+#include "profiles/MacroTable.h"
 
 #include <QLabel>
 #include <QLineEdit>

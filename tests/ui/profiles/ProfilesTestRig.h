@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FakeHost.h"
-#include "client/Client.h"
+#include "app/Client.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,7 +1,7 @@
 #include "profiles/TriggersPage.h"
 #include "ProfilesTestRig.h"
-#include "prefs/Settings.h"
 #include "profiles/TriggerPictures.h"
+#include "settings/Settings.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

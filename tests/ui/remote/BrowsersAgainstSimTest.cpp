@@ -2,7 +2,7 @@
 #include "SimProcess.h"
 #include "SocketHost.h"
 #include "TestApplication.h"
-#include "client/Client.h"
+#include "app/Client.h"
 #include "remote/FileBrowserWindow.h"
 #include "remote/HelpBrowserWindow.h"
 

@@ -2,7 +2,7 @@
 
 #include "FakeHost.h"
 #include "ListRows.h"
-#include "client/Client.h"
+#include "app/Client.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

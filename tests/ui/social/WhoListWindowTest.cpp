@@ -2,7 +2,7 @@
 #include "SocialTests.h"
 
 #include "FakeHost.h"
-#include "client/Client.h"
+#include "app/Client.h"
 #include "social/WhoListTable.h"
 #include "social/WhoListWindow.h"
 

@@ -1,7 +1,7 @@
 #include "RenderShot.h"
 #include "SocialTests.h"
 
-#include "prefs/Preferences.h"
+#include "preferences/Preferences.h"
 #include "social/WhoListView.h"
 #include "social/WhoOptionsDialog.h"
 

@@ -2,7 +2,7 @@
 #include "StatusTestClasses.h"
 #include "StatusTestClient.h"
 
-#include "prefs/SettingsTable.h"
+#include "settings/SettingsTable.h"
 #include "status/StatusFrameLayout.h"
 #include "status/StatusFrameWindow.h"
 #include "status/StatusPane.h"

@@ -2,9 +2,9 @@
 
 #include "ScriptedQtHost.h"
 #include "TestApplication.h"
+#include "app/Client.h"
 #include "app/MainFont.h"
 #include "app/MainWindow.h"
-#include "client/Client.h"
 
 #include <QTemporaryDir>
 

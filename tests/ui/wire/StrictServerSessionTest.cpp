@@ -2,10 +2,10 @@
 #include "StrictServer.h"
 #include "TestApplication.h"
 #include "TypeText.h"
+#include "app/Client.h"
 #include "app/MainWindow.h"
-#include "client/Client.h"
 #include "input/InputLineEdit.h"
-#include "prefs/SettingsTable.h"
+#include "settings/SettingsTable.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,0 +1,227 @@
+#include "app/Client.h"
+
+#include "app/WindowTitle.h"
+#include "common/TextFormat.h"
+#include "protocol/ControlMarker.h"
+#include "settings/SettingsTable.h"
+
+namespace vesk {
+
+Client::Client(Host& host, std::filesystem::path workingDirectory)
+    : host_(host), workingDirectory_(std::move(workingDirectory)),
+      reporting_(host, workingDirectory_ / "Vesk.log"), typedText_(preferences_.settings),
+      connection_(host, reporting_, lag_), status_([&host] { host.changed(Change::Status); }),
+      log_(preferences_.settings, reporting_, workingDirectory_),
+      autoLogin_(preferences_.characters, preferences_.settings, connection_, typedText_, host,
+                 log_),
+      skills_(host), browser_(host, connection_, [this] { return connection_.connected(); }),
+      transfer_(host, connection_, workingDirectory_, transferEnvironment()),
+      help_(host, connection_, workingDirectory_, helpEnvironment()), news_(host),
+      router_({host, connection_.session(), preferences_, log_, autoLogin_, who_, skills_,
+               transfer_, browser_, help_, news_, windows_}),
+      telnet_([&host](std::string_view reply) { host.sendToServer(reply); }),
+      sender_(connection_, typedText_, preferences_.settings, mainBuffer_, chatBuffer_, log_, host,
+              [this] { return telnet_.serverEchoes(); }),
+      triggers_(preferences_, sender_, host),
+      parser_(status_, connection_, router_, connection_.session()),
+      receivePath_(mainBuffer_, parser_, triggers_) {
+    transfer_.setBrowser(&browser_);
+    receivePath_.setDropNote(
+        [this](const std::string& note) { reporting_.appendToDiagnosticLog(note); });
+}
+
+FileTransfer::Environment Client::transferEnvironment() {
+    return {[this] { return preferences_.settings.text(setting::editor); },
+            [this] { return connection_.IsDevelopmentPort(); },
+            [this] { return connection_.connected(); }};
+}
+
+HelpBrowserModel::Environment Client::helpEnvironment() {
+    return {[this] { return preferences_.settings.text(setting::helpEditor); },
+            [this] { return connection_.connected(); }};
+}
+
+void Client::startUp() {
+    reporting_.removeDiagnosticLog();
+    preferences_.LoadPreferences(workingDirectory_, reporting_);
+    applySettings();
+    // Any non-zero value means on, and the start-up switch prepends the window's text as the
+    // menu command does.
+    if (preferences_.settings.number(setting::logDefault) != 0 && !log_.loggingOn()) {
+        ToggleLogging();
+    }
+}
+
+void Client::ToggleLogging() {
+    log_.ToggleLogging([this] { return mainViewText(); });
+}
+
+// The main view's whole text as one entry: the plain lines joined by line feeds, two blanks
+// when there is none.
+std::string Client::mainViewText() const {
+    std::string text;
+    std::string plain;
+    for (int index = 0; index < mainBuffer_.LineCount(); ++index) {
+        if (index > 0) {
+            text += '\n';
+        }
+        if (mainBuffer_.GetPlainLine(index, plain)) {
+            text += plain;
+        }
+    }
+    return text.empty() ? std::string("  ") : text;
+}
+
+// Settings that live outside the preferences object take their values again.
+void Client::applySettings() {
+    mainBuffer_.setWrapWidth(preferences_.settings.number(setting::numCharactersWidth));
+    windows_.who = preferences_.settings.isOn(setting::showWhoWindow);
+    windows_.skillsShown = preferences_.settings.isOn(setting::skillsOpen);
+}
+
+bool Client::saveSettings() {
+    return preferences_.SavePreferences(workingDirectory_, reporting_);
+}
+
+std::string Client::title() const {
+    if (!connection_.connected()) {
+        return title_;
+    }
+    const Connection::Target& target = connection_.target();
+    ConnectedTitle facts;
+    facts.siteName = target.siteName;
+    if (hostShownInTitle_) {
+        facts.otherServer = target.hostName + ":" + target.portText;
+    }
+    facts.developmentSite = connection_.IsDevelopmentSite();
+    if (connection_.session().loggedIn) {
+        facts.characterName = log_.characterName();
+    }
+    facts.transferSuffix = transfer_.titleSuffix();
+    return composeConnectedTitle(facts);
+}
+
+void Client::setTitle(std::string title) {
+    title_ = std::move(title);
+    host_.changed(Change::Title);
+}
+
+bool Client::ConnectToSite(std::string_view hostName, std::string_view portText,
+                           std::string_view siteName) {
+    // A second attempt while one is under way would race the first, so it is refused too.
+    if (connection_.phase() != Connection::Phase::NotConnected) {
+        reporting_.warningBox("Disconnect first");
+        return false;
+    }
+    connection_.setTarget(hostName, portText, siteName);
+    if (!connection_.portNumber()) {
+        reporting_.fatalError("Port should be a number");
+        return false;
+    }
+    connection_.setPhase(Connection::Phase::Resolving);
+    setTitle("Vesk - Preparing to Connect ..");
+    return true;
+}
+
+void Client::onHostLookupFailed() {
+    connection_.setPhase(Connection::Phase::NotConnected);
+    reporting_.warningBox("Unknown host");
+    setTitle("Vesk - Not Connected");
+}
+
+void Client::onConnecting() {
+    connection_.setPhase(Connection::Phase::Connecting);
+    setTitle("Vesk - Connecting ..");
+}
+
+void Client::onConnectFailed() {
+    connection_.setPhase(Connection::Phase::NotConnected);
+    reporting_.warningBox("Failed to connect to FenmarchMUD");
+    setTitle("Vesk - Not Connected");
+}
+
+// A notice in colour: the colour, the text, a colour reset and a trailing ESC, followed by
+// empty lines so the server's text starts below it.
+void Client::addNotice(std::string_view colour, std::string_view text, int emptyLines) {
+    mainBuffer_.AddString(formatText("\x1b%.*s%.*s\x1b[0;37;40m\x1b",
+                                     static_cast<int>(colour.size()), colour.data(),
+                                     static_cast<int>(text.size()), text.data()));
+    for (int line = 0; line < emptyLines; ++line) {
+        mainBuffer_.AddString("\n");
+    }
+    host_.changed(Change::MainBuffer);
+}
+
+void Client::onConnected() {
+    telnet_.reset();
+    typedText_.onConnected();
+    receivePath_.reset();
+    connection_.setPhase(Connection::Phase::Connected);
+    addNotice("[33m", "Connected!", 2);
+    startLogSection();
+    host_.changed(Change::Title);
+    router_.revokeCodingAccess();
+    host_.changed(Change::Menu);
+}
+
+// A new connection opens a new section of the log, under the same character when one is known.
+void Client::startLogSection() {
+    log_.connectionMade();
+    const std::string character = log_.characterName();
+    if (!character.empty()) {
+        log_.SetCharacterName("");
+        log_.SetCharacterName(character);
+    }
+}
+
+void Client::onReceived(std::string_view bytes) {
+    if (bytes.empty()) {
+        return;
+    }
+    const std::uint32_t arrived = host_.milliseconds();
+    received_.clear();
+    telnet_.filter(bytes, received_);
+    typedText_.watch(received_);
+    log_.setInputHidden(telnet_.serverEchoes());
+    if (receivePath_.receive(received_)) {
+        host_.changed(Change::MainBuffer);
+    }
+    lag_.onReply(arrived, host_.milliseconds());
+}
+
+void Client::onReadError() {
+    reporting_.appendToDiagnosticLog("CMUDSocket::OnReceive: Error!\n");
+    OnConnectionEnded(false);
+}
+
+void Client::OnConnectionEnded(bool byExit) {
+    if (connection_.phase() == Connection::Phase::NotConnected) {
+        return;
+    }
+    connection_.setPhase(Connection::Phase::NotConnected);
+    autoLogin_.setLoggedIn(false);
+    lag_.onConnectionEnded();
+    host_.changed(Change::LagMeter);
+    // An echo the server switched off ends with its connection, so nothing typed after a
+    // hang-up at the password prompt is hidden.
+    telnet_.reset();
+    log_.setInputHidden(false);
+    if (byExit) {
+        return;
+    }
+    log_.SetCharacterName("");
+    setTitle("Vesk - Not Connected");
+    addNotice("[31m", "Connection closed.", 1);
+    host_.changed(Change::Menu);
+    if (preferences_.settings.isOn(setting::displayLoginAtDisconnect)) {
+        host_.openLoginDialog();
+    }
+}
+
+void Client::Refresh() {
+    if (connection_.connected() && !status_.characterName().empty()) {
+        connection_.DoSend(std::string("vesk init ").append(clientVersion));
+    }
+}
+
+} // namespace vesk
