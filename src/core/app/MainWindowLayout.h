@@ -1,12 +1,10 @@
 #pragma once
 
-#include <compare>
-
 namespace vesk {
 
 struct PaneRect {
     int x = 0, y = 0, width = 0, height = 0;
-    auto operator<=>(const PaneRect&) const = default;
+    bool operator==(const PaneRect&) const = default;
 };
 
 // What the main window's arrangement depends on: the client area, the main font, and the
@@ -39,7 +37,7 @@ struct MainLayout {
     bool statusDocked = false;
     PaneRect input, output, outputScroll, status, statusScroll, chat, chatScroll, lagReadout,
         lagBar;
-    auto operator<=>(const MainLayout&) const = default;
+    bool operator==(const MainLayout&) const = default;
 };
 
 inline constexpr int statusPaneWidth = 145;
