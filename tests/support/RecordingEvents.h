@@ -1,7 +1,6 @@
 #pragma once
 
-#include "common/LineSender.h"
-#include "connection/LineTriggers.h"
+#include "RecordingSender.h"
 #include "protocol/ServerEvents.h"
 
 #include <string>
@@ -9,21 +8,6 @@
 #include <vector>
 
 namespace vesk::testing {
-
-// A LineSender that keeps every line instead of putting it on a wire.
-struct RecordingSender : LineSender {
-    long doSend(std::string_view text) override {
-        lines.emplace_back(text);
-        return static_cast<long>(text.size());
-    }
-    std::vector<std::string> lines;
-};
-
-// Triggers that only note which lines reached them.
-struct RecordingTriggers : LineTriggers {
-    void MatchTriggers(std::string_view line, int&) override { lines.emplace_back(line); }
-    std::vector<std::string> lines;
-};
 
 // ServerEvents that record what the parser hands on, with scripted prompt answers and windows
 // that exist.

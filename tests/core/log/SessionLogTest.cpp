@@ -3,8 +3,8 @@
 #include "common/Reporting.h"
 #include "settings/Settings.h"
 
-#include "../prefs/ScratchFolder.h"
 #include "FakeHost.h"
+#include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "FakeHost.h"
 #include "RecordingSender.h"
-#include "ScratchDirectory.h"
+#include "ScratchFolder.h"
 #include "remote/FileTransfer.h"
 #include "remote/HelpBrowserModel.h"
 
@@ -13,7 +13,7 @@ namespace {
 
 using testing::FakeHost;
 using testing::RecordingSender;
-using testing::ScratchDirectory;
+using testing::ScratchFolder;
 
 constexpr ExternalProgram::Texts texts{"\"%s\" failed; pick another", "none set; pick one"};
 
@@ -63,7 +63,7 @@ TEST(ExternalProgram, TheEditorAndTheHelpViewerSayWhereToChooseAnother) {
     FakeHost host;
     host.processesStart = false;
     RecordingSender sender;
-    ScratchDirectory directory;
+    ScratchFolder directory;
     FileTransfer transfer(host, sender, directory.path(),
                           {[] { return std::string("/opt/gone/editor"); }, [] { return false; },
                            [] { return true; }});

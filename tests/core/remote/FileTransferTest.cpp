@@ -2,7 +2,7 @@
 
 #include "FakeHost.h"
 #include "RecordingSender.h"
-#include "ScratchDirectory.h"
+#include "ScratchFolder.h"
 #include "remote/FileBrowserModel.h"
 
 #include <gtest/gtest.h>
@@ -12,13 +12,13 @@ namespace {
 
 using testing::FakeHost;
 using testing::RecordingSender;
-using testing::ScratchDirectory;
+using testing::ScratchFolder;
 
 class FileTransferTest : public ::testing::Test {
 protected:
     FakeHost host;
     RecordingSender sender;
-    ScratchDirectory directory;
+    ScratchFolder directory;
     std::string editor = "/opt/edit it/editor";
     bool developmentPort = false;
     bool connected = true;

@@ -2,7 +2,7 @@
 
 #include "FakeHost.h"
 #include "RecordingSender.h"
-#include "ScratchDirectory.h"
+#include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,13 +11,13 @@ namespace {
 
 using testing::FakeHost;
 using testing::RecordingSender;
-using testing::ScratchDirectory;
+using testing::ScratchFolder;
 
 class HelpBrowserModelTest : public ::testing::Test {
 protected:
     FakeHost host;
     RecordingSender sender;
-    ScratchDirectory directory;
+    ScratchFolder directory;
     bool connected = true;
     std::string helpEditor = "/usr/bin/help viewer";
     HelpBrowserModel help{
