@@ -57,6 +57,7 @@ void FakeHost::clearRecords() {
     messages.clear();
     traces.clear();
     changes.clear();
+    settingChanges.clear();
     terminations.clear();
     questions.clear();
     played.clear();

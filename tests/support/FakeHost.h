@@ -23,6 +23,7 @@ public:
     std::uint32_t milliseconds() override { return clock; }
     void debugOutput(const std::string& text) override { traces.push_back(text); }
     void changed(Change what) override { changes.push_back(what); }
+    void settingChanged(SettingKey setting) override { settingChanges.push_back(setting); }
     void terminate(int status) override { terminations.push_back(status); }
     bool askQuestion(const std::string& title, const std::string& text) override;
     std::string clipboardText() override { return clipboard; }
@@ -46,6 +47,8 @@ public:
     std::vector<std::string> messages;
     std::vector<std::string> traces;
     std::vector<Change> changes;
+    // The settings announced as changed, one entry per notice.
+    std::vector<SettingKey> settingChanges;
     std::vector<int> terminations;
     std::vector<std::string> questions;
     std::vector<std::string> played;

@@ -26,6 +26,7 @@ Client::Client(Host& host, std::filesystem::path workingDirectory)
       parser_(status_, connection_, router_, connection_.session()),
       receivePath_(mainBuffer_, parser_, triggers_) {
     transfer_.setBrowser(&browser_);
+    preferences_.settings.setListener([this](SettingKey key) { onSettingChanged(key); });
     receivePath_.setDropNote(
         [this](const std::string& note) { reporting_.appendToDiagnosticLog(note); });
 }
@@ -74,9 +75,29 @@ std::string Client::mainViewText() const {
 
 // Settings that live outside the preferences object take their values again.
 void Client::applySettings() {
-    mainBuffer_.setWrapWidth(preferences_.settings.number(setting::numCharactersWidth));
+    followSetting(setting::numCharactersWidth);
+    followSetting(setting::skillsOpen);
     windows_.who = preferences_.settings.isOn(setting::showWhoWindow);
-    windows_.skillsShown = preferences_.settings.isOn(setting::skillsOpen);
+}
+
+// What the core keeps of a setting follows it here; the front end hears of the change next.
+void Client::onSettingChanged(SettingKey key) {
+    followSetting(key);
+    host_.settingChanged(key);
+}
+
+void Client::followSetting(SettingKey key) {
+    const Settings& settings = preferences_.settings;
+    switch (key) {
+    case setting::numCharactersWidth:
+        mainBuffer_.setWrapWidth(settings.number(setting::numCharactersWidth));
+        break;
+    case setting::skillsOpen:
+        windows_.skillsShown = settings.isOn(setting::skillsOpen);
+        break;
+    default:
+        break;
+    }
 }
 
 bool Client::saveSettings() {

@@ -110,6 +110,8 @@ private:
     void setTitle(std::string title);
     void addNotice(std::string_view colour, std::string_view text, int emptyLines);
     void applySettings();
+    void onSettingChanged(SettingKey key);
+    void followSetting(SettingKey key);
     void startLogSection();
     FileTransfer::Environment transferEnvironment();
     HelpBrowserModel::Environment helpEnvironment();

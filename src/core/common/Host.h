@@ -21,7 +21,12 @@ enum class Change {
     HelpBrowser,
     FileBrowser,
     News,
+    // One setting took a new value; Host::settingChanged names it.
+    Setting,
 };
+
+// The name of a setting (settings/SettingsTable.h); the host only passes it on.
+enum class SettingKey : std::uint8_t;
 
 // What the player typed into the "Login Do-hickey": the name and the (masked) password.
 struct LoginDetails {
@@ -63,6 +68,9 @@ public:
 
     // Something the player can see changed; the front end repaints it at its next turn.
     virtual void changed(Change what) = 0;
+    // Change::Setting: a setting took a new value. Announced once per change, with the name of
+    // the setting, so each window follows the settings it shows and a changed setting is saved.
+    virtual void settingChanged(SettingKey /*setting*/) { changed(Change::Setting); }
 
     // A modal Yes/No question; true for Yes.
     virtual bool askQuestion(const std::string& title, const std::string& text) = 0;

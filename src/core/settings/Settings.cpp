@@ -9,10 +9,24 @@ SettingValue defaultValue(const SettingDefinition& definition) {
     return {definition.defaultNumbers, std::string(definition.defaultText)};
 }
 
+bool isNumberIndex(int index) {
+    return index >= 0 && index < 3;
+}
+
 } // namespace
 
 Settings::Settings() {
     restoreDefaults();
+}
+
+Settings& Settings::operator=(const Settings& other) {
+    for (std::size_t row = 0; row < settingCount; ++row) {
+        if (values_[row] != other.values_[row]) {
+            values_[row] = other.values_[row];
+            announce(SettingsTable::definitions()[row].setting);
+        }
+    }
+    return *this;
 }
 
 void Settings::restoreDefaults() {
@@ -23,17 +37,10 @@ void Settings::restoreDefaults() {
 }
 
 std::int32_t Settings::number(SettingKey key, int index) const {
-    const int row = SettingsTable::indexOf(key);
-    if (row < 0 || index < 0 || index >= 3) {
+    if (!isNumberIndex(index)) {
         return 0;
     }
-    return values_[static_cast<std::size_t>(row)].numbers[static_cast<std::size_t>(index)];
-}
-
-const std::string& Settings::text(SettingKey key) const {
-    static const std::string empty;
-    const int row = SettingsTable::indexOf(key);
-    return row < 0 ? empty : values_[static_cast<std::size_t>(row)].text;
+    return values_[rowOf(key)].numbers[static_cast<std::size_t>(index)];
 }
 
 char Settings::character(SettingKey key) const {
@@ -42,21 +49,38 @@ char Settings::character(SettingKey key) const {
 }
 
 bool Settings::setNumber(SettingKey key, std::int32_t value, int index) {
-    const int row = SettingsTable::indexOf(key);
-    if (row < 0 || index < 0 || index >= 3) {
+    if (!isNumberIndex(index)) {
         return false;
     }
-    values_[static_cast<std::size_t>(row)].numbers[static_cast<std::size_t>(index)] = value;
+    std::int32_t& stored = values_[rowOf(key)].numbers[static_cast<std::size_t>(index)];
+    if (stored != value) {
+        stored = value;
+        announce(key);
+    }
     return true;
 }
 
-bool Settings::setText(SettingKey key, std::string_view value) {
-    const int row = SettingsTable::indexOf(key);
-    if (row < 0) {
-        return false;
+void Settings::setNumbers(SettingKey key, const std::array<std::int32_t, 3>& numbers) {
+    std::array<std::int32_t, 3>& stored = values_[rowOf(key)].numbers;
+    if (stored != numbers) {
+        stored = numbers;
+        announce(key);
     }
-    values_[static_cast<std::size_t>(row)].text = cutToWidth(value, pathWidth);
-    return true;
+}
+
+void Settings::setText(SettingKey key, std::string_view value) {
+    std::string& stored = values_[rowOf(key)].text;
+    const std::string cut = cutToWidth(value, pathWidth);
+    if (stored != cut) {
+        stored = cut;
+        announce(key);
+    }
+}
+
+void Settings::announce(SettingKey key) const {
+    if (listener_) {
+        listener_(key);
+    }
 }
 
 } // namespace vesk

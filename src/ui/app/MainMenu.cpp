@@ -46,14 +46,15 @@ void MainMenu::buildEditMenu() {
     options = edit->addAction("&Options");
     options->setMenuRole(QAction::PreferencesRole);
     QMenu* pages = edit->addMenu("Option &Pages");
-    for (const auto& [title, command] :
-         std::initializer_list<std::pair<const char*, int>>{{"&General...", 32799},
-                                                            {"&Status...", 32793},
-                                                            {"Cmd. S&tack...", 32809},
-                                                            {"&Fonts/Colors...", 32777},
-                                                            {"&Logging...", 32803},
-                                                            {"&Help...", 32810}}) {
-        optionPageActions.emplace_back(pages->addAction(title), command);
+    using Kind = OptionsPageKind;
+    for (const auto& [title, kind] :
+         std::initializer_list<std::pair<const char*, Kind>>{{"&General...", Kind::General},
+                                                             {"&Status...", Kind::Status},
+                                                             {"Cmd. S&tack...", Kind::CommandStack},
+                                                             {"&Fonts/Colors...", Kind::Colours},
+                                                             {"&Logging...", Kind::Logging},
+                                                             {"&Help...", Kind::Help}}) {
+        optionPageActions.emplace_back(pages->addAction(title), kind);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/OptionsPages.h"
+
 #include <QObject>
 
 #include <utility>
@@ -43,8 +45,8 @@ public:
     QAction* friendsLists = nullptr;
     QAction* whoOptions = nullptr;
     QAction* chatOptions = nullptr;
-    // The option pages on their own, each with the command that names it.
-    std::vector<std::pair<QAction*, int>> optionPageActions;
+    // The option pages on their own, each with the page it opens.
+    std::vector<std::pair<QAction*, OptionsPageKind>> optionPageActions;
     QAction* onlineHelp = nullptr;
     QAction* about = nullptr;
     QAction* codingPreferences = nullptr;

@@ -56,6 +56,8 @@ MainWindow::MainWindow(Client& client, QtHost& host, SiteAddresses sites)
     applyStatusFonts();
     connect(&lagTimer_, &QTimer::timeout, this, &MainWindow::onLagTimer);
     lagTimer_.start(1000);
+    // Every window exists now, so each can follow the settings it shows.
+    connect(&host_, &QtHost::settingChangedSignal, this, &MainWindow::followSetting);
 }
 
 // The sound player outlives the window; its hook into this window's boxes goes first. A
@@ -75,7 +77,6 @@ void MainWindow::createPanes() {
     panes_ = new QWidget(this);
     panes_->installEventFilter(this);
     setCentralWidget(panes_);
-    const ColourPalette palette = ColourPalette::fromSettings(client_.preferences().settings);
     output_ = new OutputView(client_.mainBuffer(), panes_);
     outputScroll_ = new QScrollBar(Qt::Vertical, panes_);
     output_->setScrollBar(outputScroll_);
@@ -83,8 +84,8 @@ void MainWindow::createPanes() {
     chatScroll_ = new QScrollBar(Qt::Vertical, panes_);
     chat_->setScrollBar(chatScroll_);
     chat_->setWheelScrolls(false);
+    applyColours();
     for (OutputView* view : {output_, chat_}) {
-        view->setColours(palette);
         connect(view, &OutputView::leftPressed, this, &MainWindow::clearSelections);
         connect(view, &OutputView::selectionFinished, this, &MainWindow::afterSelection);
         connect(view, &OutputView::zoomRequested, this, &MainWindow::zoomText);
@@ -257,9 +258,76 @@ void MainWindow::toggleLogging() {
 void MainWindow::toggleSetting(SettingKey key) {
     Settings& settings = client_.preferences().settings;
     settings.setNumber(key, settings.isOn(key) ? 0 : 1);
-    saveSettings();
-    menu_->refresh();
-    relayout();
+}
+
+void MainWindow::applyColours() {
+    const ColourPalette palette = ColourPalette::fromSettings(client_.preferences().settings);
+    output_->setColours(palette);
+    chat_->setColours(palette);
+}
+
+void MainWindow::followSetting(SettingKey key) {
+    switch (key) {
+    case setting::numCharactersWidth:
+        output_->refresh();
+        break;
+    case setting::statusOpen:
+    case setting::statusMoveable:
+    case setting::lagMeter:
+        showStatusHolders();
+        menu_->refresh();
+        break;
+    case setting::statusFixedLocation:
+    case setting::statusNarrow:
+        relayout();
+        refreshStatusWindows();
+        break;
+    case setting::bodyType:
+    case setting::smallBars:
+    case setting::partyMobs:
+        refreshStatusWindows();
+        break;
+    case setting::useMainWindowFont:
+        applyStatusFonts();
+        break;
+    case setting::chatOpen:
+    case setting::chatLines:
+    case setting::chatLocation:
+        relayout();
+        menu_->refresh();
+        break;
+    case setting::skillsOpen:
+    case setting::showWhoWindow:
+        menu_->refresh();
+        break;
+    case setting::showWhoLevel:
+    case setting::showWhoName:
+    case setting::showWhoRace:
+    case setting::showWhoClass:
+        whoList_->refresh();
+        break;
+    default:
+        if (SettingsTable::definition(key).section == "Colours") {
+            applyColours();
+        }
+        break;
+    }
+    if (SettingsTable::definition(key).saved == SettingSaved::AtOnce) {
+        saveSoon();
+    }
+}
+
+// The changes of one confirmed dialog are written together, once.
+void MainWindow::saveSoon() {
+    if (savePending_) {
+        return;
+    }
+    savePending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (savePending_) {
+            saveSettings();
+        }
+    });
 }
 
 void MainWindow::applyMainFont(const QFont& font) {

@@ -4,6 +4,7 @@
 #include "app/SiteAddresses.h"
 #include "common/Host.h"
 #include "display/FindState.h"
+#include "settings/OptionsPages.h"
 #include "settings/SettingsTable.h"
 
 #include <QMainWindow>
@@ -33,7 +34,6 @@ class SkillsWindow;
 class StatusFrameWindow;
 class StatusPane;
 class WhoListWindow;
-struct OptionsResult;
 class QtHost;
 class ServerSocket;
 
@@ -69,11 +69,13 @@ public:
     // The right-click menu of a text pane for a point of it, not yet shown.
     QMenu* buildOutputMenu(OutputView& view, QPoint position);
     void saveSettings();
+    // A setting changed: the windows that show it follow, and it is saved at the next turn of
+    // the event loop unless it is kept until exit.
+    void followSetting(SettingKey key);
 
     // Dialogs and windows of the menu.
     void openOptions();
-    void openOptionsPage(int command);
-    void applyOptionsResult(const OptionsResult& result);
+    void openOptionsPage(OptionsPageKind kind);
     void chooseMainFont();
     // A font chosen with "Set Font": applied to the text panes and the input line, saved, and
     // its size the normal one from then on.
@@ -134,6 +136,8 @@ private:
     void toggleLogging();
     void toggleSetting(SettingKey key);
     void savePlacement();
+    void saveSoon();
+    void applyColours();
     void createAuxiliaryWindows();
     void hideAuxiliaryWindows();
     void createStatusWindows();
@@ -175,6 +179,8 @@ private:
     // Set by Exit (or the window's close): from then on nothing the closing windows do is
     // recorded as the player's choice.
     bool exiting_ = false;
+    // A save is due at the next turn of the event loop.
+    bool savePending_ = false;
 };
 
 } // namespace vesk

@@ -22,7 +22,6 @@
 #include "settings/OptionsDialog.h"
 #include "settings/OptionsPageDialog.h"
 #include "settings/OptionsPages.h"
-#include "settings/OptionsResult.h"
 #include "social/FriendsListsDialog.h"
 #include "social/WhoListWindow.h"
 #include "social/WhoOptionsDialog.h"
@@ -49,7 +48,6 @@ void MainWindow::createAuxiliaryWindows() {
             return;
         }
         client_.preferences().settings.setNumber(setting::showWhoWindow, shown ? 1 : 0);
-        menu_->refresh();
     });
     host_.setLoginDetailsAsker([this] { return LoginDohickey::ask(this); });
     // A sound the player's trigger names that the sound system rejects while loading gets the
@@ -74,9 +72,8 @@ void MainWindow::connectDialogMenu() {
     connect(menu_->setActiveProfile, &QAction::triggered, this,
             &MainWindow::openSelectActiveProfile);
     connect(menu_->onlineHelp, &QAction::triggered, this, &MainWindow::showOnlineHelp);
-    for (const auto& [action, command] : menu_->optionPageActions) {
-        connect(action, &QAction::triggered, this,
-                [this, command = command] { openOptionsPage(command); });
+    for (const auto& [action, kind] : menu_->optionPageActions) {
+        connect(action, &QAction::triggered, this, [this, kind = kind] { openOptionsPage(kind); });
     }
     connect(menu_, &MainMenu::codingMenuInserted, this, [this] {
         connect(menu_->codingPreferences, &QAction::triggered, this,
@@ -93,49 +90,21 @@ void MainWindow::connectDialogMenu() {
 }
 
 void MainWindow::saveSettings() {
+    savePending_ = false;
     client_.saveSettings();
 }
 
+// The settings the pages change announce themselves; the windows follow them.
 void MainWindow::openOptions() {
     OptionsDialog dialog(client_.preferences(), this);
     connect(&dialog, &OptionsDialog::fontRequested, this, &MainWindow::chooseMainFont);
-    applyOptionsResult(dialog.run());
+    dialog.run();
 }
 
-void MainWindow::openOptionsPage(int command) {
-    const auto kind = optionsPageForCommand(command);
-    if (!kind) {
-        return;
-    }
-    OptionsPageDialog dialog(*kind, client_.preferences(), this);
+void MainWindow::openOptionsPage(OptionsPageKind kind) {
+    OptionsPageDialog dialog(kind, client_.preferences(), this);
     connect(&dialog, &OptionsPageDialog::fontRequested, this, &MainWindow::chooseMainFont);
-    applyOptionsResult(dialog.run());
-}
-
-// What the confirmed options change beyond the stored settings, in the order they were applied.
-void MainWindow::applyOptionsResult(const OptionsResult& result) {
-    if (!result.savePreferences) {
-        return;
-    }
-    const Settings& settings = client_.preferences().settings;
-    if (result.wrapWidthChanged) {
-        client_.mainBuffer().setWrapWidth(settings.number(setting::numCharactersWidth));
-    }
-    if (result.coloursChanged) {
-        const ColourPalette palette = ColourPalette::fromSettings(settings);
-        output_->setColours(palette);
-        chat_->setColours(palette);
-    }
-    if (result.reapplyStatusFont) {
-        applyStatusFonts();
-    }
-    if (result.statusHolderChanged || result.lagMeterChanged || result.relayout) {
-        showStatusHolders();
-    }
-    if (result.bodyTypeChanged || result.relayout) {
-        refreshStatusWindows();
-    }
-    saveSettings();
+    dialog.run();
 }
 
 void MainWindow::chooseMainFont() {
@@ -188,10 +157,7 @@ void MainWindow::openFriendsLists() {
 }
 
 void MainWindow::openWhoOptions() {
-    if (WhoOptionsDialog::run(client_.preferences(), this, [this] { openFriendsLists(); })) {
-        whoList_->refresh();
-        saveSettings();
-    }
+    WhoOptionsDialog::run(client_.preferences(), this, [this] { openFriendsLists(); });
 }
 
 void MainWindow::toggleWhoList() {
@@ -219,18 +185,11 @@ void MainWindow::refreshNews() {
 }
 
 void MainWindow::openChatOptions() {
-    ChatWindowOptionsDialog dialog(client_.preferences(), this);
-    if (dialog.run()) {
-        saveSettings();
-        relayout();
-    }
+    ChatWindowOptionsDialog(client_.preferences(), this).run();
 }
 
 void MainWindow::openCodingPreferences() {
-    CodeEditingPreferencesDialog dialog(client_.preferences(), client_.transfer(), this);
-    if (dialog.run()) {
-        saveSettings();
-    }
+    CodeEditingPreferencesDialog(client_.preferences(), client_.transfer(), this).run();
 }
 
 void MainWindow::openEditor() {

@@ -28,15 +28,8 @@ void MainWindow::createStatusWindows() {
                                 client_.preferences().settings.isOn(setting::lagMeter));
     skills_ = new SkillsWindow(client_, this);
     connect(statusPane_, &StatusPane::scrollBarNeededChanged, this, [this] { relayout(); });
-    connect(statusFrame_, &StatusFrameWindow::closedByUser, this, [this] {
-        client_.preferences().settings.setNumber(setting::statusOpen, 0);
-        menu_->refresh();
-        saveSettings();
-    });
-    connect(skills_, &SkillsWindow::openChanged, this, [this] {
-        menu_->refresh();
-        saveSettings();
-    });
+    connect(statusFrame_, &StatusFrameWindow::closedByUser, this,
+            [this] { client_.preferences().settings.setNumber(setting::statusOpen, 0); });
     for (StatusView* view : {&statusPane_->view(), &statusFrame_->view()}) {
         view->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(view, &QWidget::customContextMenuRequested, this,
@@ -50,11 +43,7 @@ void MainWindow::createStatusWindows() {
 }
 
 void MainWindow::toggleStatusWindow() {
-    Settings& settings = client_.preferences().settings;
-    settings.setNumber(setting::statusOpen, settings.isOn(setting::statusOpen) ? 0 : 1);
-    showStatusHolders();
-    menu_->refresh();
-    saveSettings();
+    toggleSetting(setting::statusOpen);
 }
 
 // Docked or floating, as the settings say; only the holder shown paints the model.
@@ -96,11 +85,8 @@ void MainWindow::showStatusMenu(QWidget& view, QPoint position) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const bool armour = client_.preferences().settings.isOn(setting::bodyType);
-    menu->addAction(armour ? "View body damage" : "View body armour", this, [this] {
-        statusPane_->view().toggleBodyType();
-        statusFrame_->view().refresh();
-        saveSettings();
-    });
+    menu->addAction(armour ? "View body damage" : "View body armour", this,
+                    [this] { toggleSetting(setting::bodyType); });
     menu->addSeparator();
     menu->addAction("Refresh", this, [this] { client_.Refresh(); });
     menu->popup(view.mapToGlobal(position));

@@ -44,6 +44,8 @@ public:
     void debugOutput(const std::string& text) override;
     // Outside a read a notice goes out at once; inside one it is gathered (see gatherChanges).
     void changed(Change what) override;
+    // A setting's notice goes out at once, read or not: it is rare and names what changed.
+    void settingChanged(SettingKey setting) override { emit settingChangedSignal(setting); }
     bool askQuestion(const std::string& title, const std::string& text) override;
     std::string clipboardText() override;
     void setClipboardText(const std::string& text) override;
@@ -93,6 +95,7 @@ public:
 
 signals:
     void changedSignal(vesk::Change what);
+    void settingChangedSignal(vesk::SettingKey setting);
     void modalClosed();
 
 private:

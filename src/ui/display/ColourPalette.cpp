@@ -2,33 +2,26 @@
 
 #include "settings/Settings.h"
 
-#include <string>
-
 namespace vesk {
 
 namespace {
 
-constexpr std::array<const char*, 8> slotNames = {"",        "Red",  "Green",  "Blue",
-                                                  "Magenta", "Cyan", "Yellow", "White"};
-
-QColor slotColour(const Settings& settings, const std::string& key) {
-    const SettingKey settingKey{"Colours", key};
+QColor slotColour(const Settings& settings, SettingKey key) {
     // Only the low byte of each component counts, as the colour references always took it.
-    return QColor(settings.number(settingKey, 0) & 0xff, settings.number(settingKey, 1) & 0xff,
-                  settings.number(settingKey, 2) & 0xff);
+    return QColor(settings.number(key, 0) & 0xff, settings.number(key, 1) & 0xff,
+                  settings.number(key, 2) & 0xff);
 }
 
 } // namespace
 
 ColourPalette ColourPalette::fromSettings(const Settings& settings) {
     ColourPalette palette;
-    for (int index = 1; index <= 7; ++index) {
-        const std::string name = slotNames[static_cast<std::size_t>(index)];
-        palette.regular[static_cast<std::size_t>(index)] = slotColour(settings, name);
-        palette.bold[static_cast<std::size_t>(index)] = slotColour(settings, name + "Bold");
+    for (std::size_t index = 1; index <= plainColours.size(); ++index) {
+        palette.regular[index] = slotColour(settings, plainColours[index - 1]);
+        palette.bold[index] = slotColour(settings, boldColours[index - 1]);
     }
-    palette.background = slotColour(settings, "Background");
-    palette.selection = slotColour(settings, "Selection");
+    palette.background = slotColour(settings, setting::colourBackground);
+    palette.selection = slotColour(settings, setting::colourSelection);
     return palette;
 }
 

@@ -12,11 +12,6 @@
 #include <QVBoxLayout>
 
 namespace vesk {
-namespace {
-// A chat pane of more rows than this would leave no room for the game text.
-constexpr int mostRows = 100;
-
-} // namespace
 
 ChatWindowOptionsDialog::ChatWindowOptionsDialog(Preferences& preferences, QWidget* parent)
     : QDialog(parent), preferences_(preferences) {
@@ -45,7 +40,8 @@ QWidget* ChatWindowOptionsDialog::createRows() {
     auto* group = new QGroupBox(tr("Size"), this);
     auto* form = new QFormLayout(group);
     rows_ = new QSpinBox(group);
-    rows_->setRange(1, mostRows);
+    const SettingLimits& limits = SettingsTable::limits(setting::chatLines);
+    rows_->setRange(limits.minimum, limits.maximum);
     form->addRow(tr("Number of Rows:"), rows_);
     return group;
 }

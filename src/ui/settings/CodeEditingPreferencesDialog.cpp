@@ -23,7 +23,7 @@ CodeEditingPreferencesDialog::CodeEditingPreferencesDialog(Preferences& preferen
     auto* group = new QGroupBox(tr("External Editor"), this);
     auto* form = new QFormLayout(group);
     editor_ = new QLineEdit(group);
-    editor_->setMaxLength(255);
+    editor_->setMaxLength(SettingsTable::limits(setting::editor).width);
     editor_->setMinimumWidth(360);
     form->addRow(tr("Editor:"), editor_);
     // The remote name comes from the server: shown as plain text, never as markup.

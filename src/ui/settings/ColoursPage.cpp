@@ -13,28 +13,18 @@
 namespace vesk {
 namespace {
 
-constexpr std::string_view colours = "Colours";
-
-// The colours of the rows in the order the panes number them (1 red ... 7 white).
-struct ColourName {
-    std::string_view key;
-    std::string_view boldKey;
-    const char* name;
-};
-constexpr ColourName rowColours[] = {
-    {"Red", "RedBold", "Red"},      {"Green", "GreenBold", "Green"},
-    {"Blue", "BlueBold", "Blue"},   {"Magenta", "MagentaBold", "Magenta"},
-    {"Cyan", "CyanBold", "Cyan"},   {"Yellow", "YellowBold", "Yellow"},
-    {"White", "WhiteBold", "White"}};
+// The captions of the columns, in the order the panes number the colours (1 red ... 7 white).
+constexpr const char* colourNames[] = {"Red",  "Green",  "Blue", "Magenta",
+                                       "Cyan", "Yellow", "White"};
+static_assert(std::size(colourNames) == plainColours.size());
 
 // The panes draw with the low byte of each number, so the swatch shows the same.
 QColor colourOf(const std::array<std::int32_t, 3>& numbers) {
     return QColor(numbers[0] & 0xFF, numbers[1] & 0xFF, numbers[2] & 0xFF);
 }
 
-QColor defaultColour(std::string_view key) {
-    const int row = SettingsTable::indexOf({colours, key});
-    return row < 0 ? QColor() : colourOf(SettingsTable::definitions()[row].defaultNumbers);
+QColor defaultColour(SettingKey key) {
+    return colourOf(SettingsTable::definition(key).defaultNumbers);
 }
 
 QLabel* createCaption(const QString& text, QWidget* parent) {
@@ -55,7 +45,7 @@ ColoursPage::ColoursPage(QWidget* parent) : OptionsPage(parent) {
     layout->addStretch();
 }
 
-ColourSwatch* ColoursPage::addSwatch(std::string_view key, const QString& name, QWidget* parent) {
+ColourSwatch* ColoursPage::addSwatch(SettingKey key, const QString& name, QWidget* parent) {
     auto* swatch = new ColourSwatch(name, parent);
     slots_.push_back({key, swatch});
     return swatch;
@@ -68,19 +58,21 @@ QWidget* ColoursPage::createColourGroup() {
     grid->addWidget(new QLabel(tr("Regular:"), group), 1, 0);
     grid->addWidget(new QLabel(tr("Bold:"), group), 2, 0);
     int column = 1;
-    for (const ColourName& colour : rowColours) {
-        const QString name = tr(colour.name);
+    for (std::size_t colour = 0; colour < plainColours.size(); ++colour) {
+        const QString name = tr(colourNames[colour]);
         grid->addWidget(createCaption(name, group), 0, column, Qt::AlignCenter);
-        grid->addWidget(addSwatch(colour.key, name, group), 1, column, Qt::AlignCenter);
-        grid->addWidget(addSwatch(colour.boldKey, tr("%1 (bold)").arg(name), group), 2, column,
+        grid->addWidget(addSwatch(plainColours[colour], name, group), 1, column, Qt::AlignCenter);
+        grid->addWidget(addSwatch(boldColours[colour], tr("%1 (bold)").arg(name), group), 2, column,
                         Qt::AlignCenter);
         ++column;
     }
     grid->setRowMinimumHeight(3, 8);
     grid->addWidget(new QLabel(tr("Background:"), group), 4, 0);
-    grid->addWidget(addSwatch("Background", tr("Background"), group), 4, 1, Qt::AlignCenter);
+    grid->addWidget(addSwatch(setting::colourBackground, tr("Background"), group), 4, 1,
+                    Qt::AlignCenter);
     grid->addWidget(new QLabel(tr("Selection:"), group), 5, 0);
-    grid->addWidget(addSwatch("Selection", tr("Selection"), group), 5, 1, Qt::AlignCenter);
+    grid->addWidget(addSwatch(setting::colourSelection, tr("Selection"), group), 5, 1,
+                    Qt::AlignCenter);
     grid->setColumnStretch(column, 1);
     restoreDefaults_ = new QPushButton(tr("Restore Defaults"), group);
     grid->addWidget(restoreDefaults_, 5, column - 3, 1, 3, Qt::AlignRight);
@@ -102,7 +94,7 @@ QWidget* ColoursPage::createFontGroup() {
 
 ColourSwatch* ColoursPage::swatch(std::string_view key) const {
     for (const Slot& slot : slots_) {
-        if (slot.key == key) {
+        if (SettingsTable::definition(slot.key).key == key) {
             return slot.swatch;
         }
     }
@@ -117,18 +109,14 @@ void ColoursPage::restoreDefaults() {
 
 void ColoursPage::load(const Preferences& preferences) {
     for (const Slot& slot : slots_) {
-        const int row = SettingsTable::indexOf({colours, slot.key});
-        slot.swatch->setColour(colourOf(preferences.settings.at(row).numbers));
+        slot.swatch->setColour(colourOf(preferences.settings.at(rowOf(slot.key)).numbers));
     }
 }
 
 void ColoursPage::save(Preferences& preferences) {
     for (const Slot& slot : slots_) {
         const QColor colour = slot.swatch->colour();
-        const SettingKey key{colours, slot.key};
-        preferences.settings.setNumber(key, colour.red(), 0);
-        preferences.settings.setNumber(key, colour.green(), 1);
-        preferences.settings.setNumber(key, colour.blue(), 2);
+        preferences.settings.setNumbers(slot.key, {colour.red(), colour.green(), colour.blue()});
     }
 }
 

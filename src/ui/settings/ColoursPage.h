@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/OptionsPage.h"
+#include "settings/SettingsTable.h"
 
 #include <vector>
 
@@ -25,20 +26,21 @@ public:
     // Puts the built-in colours back into the swatches (not yet into the preferences).
     void restoreDefaults();
 
-    // The swatch of a colour key ("Red", "WhiteBold", "Background", ...), or null.
+    // The swatch of a colour by its key in the file ("Red", "WhiteBold", "Background", ...),
+    // or null.
     ColourSwatch* swatch(std::string_view key) const;
     QPushButton* restoreDefaultsButton() const { return restoreDefaults_; }
     QPushButton* setFontButton() const { return setFont_; }
 
 private:
     struct Slot {
-        std::string_view key;
+        SettingKey key;
         ColourSwatch* swatch = nullptr;
     };
 
     QWidget* createColourGroup();
     QWidget* createFontGroup();
-    ColourSwatch* addSwatch(std::string_view key, const QString& name, QWidget* parent);
+    ColourSwatch* addSwatch(SettingKey key, const QString& name, QWidget* parent);
 
     std::vector<Slot> slots_;
     QPushButton* restoreDefaults_ = nullptr;

@@ -38,7 +38,7 @@ CommandStackPage::CommandStackPage(QWidget* parent) : OptionsPage(parent) {
     stacking_ = new QCheckBox(tr("Use Command Stacking"), group);
     separatorLabel_ = new QLabel(tr("Command Separator (1 character):"), group);
     separator_ = new QLineEdit(group);
-    separator_->setMaxLength(1);
+    separator_->setMaxLength(SettingsTable::limits(setting::stackCharacter).width);
     separator_->setFixedWidth(separator_->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 3);
     separator_->setAlignment(Qt::AlignCenter);
     separator_->setValidator(createSeparatorValidator(separator_));

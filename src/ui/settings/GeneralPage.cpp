@@ -1,5 +1,6 @@
 #include "settings/GeneralPage.h"
 
+#include "common/TextBoundary.h"
 #include "preferences/Preferences.h"
 #include "settings/PageControls.h"
 
@@ -12,25 +13,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include <optional>
-
 namespace vesk {
 namespace {
-// The width text is read as at most this many characters.
-constexpr int widthTextLimit = 15;
-constexpr int widthLimit = 1000;
-
-// The width the text asks for, when it is a whole number in 0..999. Text that is no number
-// at all is ignored like an out-of-range one instead of becoming a width of 0.
-std::optional<int> widthFromText(const QString& text) {
-    bool isNumber = false;
-    const int width = text.trimmed().left(widthTextLimit).toInt(&isNumber);
-    if (!isNumber || width < 0 || width >= widthLimit) {
-        return std::nullopt;
-    }
-    return width;
-}
-
 QCheckBox* addSwitch(QVBoxLayout& layout, const QString& text, const QString& note) {
     auto* box = new QCheckBox(text);
     layout.addWidget(box);
@@ -56,11 +40,12 @@ QWidget* GeneralPage::createWidthGroup() {
     auto* group = new QGroupBox(tr("Main Window"), this);
     auto* row = new QHBoxLayout(group);
     widthEdit_ = new QLineEdit(group);
-    widthEdit_->setMaxLength(widthTextLimit);
+    const SettingLimits& limits = SettingsTable::limits(setting::numCharactersWidth);
+    widthEdit_->setMaxLength(limits.width);
     widthEdit_->setMaximumWidth(60);
     widthEdit_->setAlignment(Qt::AlignRight);
     // Only a width the client takes can be typed, so none is dropped without a word.
-    widthEdit_->setValidator(new QIntValidator(0, widthLimit - 1, widthEdit_));
+    widthEdit_->setValidator(new QIntValidator(limits.minimum, limits.maximum, widthEdit_));
     auto* label = new QLabel(tr("Window width:"), group);
     label->setBuddy(widthEdit_);
     row->addWidget(label);
@@ -124,7 +109,9 @@ void GeneralPage::save(Preferences& preferences) {
     saveFlag(*commandEcho_, settings, setting::cmdEcho);
     saveFlag(*playSounds_, settings, setting::soundsEnabled);
     settings.setNumber(setting::typedTextEncoding, typedTextEncoding_->currentIndex());
-    if (const auto width = widthFromText(widthEdit_->text())) {
+    // A width out of its limits, or text that is no number, leaves the width as it was.
+    if (const auto width = SettingsTable::numberFromText(setting::numCharactersWidth,
+                                                         toBytes(widthEdit_->text()))) {
         settings.setNumber(setting::numCharactersWidth, *width);
     }
 }

@@ -14,7 +14,7 @@ HelpPage::HelpPage(QWidget* parent) : OptionsPage(parent) {
     auto* group = new QGroupBox(tr("Help Files"), this);
     auto* groupLayout = new QVBoxLayout(group);
     editor_ = new QLineEdit(group);
-    editor_->setMaxLength(255);
+    editor_->setMaxLength(SettingsTable::limits(setting::helpEditor).width);
     editor_->setMinimumWidth(360);
     auto* label = new QLabel(tr("Editor used to display FenmarchMUD help files:"), group);
     label->setBuddy(editor_);

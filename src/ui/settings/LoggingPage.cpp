@@ -75,7 +75,7 @@ QWidget* LoggingPage::createFileGroup() {
     choice->addButton(useFile_);
     choice->addButton(autoName_);
     file_ = new QLineEdit(group);
-    file_->setMaxLength(255);
+    file_->setMaxLength(SettingsTable::limits(setting::logFile).width);
     characterName_ = new QCheckBox(tr("Character Name"), group);
     date_ = new QCheckBox(tr("Date"), group);
     time_ = new QCheckBox(tr("Time"), group);

@@ -37,8 +37,8 @@ OptionsDialog::OptionsDialog(Preferences& preferences, QWidget* parent)
     layout->addWidget(buttons);
 }
 
-OptionsResult OptionsDialog::run() {
-    return exec() == QDialog::Accepted ? result_ : OptionsResult{};
+bool OptionsDialog::run() {
+    return exec() == QDialog::Accepted;
 }
 
 OptionsPage* OptionsDialog::page(OptionsPageKind kind) const {
@@ -50,7 +50,7 @@ int OptionsDialog::rememberedPage() {
 }
 
 void OptionsDialog::accept() {
-    result_ = applyOptionsPages(pages_, preferences_);
+    applyOptionsPages(pages_, preferences_);
     QDialog::accept();
 }
 

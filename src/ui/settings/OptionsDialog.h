@@ -1,7 +1,6 @@
 #pragma once
 
 #include "settings/OptionsPages.h"
-#include "settings/OptionsResult.h"
 
 #include <QDialog>
 
@@ -15,18 +14,17 @@ class OptionsPage;
 class Preferences;
 
 // "Vesk Options": every page in one tabbed dialog. The pages edit their own controls; OK
-// saves them into the preferences in tab order and leaves in result() what the main window
-// has to do about it. Cancel changes nothing (the Logging page's naming choices and a font
-// chosen with "Set Font" have taken effect already, by design).
+// saves them into the preferences in tab order, and each setting that changed announces
+// itself, so the windows that show it follow. Cancel changes nothing (the Logging page's naming
+// choices and a font chosen with "Set Font" have taken effect already, by design).
 class OptionsDialog : public QDialog {
     Q_OBJECT
 
 public:
     OptionsDialog(Preferences& preferences, QWidget* parent = nullptr);
 
-    // Shows the dialog modally; the result of OK, or an empty result after Cancel.
-    OptionsResult run();
-    const OptionsResult& result() const { return result_; }
+    // Shows the dialog modally; true after OK.
+    bool run();
 
     OptionsPage* page(OptionsPageKind kind) const;
     QTabWidget* tabs() const { return tabs_; }
@@ -44,7 +42,6 @@ private:
     Preferences& preferences_;
     QTabWidget* tabs_ = nullptr;
     std::vector<PageToApply> pages_;
-    OptionsResult result_;
 };
 
 } // namespace vesk

@@ -21,12 +21,12 @@ OptionsPageDialog::OptionsPageDialog(OptionsPageKind kind, Preferences& preferen
     layout->addWidget(buttons);
 }
 
-OptionsResult OptionsPageDialog::run() {
-    return exec() == QDialog::Accepted ? result_ : OptionsResult{};
+bool OptionsPageDialog::run() {
+    return exec() == QDialog::Accepted;
 }
 
 void OptionsPageDialog::accept() {
-    result_ = applyOptionsPages({&page_, 1}, preferences_);
+    applyOptionsPages({&page_, 1}, preferences_);
     QDialog::accept();
 }
 

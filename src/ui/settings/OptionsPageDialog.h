@@ -1,7 +1,6 @@
 #pragma once
 
 #include "settings/OptionsPages.h"
-#include "settings/OptionsResult.h"
 
 #include <QDialog>
 
@@ -18,9 +17,8 @@ class OptionsPageDialog : public QDialog {
 public:
     OptionsPageDialog(OptionsPageKind kind, Preferences& preferences, QWidget* parent = nullptr);
 
-    // Shows the dialog modally; the result of OK, or an empty result after Cancel.
-    OptionsResult run();
-    const OptionsResult& result() const { return result_; }
+    // Shows the dialog modally; true after OK.
+    bool run();
     OptionsPage* page() const { return page_.page; }
 
     void accept() override;
@@ -31,7 +29,6 @@ signals:
 private:
     Preferences& preferences_;
     PageToApply page_;
-    OptionsResult result_;
 };
 
 } // namespace vesk

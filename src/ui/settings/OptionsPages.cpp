@@ -50,33 +50,10 @@ OptionsPage* createOptionsPage(OptionsPageKind kind, Preferences& live, QWidget*
     return page;
 }
 
-std::optional<OptionsPageKind> optionsPageForCommand(int command) {
-    switch (command) {
-    case 32777:
-        return OptionsPageKind::Colours;
-    case 32793:
-        return OptionsPageKind::Status;
-    case 32799:
-        return OptionsPageKind::General;
-    case 32803:
-        return OptionsPageKind::Logging;
-    case 32809:
-        return OptionsPageKind::CommandStack;
-    case 32810:
-        return OptionsPageKind::Help;
-    default:
-        return std::nullopt;
-    }
-}
-
-OptionsResult applyOptionsPages(std::span<const PageToApply> pages, Preferences& preferences) {
-    const Settings before = preferences.settings;
-    bool statusPageSaved = false;
+void applyOptionsPages(std::span<const PageToApply> pages, Preferences& preferences) {
     for (const PageToApply& entry : pages) {
         entry.page->save(preferences);
-        statusPageSaved = statusPageSaved || entry.kind == OptionsPageKind::Status;
     }
-    return optionsResultOf(before, preferences.settings, statusPageSaved);
 }
 
 } // namespace vesk

@@ -1,10 +1,7 @@
 #pragma once
 
-#include "settings/OptionsResult.h"
-
 #include <QString>
 
-#include <optional>
 #include <span>
 
 class QWidget;
@@ -25,15 +22,12 @@ QString optionsPageTitle(OptionsPageKind kind);
 // taking effect at once are written to (the same preferences the caller confirms into).
 OptionsPage* createOptionsPage(OptionsPageKind kind, Preferences& live, QWidget* parent);
 
-// The menu-less commands that open one page on its own: 32777 Fonts/Colors, 32793 Status,
-// 32799 General, 32803 Logging, 32809 Cmd. Stack, 32810 Help.
-std::optional<OptionsPageKind> optionsPageForCommand(int command);
-
-// Saves each page into the preferences in the order given and says what changed.
+// Saves each page into the preferences in the order given; each setting that changed
+// announces itself once.
 struct PageToApply {
     OptionsPageKind kind;
     OptionsPage* page;
 };
-OptionsResult applyOptionsPages(std::span<const PageToApply> pages, Preferences& preferences);
+void applyOptionsPages(std::span<const PageToApply> pages, Preferences& preferences);
 
 } // namespace vesk

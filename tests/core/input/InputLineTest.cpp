@@ -54,7 +54,7 @@ TEST_F(InputLineTest, EnterSendsRemembersAndEmptiesTheLine) {
 }
 
 TEST_F(InputLineTest, WithoutClearEditFieldTheLineIsSelected) {
-    rig.preferences.settings.setNumber({"GeneralInfo", "ClearEditField"}, 0);
+    rig.preferences.settings.setNumber(setting::clearEditField, 0);
     type("look");
     enter();
     EXPECT_EQ(editor.text(), "look");
@@ -62,7 +62,7 @@ TEST_F(InputLineTest, WithoutClearEditFieldTheLineIsSelected) {
 }
 
 TEST_F(InputLineTest, APasswordIsNeverLeftInTheLine) {
-    rig.preferences.settings.setNumber({"GeneralInfo", "ClearEditField"}, 0);
+    rig.preferences.settings.setNumber(setting::clearEditField, 0);
     rig.serverEchoes = true;
     type("secret");
     enter();

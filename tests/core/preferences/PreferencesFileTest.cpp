@@ -140,7 +140,7 @@ TEST_F(PreferencesFileTest, LowerCaseSectionIsSkippedIncludingItsEnd) {
     const Preferences read = this->read("generalinfo\nCmdEcho 0\nEnd\nGeneralInfo\nLagMeter 0\n"
                                         "End\nCmdEcho 0\n");
     EXPECT_EQ(read.settings.number(setting::cmdEcho), 1);
-    EXPECT_EQ(read.settings.number({"GeneralInfo", "LagMeter"}), 0);
+    EXPECT_EQ(read.settings.number(setting::lagMeter), 0);
 }
 
 TEST_F(PreferencesFileTest, WrittenValuesReadBackUnchanged) {
@@ -149,13 +149,13 @@ TEST_F(PreferencesFileTest, WrittenValuesReadBackUnchanged) {
     written.settings.setText(setting::editor, "/opt/My Editor/bin/edit --wait");
     written.settings.setText(setting::logFile, "logs/game log.txt");
     written.settings.setText(setting::stackCharacter, ";");
-    written.settings.setNumber({"GeneralInfo", "Location"}, -20, 0);
-    written.settings.setNumber({"GeneralInfo", "Location"}, 35, 1);
+    written.settings.setNumber(setting::windowLocation, -20, 0);
+    written.settings.setNumber(setting::windowLocation, 35, 1);
     written.settings.setNumber(setting::numCharactersWidth, 132);
-    written.settings.setNumber({"Colours", "CyanBold"}, 7, 2);
+    written.settings.setNumber(setting::colourCyanBold, 7, 2);
     written.settings.setNumber(setting::logAutoNameOpt, 0, 1);
     written.settings.setNumber(setting::showWhoWindow, 0);
-    written.settings.setNumber({"Friends", "Dimensions"}, 333, 1);
+    written.settings.setNumber(setting::whoDimensions, 333, 1);
     written.characters[0] = {"Thorn", "secret word", 2, 1};
     written.characters[1] = {"Bob", "", -1, 0};
     written.friends.addList("Pals");
@@ -192,15 +192,15 @@ TEST_F(PreferencesFileTest, HandWrittenLinesAreReadAsDocumented) {
     EXPECT_EQ(settings.text(setting::editor), "c:\\my tools\\ed.exe");
     EXPECT_EQ(settings.character(setting::stackCharacter), ';');
     EXPECT_EQ(settings.number(setting::cmdEcho), 1) << "a key without value keeps its value";
-    EXPECT_EQ(settings.number({"GeneralInfo", "LagMeter"}), 0) << "a non-number reads as 0";
-    EXPECT_EQ(settings.number({"GeneralInfo", "Location"}, 0), 5);
-    EXPECT_EQ(settings.number({"GeneralInfo", "Location"}, 1), 0);
+    EXPECT_EQ(settings.number(setting::lagMeter), 0) << "a non-number reads as 0";
+    EXPECT_EQ(settings.number(setting::windowLocation, 0), 5);
+    EXPECT_EQ(settings.number(setting::windowLocation, 1), 0);
     EXPECT_EQ(settings.number(setting::logAutoNameOpt, 0), 0);
     EXPECT_EQ(settings.number(setting::logAutoNameOpt, 1), 1);
     EXPECT_EQ(settings.number(setting::logAutoNameOpt, 2), 1);
     EXPECT_EQ(settings.text(setting::logFile), "");
     EXPECT_EQ(settings.number(setting::showWhoWindow), 0) << "recognised in any letter case";
-    EXPECT_EQ(settings.number({"Friends", "showWhoLevel"}), 1);
+    EXPECT_EQ(settings.number(setting::showWhoLevel), 1);
     ASSERT_EQ(read.friends.size(), 1u) << "an unknown key in Friends is a list";
     EXPECT_EQ(read.friends[0].name, "ShowWhoLevel");
 }

@@ -11,7 +11,6 @@
 #include "input/InputLineEdit.h"
 #include "input/KeyboardState.h"
 #include "input/MacroKeys.h"
-#include "settings/OptionsResult.h"
 #include "status/StatusFrameWindow.h"
 #include "status/StatusPane.h"
 
@@ -439,20 +438,19 @@ private slots:
         Rig rig;
         Settings& settings = rig.client.preferences().settings;
         QVERIFY(rig.window->statusPane().isVisible());
+        // The window follows the setting's notice, and the change is saved.
         settings.setNumber(setting::statusMoveable, 1);
-        OptionsResult result;
-        result.savePreferences = result.statusHolderChanged = true;
-        rig.window->applyOptionsResult(result);
         QVERIFY(rig.window->statusFrame().isVisible());
         QVERIFY(!rig.window->statusPane().isVisible());
         QVERIFY(!rig.window->lagReadout().isVisible()); // the lag meter moved into the frame
         QCOMPARE(rig.window->outputView().geometry().width() + 13,
                  rig.window->currentLayout().input.width);
-        QFile file(rig.folder.filePath("Preferences.DAT"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readAll().contains("Moveable         1"));
+        const auto saved = [&rig] {
+            QFile file(rig.folder.filePath("Preferences.DAT"));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QTRY_VERIFY(saved().contains("Moveable         1"));
         settings.setNumber(setting::statusMoveable, 0);
-        rig.window->applyOptionsResult(result);
         QVERIFY(!rig.window->statusFrame().isVisible());
         QVERIFY(rig.window->statusPane().isVisible());
     }
@@ -495,7 +493,7 @@ private slots:
         Rig rig;
         const auto statusRect = [&] { return rig.window->currentLayout().status; };
         QVERIFY(statusRect().x > rig.window->currentLayout().output.x);
-        rig.client.preferences().settings.setNumber({"StatusWindow", "FixedLocation"}, 1);
+        rig.client.preferences().settings.setNumber(setting::statusFixedLocation, 1);
         rig.window->relayout();
         QCOMPARE(statusRect().x, 1);
         QVERIFY(rig.window->outputView().geometry().x() > statusRect().width);

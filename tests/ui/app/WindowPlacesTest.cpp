@@ -5,7 +5,6 @@
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
 #include "common/WindowPlacement.h"
-#include "settings/OptionsResult.h"
 #include "settings/SettingsTable.h"
 #include "social/WhoListWindow.h"
 #include "status/SkillsWindow.h"
@@ -193,9 +192,6 @@ private slots:
             MainWindow& window = *session.window;
             window.menu().skillsWindow->trigger();
             session.client.preferences().settings.setNumber(setting::statusMoveable, 1);
-            OptionsResult floated;
-            floated.savePreferences = floated.statusHolderChanged = true;
-            window.applyOptionsResult(floated);
             QTRY_VERIFY(window.whoListWindow().isVisible());
             QVERIFY(window.skillsWindow().isVisible());
             QVERIFY(window.statusFrame().isVisible());

@@ -5,7 +5,6 @@
 #include "display/OutputView.h"
 #include "input/InputLineEdit.h"
 #include "settings/FontRecord.h"
-#include "settings/OptionsResult.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -220,9 +219,6 @@ private slots:
     void aWidthOfZeroLeavesTheBreakingToThePane() {
         WindowRig rig;
         rig.client.preferences().settings.setNumber(setting::numCharactersWidth, 0);
-        OptionsResult result;
-        result.savePreferences = result.wrapWidthChanged = true;
-        rig.window->applyOptionsResult(result);
         TextBuffer& buffer = rig.client.mainBuffer();
         const int before = buffer.LineCount();
         std::string line;

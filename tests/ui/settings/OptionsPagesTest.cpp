@@ -295,7 +295,7 @@ private slots:
         QCOMPARE(offered, QColor(140, 0, 0));
         QCOMPARE(red->colour(), QColor(10, 20, 30));
         // The swatch alone holds the choice until the page is saved.
-        QCOMPARE(preferences.settings.number({"Colours", "Red"}, 0), 140);
+        QCOMPARE(preferences.settings.number(setting::colourRed, 0), 140);
         ColourSwatch::setChooser([](const QColor&, QWidget*) { return std::nullopt; });
         QTest::mouseClick(red, Qt::LeftButton);
         QCOMPARE(red->colour(), QColor(10, 20, 30));
@@ -304,7 +304,7 @@ private slots:
         const QImage picture = red->grab().toImage();
         QCOMPARE(picture.pixelColor(picture.rect().center()), QColor(10, 20, 30));
         page.save(preferences);
-        QCOMPARE(preferences.settings.number({"Colours", "Red"}, 2), 30);
+        QCOMPARE(preferences.settings.number(setting::colourRed, 2), 30);
     }
 
     void restoreDefaultsFillsTheSwatchesOnly() {

@@ -26,16 +26,14 @@ Preferences changedPreferences() {
     Settings& settings = preferences.settings;
     settings.setNumber(setting::numCharactersWidth, 120);
     for (const SettingKey key :
-         {setting::usePasswordDohickey, SettingKey{"GeneralInfo", "ClearEditField"},
-          setting::cmdEcho, setting::soundsEnabled, SettingKey{"GeneralInfo", "LagMeter"},
-          SettingKey{"StatusWindow", "SmallBars"}, setting::logEverything, setting::logTells,
-          setting::logChannels, setting::logEverythingElse}) {
+         {setting::usePasswordDohickey, setting::clearEditField, setting::cmdEcho,
+          setting::soundsEnabled, setting::lagMeter, setting::smallBars, setting::logEverything,
+          setting::logTells, setting::logChannels, setting::logEverythingElse}) {
         settings.setNumber(key, 0);
     }
     for (const SettingKey key :
-         {SettingKey{"StatusWindow", "FixedLocation"}, setting::statusNarrow,
-          setting::statusMoveable, SettingKey{"StatusWindow", "BodyType"},
-          SettingKey{"StatusWindow", "UseMainWindowFont"}, SettingKey{"StatusWindow", "PartyMobs"},
+         {setting::statusFixedLocation, setting::statusNarrow, setting::statusMoveable,
+          setting::bodyType, setting::useMainWindowFont, setting::partyMobs,
           setting::useCommandStacking, setting::logPrepend, setting::logDefault,
           setting::logAutoName}) {
         settings.setNumber(key, 1);

@@ -6,6 +6,9 @@
 #include <QString>
 #include <QWidget>
 
+#include <algorithm>
+#include <vector>
+
 namespace vesk::optionstest {
 
 // Clicks the standard button of the first button box of a dialog.
@@ -19,5 +22,21 @@ Preferences changedPreferences();
 
 // True when a visible message box is open (the pages must not show one).
 bool messageBoxShown();
+
+// Listens to a record's settings as the client does: every setting announced as changed, in
+// the order of the notices.
+struct HeardSettings {
+    explicit HeardSettings(Settings& settings) {
+        settings.setListener([this](SettingKey key) { keys.push_back(key); });
+    }
+    HeardSettings(const HeardSettings&) = delete;
+    HeardSettings& operator=(const HeardSettings&) = delete;
+
+    int count(SettingKey key) const {
+        return static_cast<int>(std::count(keys.begin(), keys.end(), key));
+    }
+
+    std::vector<SettingKey> keys;
+};
 
 } // namespace vesk::optionstest

@@ -20,9 +20,9 @@ using namespace vesk::optionstest;
 
 namespace {
 
-constexpr SettingKey chatLocation{"ChatWindow", "Location"};
-constexpr SettingKey chatMoveable{"ChatWindow", "Moveable"};
-constexpr SettingKey chatRows{"ChatWindow", "NumLines"};
+constexpr SettingKey chatLocation = setting::chatLocation;
+constexpr SettingKey chatMoveable = setting::chatMoveable;
+constexpr SettingKey chatRows = setting::chatLines;
 
 } // namespace
 
