@@ -7,7 +7,6 @@
 #include "app/MainMenu.h"
 #include "app/QtHost.h"
 #include "app/SoundPlayer.h"
-#include "common/TextBoundary.h"
 #include "common/WindowPlacement.h"
 #include "connection/LagBar.h"
 #include "connection/LagReadout.h"

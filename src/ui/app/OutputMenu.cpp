@@ -5,7 +5,6 @@
 
 #include "app/Client.h"
 #include "app/QtHost.h"
-#include "common/TextBoundary.h"
 #include "display/FindDialog.h"
 #include "display/OutputView.h"
 

@@ -20,14 +20,9 @@ namespace vesk {
 
 namespace {
 
-// Text from the core is bytes; what the server sends is shown as it is, never as markup.
-QString fromBytes(const std::string& text) {
-    return toQString(text);
-}
-
 void showBox(QWidget* parent, QMessageBox::Icon icon, const std::string& title,
              const std::string& text) {
-    QMessageBox box(icon, fromBytes(title), fromBytes(text), QMessageBox::Ok, parent);
+    QMessageBox box(icon, toQString(title), toQString(text), QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -86,7 +81,7 @@ void QtHost::debugOutput(const std::string& text) {
 
 bool QtHost::askQuestion(const std::string& title, const std::string& text) {
     return modal([&] {
-        QMessageBox box(QMessageBox::Question, fromBytes(title), fromBytes(text),
+        QMessageBox box(QMessageBox::Question, toQString(title), toQString(text),
                         QMessageBox::Yes | QMessageBox::No, parentWidget());
         box.setTextFormat(Qt::PlainText);
         return box.exec() == QMessageBox::Yes;
@@ -147,7 +142,7 @@ bool QtHost::processRunning(ProcessId process) {
 }
 
 void QtHost::openUrl(const std::string& url) {
-    QDesktopServices::openUrl(QUrl(fromBytes(url)));
+    QDesktopServices::openUrl(QUrl(toQString(url)));
 }
 
 void QtHost::openLoginDialog() {

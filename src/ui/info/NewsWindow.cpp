@@ -3,7 +3,6 @@
 #include "common/TextBoundary.h"
 
 #include "common/Host.h"
-#include "common/TextBoundary.h"
 #include "info/NewsText.h"
 #include "info/ProjectWebPage.h"
 
@@ -16,10 +15,6 @@
 
 namespace vesk {
 namespace {
-
-QString viewOf(std::string_view text) {
-    return toQString(text);
-}
 
 // The messages from `first` on, each on a line of its own.
 QString newsLines(const std::deque<std::string>& messages, std::size_t first) {
@@ -37,7 +32,7 @@ QString newsLines(const std::deque<std::string>& messages, std::size_t first) {
 
 NewsWindow::NewsWindow(const NewsText& news, Host& host, QWidget* parent)
     : QDialog(parent), news_(news), host_(host) {
-    setWindowTitle(viewOf(NewsText::title));
+    setWindowTitle(toQString(NewsText::title));
     setModal(false);
     text_ = new QPlainTextEdit(this);
     text_->setReadOnly(true);
@@ -47,8 +42,9 @@ NewsWindow::NewsWindow(const NewsText& news, Host& host, QWidget* parent)
     text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text_->setMinimumSize(420, 220);
     auto* buttons = new QDialogButtonBox(this);
-    download_ = buttons->addButton(viewOf(NewsText::downloadButton), QDialogButtonBox::ActionRole);
-    close_ = buttons->addButton(viewOf(NewsText::closeButton), QDialogButtonBox::AcceptRole);
+    download_ =
+        buttons->addButton(toQString(NewsText::downloadButton), QDialogButtonBox::ActionRole);
+    close_ = buttons->addButton(toQString(NewsText::closeButton), QDialogButtonBox::AcceptRole);
     close_->setDefault(true);
     connect(close_, &QPushButton::clicked, this, &QDialog::hide);
     connect(download_, &QPushButton::clicked, this, [this] { host_.openUrl(projectWebPage); });

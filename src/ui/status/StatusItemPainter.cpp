@@ -13,10 +13,6 @@ StatusItemPainter::StatusItemPainter(QPainter& painter, QColor background)
     painter_.setBackground(background_);
 }
 
-QString StatusItemPainter::text(std::string_view bytes) {
-    return toQString(bytes);
-}
-
 void StatusItemPainter::paint(const std::vector<StatusPaintItem>& items,
                               const BodyPictures* pictures, bool narrow) {
     for (const StatusPaintItem& item : items) {
@@ -59,7 +55,7 @@ void StatusItemPainter::paintText(const StatusPaintItem& item) {
 // Numbers padded with blanks ("%3d") line up only when each blank is as wide as a digit, so
 // blanks that pad a number are drawn as figure spaces.
 QString StatusItemPainter::displayText(std::string_view bytes) {
-    QString shown = text(bytes);
+    QString shown = toQString(bytes);
     bool padding = false;
     for (qsizetype index = shown.size() - 1; index >= 0; --index) {
         const QChar character = shown[index];

@@ -23,8 +23,6 @@ public:
                bool narrow = false);
 
     static QColor colour(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
-    // Server text is 8-bit bytes shown as they are, one character each, never as markup.
-    static QString text(std::string_view bytes);
     // The text as drawn: blanks that pad a number take a digit's width.
     static QString displayText(std::string_view bytes);
 
