@@ -15,7 +15,9 @@
 #include "SimulatorChild.h"
 #include "TimedApplication.h"
 #include "WindowFloods.h"
+#include "app/Application.h"
 #include "app/Client.h"
+#include "app/MainCommands.h"
 #include "app/MainWindow.h"
 #include "app/QtHost.h"
 #include "settings/SettingsTable.h"
@@ -207,21 +209,22 @@ int main(int argc, char** argv) {
     client.startUp();
     storeCharacter(client);
     vesk::bench::ChangeTimer changeTimer(host);
-    vesk::MainWindow window(client, host, *sites);
+    vesk::Application desktop(client, host, *sites);
+    vesk::MainWindow& window = desktop.window();
     window.resize(1920, 1080);
     window.show();
-    vesk::bench::FloodRun run(client, host, window, simulator,
+    vesk::bench::FloodRun run(client, host, desktop, simulator,
                               std::chrono::milliseconds(options->keyIntervalMs),
                               std::chrono::seconds(options->boundSeconds));
     changeTimer.finishConnecting();
     // The browsers a flood fills are open while it comes, as a player would have them.
     if (options->shape == vesk::bench::WindowFlood::Files) {
-        window.showFileBrowser();
+        desktop.commands().showFileBrowser();
     }
     run.setMeasuring(
         [&] {
             if (options->shape == vesk::bench::WindowFlood::Topics) {
-                window.showOnlineHelp();
+                desktop.commands().showOnlineHelp();
             }
             application.startMeasuring();
             changeTimer.start();
@@ -234,6 +237,6 @@ int main(int argc, char** argv) {
     const int status = report(result, simulator, bytes, !options->shape.has_value());
     printShares("where the window's time went during the flood, by event:", application.shares());
     printShares("of which the window's handling of change notices:", changeTimer.shares());
-    window.exitClient();
+    desktop.commands().exitClient();
     return status;
 }

@@ -1,6 +1,8 @@
 #include "FloodRun.h"
 
+#include "app/Application.h"
 #include "app/Client.h"
+#include "app/MainCommands.h"
 #include "app/MainWindow.h"
 #include "app/QtHost.h"
 #include "display/OutputView.h"
@@ -28,10 +30,10 @@ double millisecondsBetween(BenchClock::time_point from, BenchClock::time_point t
 
 } // namespace
 
-FloodRun::FloodRun(Client& client, QtHost& host, MainWindow& window, SimulatorChild& simulator,
+FloodRun::FloodRun(Client& client, QtHost& host, Application& desktop, SimulatorChild& simulator,
                    std::chrono::milliseconds keyInterval, std::chrono::milliseconds bound)
-    : client_(client), window_(window), simulator_(simulator),
-      typer_(window.inputLine(), keyInterval), bound_(bound) {
+    : client_(client), desktop_(desktop), window_(desktop.window()), simulator_(simulator),
+      typer_(desktop.window().inputLine(), keyInterval), bound_(bound) {
     connect(&watchdog_, &QTimer::timeout, this, &FloodRun::watch);
     connect(&host, &QtHost::changedSignal, this, &FloodRun::onChanged);
     window_.outputView().installEventFilter(this);
@@ -46,7 +48,7 @@ FloodResult FloodRun::run(qint64 floodBytes) {
     floodBytes_ = floodBytes;
     started_ = BenchClock::now();
     watchdog_.start(50);
-    window_.connectToGame();
+    desktop_.commands().connectToGame();
     QApplication::exec();
     return result_;
 }

@@ -14,6 +14,7 @@
 
 namespace vesk {
 class Client;
+class Application;
 class MainWindow;
 class QtHost;
 } // namespace vesk
@@ -46,7 +47,7 @@ struct FloodResult {
 class FloodRun : public QObject {
     Q_OBJECT
 public:
-    FloodRun(Client& client, QtHost& host, MainWindow& window, SimulatorChild& simulator,
+    FloodRun(Client& client, QtHost& host, Application& desktop, SimulatorChild& simulator,
              std::chrono::milliseconds keyInterval, std::chrono::milliseconds bound);
     ~FloodRun() override;
 
@@ -71,6 +72,7 @@ private:
     void measureKeys();
 
     Client& client_;
+    Application& desktop_;
     MainWindow& window_;
     SimulatorChild& simulator_;
     KeyTyper typer_;

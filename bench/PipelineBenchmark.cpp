@@ -32,7 +32,6 @@ void addTriggers(vesk::Client& client, int count) {
     for (int number = 0; number < count; ++number) {
         triggers.push_back({"The troll " + std::to_string(number) + " ", "flee", 1});
     }
-    client.triggers().triggersChanged();
 }
 
 void PipelineOnHundredMegabytes(benchmark::State& state) {

@@ -239,6 +239,13 @@ void Client::OnConnectionEnded(bool byExit) {
     }
 }
 
+void Client::skillsWindowShown(bool shown) {
+    preferences_.settings.setNumber(setting::skillsOpen, shown ? 1 : 0);
+    if (shown && connection_.connected() && !status_.characterName().empty()) {
+        skills_.requestListing(connection_);
+    }
+}
+
 void Client::Refresh() {
     if (connection_.connected() && !status_.characterName().empty()) {
         connection_.DoSend(std::string("vesk init ").append(clientVersion));

@@ -69,6 +69,10 @@ public:
 
     // Asks the server to describe the character again, once it has named one.
     void Refresh();
+    // The player showed or hid the skills window: recorded in the settings, and shown while a
+    // named character is in the game, the server is asked for the whole listing (the control
+    // channel asks for skills at login only while the window is open).
+    void skillsWindowShown(bool shown);
     std::string lagReadout(bool narrow) const { return lag_.readoutText(narrow); }
 
     TextBuffer& mainBuffer() { return mainBuffer_; }

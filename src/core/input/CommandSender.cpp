@@ -1,5 +1,7 @@
 #include "input/CommandSender.h"
 
+#include "input/CommandStacking.h"
+
 #include "common/Host.h"
 #include "common/ServerCharacters.h"
 #include "connection/Connection.h"
@@ -57,13 +59,7 @@ bool CommandSender::connected() const {
 }
 
 std::optional<char> CommandSender::stackSeparator() const {
-    // An empty separator field stores a zero byte; it means "no separator", so the whole
-    // line is one piece instead of being cut at the string's end.
-    const char separator = settings_.character(setting::stackCharacter);
-    if (settings_.number(setting::useCommandStacking) == 0 || separator == '\0') {
-        return std::nullopt;
-    }
-    return separator;
+    return CommandStacking::separator(settings_);
 }
 
 std::vector<std::string_view> CommandSender::SplitStackedCommand(std::string_view text,

@@ -22,12 +22,12 @@ bool TriggerEngine::IsSoundFile(std::string_view text) {
 }
 
 void TriggerEngine::refreshIndex(const TriggerList& triggers) {
-    if (!stale_ && triggers.revision() == builtRevision_) {
+    if (built_ && triggers.revision() == builtRevision_) {
         return;
     }
     index_.build(triggers.records());
     builtRevision_ = triggers.revision();
-    stale_ = false;
+    built_ = true;
 }
 
 bool TriggerEngine::canFire(int position, std::string_view line) const {

@@ -31,10 +31,6 @@ public:
     void RunTriggerAction(const TriggerRecord& record);
     void RunActionPiece(std::string_view text);
 
-    // Rebuilds the index before the next line. Edits are noticed without it; it stays for
-    // callers that announce them anyway.
-    void triggersChanged() { stale_ = true; }
-
     // Longer than its ".WAV" ending, in any letter case.
     static bool IsSoundFile(std::string_view text);
 
@@ -48,7 +44,7 @@ private:
     TriggerIndex index_;
     // The revision of the list the index was built from.
     std::uint64_t builtRevision_ = 0;
-    bool stale_ = true;
+    bool built_ = false;
 };
 
 } // namespace vesk

@@ -2,39 +2,39 @@
 
 #include "app/SiteAddresses.h"
 
-#include <QString>
-
-#include <optional>
+#include <memory>
 
 namespace vesk {
 
-class Preferences;
+class Client;
+class MainCommands;
+class MainWindow;
+class QtHost;
+class ServerSocket;
 
-// What the command line asks for: the settings folder, the game host, and the demo on the
-// built-in simulator.
-struct StartOptions {
-    QString directory;
-    QString hostName;
-    bool demo = false;
-    QString simulatorPath;
+// The desktop client put together: the one socket, the main window and its command table,
+// over a client and its host. The host sends through the socket and tells it when reads may go
+// on; neither knows the other. Ending it ends the connection before the windows go, so nothing
+// the closing socket reports reaches a window half destroyed.
+class Application {
+public:
+    Application(Client& client, QtHost& host, SiteAddresses sites);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Shows the main window where it was left (see MainWindow::showAtSavedPlacement).
+    void show(bool firstStart);
+
+    MainWindow& window() { return *window_; }
+    MainCommands& commands() { return *commands_; }
+    ServerSocket& socket() { return *socket_; }
+
+private:
+    QtHost& host_;
+    std::unique_ptr<ServerSocket> socket_;
+    std::unique_ptr<MainWindow> window_;
+    MainCommands* commands_ = nullptr;
 };
-
-// Reads the arguments; a message for the player (and the exit status) when they are wrong or
-// ask for help.
-struct ParsedStart {
-    std::optional<StartOptions> options;
-    QString message;
-    int exitCode = 0;
-};
-ParsedStart parseStartOptions(const QStringList& arguments);
-
-// The folder the settings, logs and transfer files live in: the one named on the command line,
-// or the per-user data folder (a "demo" folder inside it for the demo, so playing the demo never
-// touches the player's own settings), created when missing. Empty when it cannot be made.
-QString settingsFolder(const StartOptions& options);
-
-// The demo offers the simulator's player character in the login dialog, unless the demo folder
-// already holds characters of the player's own making.
-void offerDemoCharacter(Preferences& preferences);
 
 } // namespace vesk

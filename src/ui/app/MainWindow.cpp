@@ -6,23 +6,23 @@
 #include "app/MainFont.h"
 #include "app/MainMenu.h"
 #include "app/QtHost.h"
-#include "app/SoundPlayer.h"
 #include "common/WindowPlacement.h"
 #include "connection/LagBar.h"
 #include "connection/LagReadout.h"
-#include "connection/ServerSocket.h"
 #include "display/ColourPalette.h"
 #include "display/FindDialog.h"
 #include "display/OutputView.h"
+#include "display/TextZoom.h"
 #include "input/InputLineEdit.h"
 #include "settings/SettingsTable.h"
-#include "social/WhoListWindow.h"
 #include "status/SkillsWindow.h"
-#include "status/StatusFrameWindow.h"
 #include "status/StatusPane.h"
+#include "status/StatusWindows.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -38,34 +38,26 @@ const WindowPlacement::Keys placementKeys{setting::windowLocation, setting::wind
 
 } // namespace
 
-MainWindow::MainWindow(Client& client, QtHost& host, SiteAddresses sites)
-    : client_(client), host_(host), sites_(std::move(sites)),
-      socket_(std::make_unique<ServerSocket>(client, host)), findState_(client.mainBuffer(), host) {
-    client_.showHostInTitle(!sites_.fenmarchSite);
+MainWindow::MainWindow(Client& client, QtHost& host)
+    : client_(client), host_(host), findState_(client.mainBuffer(), host) {
     refreshTitle();
     host_.setDialogParent(this);
     createPanes();
     menu_ = new MainMenu(*this, client_);
-    connectMenu();
+    connect(menu_->copy, &QAction::triggered, this, &MainWindow::copySelection);
+    connect(menu_->paste, &QAction::triggered, input_, &InputLineEdit::paste);
+    connect(menu_->find, &QAction::triggered, this, &MainWindow::openFind);
     connectInput();
     connect(&host_, &QtHost::changedSignal, this, &MainWindow::onChanged);
-    createAuxiliaryWindows();
-    connectDialogMenu();
     applyMainFont(mainFontFrom(client_.preferences().font));
-    applyStatusFonts();
+    status_->applyFonts(mainFont_);
     connect(&lagTimer_, &QTimer::timeout, this, &MainWindow::onLagTimer);
     lagTimer_.start(1000);
-    // Every window exists now, so each can follow the settings it shows.
-    connect(&host_, &QtHost::settingChangedSignal, this, &MainWindow::followSetting);
 }
 
-// The sound player outlives the window; its hook into this window's boxes goes first. A
-// window destroyed while still connected ends the connection as Exit does, before its own parts
-// go: nothing the closing socket reports may reach them half destroyed.
+// Nothing the core announces while the window's parts are being destroyed may reach them.
 MainWindow::~MainWindow() {
-    SoundPlayer::instance().setLateFailure({});
     disconnect(&host_, nullptr, this, nullptr);
-    socket_->closeForExit();
 }
 
 FindDialog* MainWindow::findDialog() const {
@@ -88,10 +80,8 @@ void MainWindow::createPanes() {
         connect(view, &OutputView::leftPressed, this, &MainWindow::clearSelections);
         connect(view, &OutputView::selectionFinished, this, &MainWindow::afterSelection);
         connect(view, &OutputView::zoomRequested, this, &MainWindow::zoomText);
-        connect(view, &OutputView::menuRequested, this,
-                [this, view](QPoint position) { showOutputMenu(*view, position); });
     }
-    input_ = new InputLineEdit(client_, panes_);
+    input_ = new InputLineEdit(client_.commandSender(), client_.preferences(), host_, panes_);
     lagReadout_ = new LagReadout("Lag-o-Meter: 0.000 s", panes_);
     lagBar_ = new LagBar(client_.lagMeter(), panes_);
     createStatusWindows();
@@ -99,18 +89,15 @@ void MainWindow::createPanes() {
     chat_->refresh();
 }
 
-void MainWindow::connectMenu() {
-    connect(menu_->connectGame, &QAction::triggered, this, &MainWindow::connectToGame);
-    connect(menu_->disconnect, &QAction::triggered, this, &MainWindow::disconnectFromServer);
-    connect(menu_->whosOnline, &QAction::triggered, this, &MainWindow::connectToWhoService);
-    connect(menu_->logToFile, &QAction::triggered, this, &MainWindow::toggleLogging);
-    connect(menu_->exit, &QAction::triggered, this, &MainWindow::exitClient);
-    connect(menu_->copy, &QAction::triggered, this, &MainWindow::copySelection);
-    connect(menu_->paste, &QAction::triggered, input_, &InputLineEdit::paste);
-    connect(menu_->find, &QAction::triggered, this, &MainWindow::openFind);
-    connect(menu_->statusWindow, &QAction::triggered, this, &MainWindow::toggleStatusWindow);
-    connect(menu_->chatPane, &QAction::triggered, this,
-            [this] { toggleSetting(setting::chatOpen); });
+void MainWindow::createStatusWindows() {
+    status_ = new StatusWindows(
+        {client_.status(), client_.skills(), client_.preferences(), client_.lagMeter()}, *panes_,
+        *this);
+    connect(status_, &StatusWindows::layoutNeeded, this, &MainWindow::relayout);
+    connect(status_, &StatusWindows::inputFocusWanted, this, [this] { input_->setFocus(); });
+    connect(status_, &StatusWindows::refreshRequested, this, [this] { client_.Refresh(); });
+    connect(status_, &StatusWindows::skillsShownChanged, this,
+            [this](bool shown) { client_.skillsWindowShown(shown); });
 }
 
 void MainWindow::connectInput() {
@@ -121,12 +108,10 @@ void MainWindow::connectInput() {
     connect(input_, &InputLineEdit::clearOutputSelection, this, &MainWindow::clearSelections);
     input_->installEventFilter(this);
     connect(input_, &InputLineEdit::openFind, this, &MainWindow::openFind);
-    connect(input_, &InputLineEdit::connectToDevelopmentSite, this,
-            &MainWindow::connectToDevelopmentSite);
     input_->setFocus();
 }
 
-void MainWindow::showAtSavedPlacement(bool firstStart) {
+void MainWindow::showAtSavedPlacement(bool firstStart, int besideWidth) {
     const Settings& settings = client_.preferences().settings;
     if (firstStart) {
         const QFontMetrics metrics(mainFont_);
@@ -138,11 +123,8 @@ void MainWindow::showAtSavedPlacement(bool firstStart) {
                          metrics.lineSpacing() * 36);
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         resize(size.boundedTo(screen.size()));
-        // The who list opens beside it; where both fit, the two are centred together.
-        const int beside = settings.isOn(setting::showWhoWindow) && whoList_->neverPlaced()
-                               ? whoList_->frameGeometry().width() + WhoListWindow::gapBeside
-                               : 0;
-        const int group = width() + beside <= screen.width() ? width() + beside : width();
+        // A window that opens beside it: where both fit, the two are centred together.
+        const int group = width() + besideWidth <= screen.width() ? width() + besideWidth : width();
         move(screen.left() + (screen.width() - group) / 2,
              screen.center().y() - rect().center().y());
         show();
@@ -158,34 +140,15 @@ void MainWindow::showAtSavedPlacement(bool firstStart) {
     input_->setFocus();
 }
 
-void MainWindow::connectToGame() {
-    socket_->connectToSite(sites_.hostName, sites_.gamePort, "FenmarchMUD");
-}
-
-void MainWindow::connectToWhoService() {
-    socket_->connectToSite(sites_.hostName, sites_.whoPort, "FenmarchMUD");
-}
-
-void MainWindow::connectToDevelopmentSite() {
-    socket_->connectToSite(sites_.hostName, sites_.developmentPort, "FenmarchDevel");
-}
-
-void MainWindow::disconnectFromServer() {
-    socket_->disconnectFromServer();
-}
-
-void MainWindow::exitClient() {
-    exiting_ = true;
-    socket_->closeForExit();
-    close();
-}
-
+// What is open at exit is open at the next start: the auxiliary windows are hidden with their
+// open state kept, so that the application closing its windows does not count as the player
+// closing them.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!exiting_) {
-        exiting_ = true;
-        socket_->closeForExit();
+    if (!closing_) {
+        closing_ = true;
+        emit closing();
     }
-    hideAuxiliaryWindows();
+    status_->hideForExit();
     if (find_) {
         find_->close();
     }
@@ -193,15 +156,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     saveSettings();
     event->accept();
     QApplication::quit();
-}
-
-// What is open at exit is open at the next start: the auxiliary windows are hidden with their
-// open state kept, so that the application closing its windows does not count as the player
-// closing them (the who list's hiding is not recorded while exiting).
-void MainWindow::hideAuxiliaryWindows() {
-    for (QWidget* window : std::initializer_list<QWidget*>{statusFrame_, skills_, whoList_}) {
-        window->hide();
-    }
 }
 
 void MainWindow::copySelection() {
@@ -249,16 +203,6 @@ void MainWindow::openFind() {
     find_->focusText();
 }
 
-void MainWindow::toggleLogging() {
-    client_.ToggleLogging();
-    menu_->refresh();
-}
-
-void MainWindow::toggleSetting(SettingKey key) {
-    Settings& settings = client_.preferences().settings;
-    settings.setNumber(key, settings.isOn(key) ? 0 : 1);
-}
-
 void MainWindow::applyColours() {
     const ColourPalette palette = ColourPalette::fromSettings(client_.preferences().settings);
     output_->setColours(palette);
@@ -273,21 +217,21 @@ void MainWindow::followSetting(SettingKey key) {
     case setting::statusOpen:
     case setting::statusMoveable:
     case setting::lagMeter:
-        showStatusHolders();
+        status_->showHolders();
         menu_->refresh();
         break;
     case setting::statusFixedLocation:
     case setting::statusNarrow:
         relayout();
-        refreshStatusWindows();
+        status_->refresh();
         break;
     case setting::bodyType:
     case setting::smallBars:
     case setting::partyMobs:
-        refreshStatusWindows();
+        status_->refresh();
         break;
     case setting::useMainWindowFont:
-        applyStatusFonts();
+        status_->applyFonts(mainFont_);
         break;
     case setting::chatOpen:
     case setting::chatLines:
@@ -298,12 +242,6 @@ void MainWindow::followSetting(SettingKey key) {
     case setting::skillsOpen:
     case setting::showWhoWindow:
         menu_->refresh();
-        break;
-    case setting::showWhoLevel:
-    case setting::showWhoName:
-    case setting::showWhoRace:
-    case setting::showWhoClass:
-        whoList_->refresh();
         break;
     default:
         if (SettingsTable::definition(key).section == "Colours") {
@@ -350,7 +288,7 @@ void MainWindow::relayout() {
     in.statusMoveable = settings.isOn(setting::statusMoveable);
     in.statusLeft = settings.isOn(setting::statusFixedLocation);
     in.statusNarrow = settings.isOn(setting::statusNarrow);
-    in.statusScrollShown = statusPane_->scrollBarNeeded();
+    in.statusScrollShown = status_->pane().scrollBarNeeded();
     in.lagMeter = settings.isOn(setting::lagMeter);
     in.lagReadoutHeight = lagReadout_->sizeHint().height();
     in.lagBarHeight = 6;
@@ -370,7 +308,7 @@ void MainWindow::relayout() {
     // The docked pane holds its own scroll bar, so it takes both rectangles.
     PaneRect pane = layout_.status;
     pane.width += layout_.statusScroll.width;
-    place(statusPane_, pane, layout_.statusDocked);
+    place(&status_->pane(), pane, layout_.statusDocked);
     const bool lagShown = layout_.statusDocked && in.lagMeter;
     place(lagReadout_, layout_.lagReadout, lagShown);
     place(lagBar_, layout_.lagBar, lagShown);
@@ -395,24 +333,13 @@ void MainWindow::onChanged(Change what) {
         refreshLagDisplay();
         break;
     case Change::Status:
-        refreshStatusWindows();
+        status_->refresh();
         break;
     case Change::Skills:
-        skills_->refresh();
-        break;
-    case Change::News:
-        refreshNews();
-        break;
-    case Change::WhoList:
-        refreshWhoList();
-        break;
-    case Change::HelpBrowser:
-    case Change::FileBrowser:
-        refreshBrowsers();
+        status_->skills().refresh();
         break;
     case Change::Menu:
         menu_->refresh();
-        refreshAutoLogin();
         refreshTitle();
         refreshInputMask();
         break;
@@ -447,10 +374,13 @@ void MainWindow::refreshLagDisplay() {
     if (display == LagMeter::Display::None) {
         return;
     }
-    const bool floating = display == LagMeter::Display::StatusWindow;
     const QString text = toQString(client_.lagReadout(settings.isOn(setting::statusNarrow)));
-    (floating ? frameLagReadout_ : lagReadout_)->showReading(text);
-    (floating ? frameLagBar_ : lagBar_)->update();
+    if (display == LagMeter::Display::StatusWindow) {
+        status_->showFloatingLag(text);
+    } else {
+        lagReadout_->showReading(text);
+        lagBar_->update();
+    }
 }
 
 void MainWindow::savePlacement() {
@@ -480,6 +410,73 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// The keys of the main keyboard only: the keypad's plus and minus belong to the macros.
+bool MainWindow::zoomKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (!modifiers.testFlag(Qt::ControlModifier) || modifiers.testFlag(Qt::KeypadModifier) ||
+        modifiers.testFlag(Qt::AltModifier) || modifiers.testFlag(Qt::MetaModifier)) {
+        return false;
+    }
+    switch (event.key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        zoomText(1);
+        return true;
+    case Qt::Key_Minus:
+        zoomText(-1);
+        return true;
+    case Qt::Key_0:
+        resetTextSize();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::zoomText(int steps) {
+    Settings& settings = client_.preferences().settings;
+    const int current = QFontInfo(mainFont_).pixelSize();
+    // The size before the first zoom is the one Ctrl+0 returns to.
+    if (settings.number(setting::normalFontHeight) <= 0) {
+        settings.setNumber(setting::normalFontHeight, current);
+    }
+    applyTextSize(TextZoom::Zoomed(current, steps));
+}
+
+void MainWindow::resetTextSize() {
+    const int normal = client_.preferences().settings.number(setting::normalFontHeight);
+    if (normal > 0) {
+        applyTextSize(normal);
+    }
+}
+
+void MainWindow::applyTextSize(int pixels) {
+    if (pixels == QFontInfo(mainFont_).pixelSize()) {
+        return;
+    }
+    QFont font = mainFont_;
+    font.setPixelSize(pixels);
+    client_.preferences().font = fontRecordOf(font);
+    applyMainFont(font);
+    status_->applyFonts(font);
+    saveSettings();
+}
+
+void MainWindow::applyChosenFont(const QFont& font) {
+    client_.preferences().font = fontRecordOf(font);
+    // The chosen size is the normal one Ctrl+0 returns to.
+    client_.preferences().settings.setNumber(setting::normalFontHeight,
+                                             QFontInfo(font).pixelSize());
+    applyMainFont(font);
+    status_->applyFonts(font);
+    saveSettings();
+}
+
+void MainWindow::saveSettings() {
+    savePending_ = false;
+    client_.saveSettings();
 }
 
 } // namespace vesk

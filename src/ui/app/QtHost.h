@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Host.h"
+#include "connection/ServerSocket.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -19,12 +20,12 @@ namespace vesk {
 // Do-hickey at the name prompt) runs a nested event loop; reads arriving meanwhile must not
 // re-enter the core half-way through a line, so the socket holds them back while modalDepth()
 // is above zero and picks them up at modalClosed().
-class QtHost : public QObject, public Host {
+class QtHost : public QObject, public Host, public ReadGate {
     Q_OBJECT
 public:
     explicit QtHost(QObject* parent = nullptr);
 
-    // Where bytes for the server go; set by the socket.
+    // Where bytes for the server go; the application points it at the socket.
     void setSender(std::function<long(std::string_view)> sender) { sender_ = std::move(sender); }
     // The window that parents the boxes.
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
@@ -34,6 +35,10 @@ public:
     void setLoginDialogOpener(std::function<void()> opener) { loginOpener_ = std::move(opener); }
 
     int modalDepth() const { return modalDepth_; }
+
+    // The socket's gate: reads wait while a modal box is up, and a read's notices are gathered.
+    bool readsHeld() const override { return modalDepth_ > 0; }
+    void runRead(const std::function<void()>& read) override { gatherChanges(read); }
 
     long sendToServer(std::string_view bytes) override;
     void showWarning(const std::string& text) override;

@@ -2,8 +2,9 @@
 #include "app/Application.h"
 #include "app/Client.h"
 #include "app/DemoSimulator.h"
-#include "app/MainWindow.h"
+#include "app/MainCommands.h"
 #include "app/QtHost.h"
+#include "app/StartOptions.h"
 #include "app/TerminationSignals.h"
 #include "common/TextBoundary.h"
 
@@ -92,9 +93,9 @@ int main(int argc, char** argv) {
     if (options.demo) {
         vesk::offerDemoCharacter(client.preferences());
     }
-    vesk::MainWindow window(client, host, sites);
-    QObject::connect(&termination, &vesk::TerminationSignals::terminationRequested, &window,
-                     &vesk::MainWindow::exitClient, Qt::QueuedConnection);
-    window.showAtSavedPlacement(firstStart);
+    vesk::Application desktop(client, host, sites);
+    QObject::connect(&termination, &vesk::TerminationSignals::terminationRequested,
+                     &desktop.commands(), &vesk::MainCommands::exitClient, Qt::QueuedConnection);
+    desktop.show(firstStart);
     return QApplication::exec();
 }

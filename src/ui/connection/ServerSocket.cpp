@@ -1,7 +1,6 @@
 #include "connection/ServerSocket.h"
 
 #include "app/Client.h"
-#include "app/QtHost.h"
 #include "common/TextBoundary.h"
 
 #include <QCoreApplication>
@@ -10,15 +9,13 @@
 
 namespace vesk {
 
-ServerSocket::ServerSocket(Client& client, QtHost& host, QObject* parent)
-    : QObject(parent), client_(client), host_(host) {
-    host_.setSender([this](std::string_view bytes) { return send(bytes); });
+ServerSocket::ServerSocket(Client& client, ReadGate& gate, QObject* parent)
+    : QObject(parent), client_(client), gate_(gate) {
     connect(&socket_, &QTcpSocket::hostFound, this, [this] { client_.onConnecting(); });
     connect(&socket_, &QTcpSocket::connected, this, &ServerSocket::onConnected);
     connect(&socket_, &QTcpSocket::errorOccurred, this, &ServerSocket::onError);
     connect(&socket_, &QTcpSocket::disconnected, this, &ServerSocket::onDisconnected);
     connect(&socket_, &QTcpSocket::readyRead, this, &ServerSocket::readPending);
-    connect(&host_, &QtHost::modalClosed, this, &ServerSocket::scheduleRead);
 }
 
 void ServerSocket::connectToSite(const QString& hostName, quint16 port, const QString& siteName) {
@@ -136,7 +133,7 @@ void ServerSocket::scheduleRead() {
 }
 
 void ServerSocket::readPending() {
-    if (reading_ || host_.modalDepth() > 0 || !client_.connection().connected()) {
+    if (reading_ || gate_.readsHeld() || !client_.connection().connected()) {
         return;
     }
     reading_ = true;
@@ -151,7 +148,7 @@ void ServerSocket::readPending() {
 // core's work on a read grows with its size alone, and each window it touches refreshes once.
 void ServerSocket::deliver(const QByteArray& bytes) {
     if (!bytes.isEmpty()) {
-        host_.gatherChanges(
+        gate_.runRead(
             [&] { client_.onReceived(std::string_view(bytes.constData(), bytes.size())); });
     }
 }

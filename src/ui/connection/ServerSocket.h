@@ -4,12 +4,22 @@
 #include <QObject>
 #include <QTcpSocket>
 
+#include <functional>
 #include <string_view>
 
 namespace vesk {
 
 class Client;
-class QtHost;
+
+// What the socket asks of the desktop around a read: whether reads must wait (a modal box the
+// core opened is up, and a read must not re-enter the core half-way through a line), and a
+// read run so that the windows it touches refresh once for it.
+class ReadGate {
+public:
+    virtual ~ReadGate() = default;
+    virtual bool readsHeld() const = 0;
+    virtual void runRead(const std::function<void()>& read) = 0;
+};
 
 // The one TCP connection to the game server. It turns the socket's progress into the core's
 // connection events and hands every read to the core; nothing else touches the socket.
@@ -21,7 +31,7 @@ class QtHost;
 class ServerSocket : public QObject {
     Q_OBJECT
 public:
-    ServerSocket(Client& client, QtHost& host, QObject* parent = nullptr);
+    ServerSocket(Client& client, ReadGate& gate, QObject* parent = nullptr);
 
     // Starts a connection; the core refuses (with its own message) while one exists.
     void connectToSite(const QString& hostName, quint16 port, const QString& siteName);
@@ -31,6 +41,8 @@ public:
     void closeForExit();
 
     long send(std::string_view bytes);
+    // Reads held back while the gate was closed are picked up.
+    void resumeReads() { scheduleRead(); }
 
     static constexpr qint64 sliceBytes = 256 * 1024;
 
@@ -47,7 +59,7 @@ private:
     void deliver(const QByteArray& bytes);
 
     Client& client_;
-    QtHost& host_;
+    ReadGate& gate_;
     QTcpSocket socket_;
     bool reading_ = false;
     bool readScheduled_ = false;

@@ -1,6 +1,5 @@
 #include "input/InputLineEdit.h"
 
-#include "app/Client.h"
 #include "common/TextBoundary.h"
 #include "input/KeyTranslation.h"
 
@@ -8,10 +7,9 @@
 
 namespace vesk {
 
-InputLineEdit::InputLineEdit(Client& client, QWidget* parent)
-    : QLineEdit(parent),
-      rules_(std::make_unique<InputLine>(client.commandSender(), client.preferences(), *this,
-                                         client.reporting().host())) {
+InputLineEdit::InputLineEdit(CommandSender& sender, Preferences& preferences, Host& host,
+                             QWidget* parent)
+    : QLineEdit(parent), rules_(std::make_unique<InputLine>(sender, preferences, *this, host)) {
     setMaxLength(65535);
 }
 

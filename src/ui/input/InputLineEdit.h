@@ -10,7 +10,9 @@
 
 namespace vesk {
 
-class Client;
+class CommandSender;
+class Host;
+class Preferences;
 
 // The input line under the main output view. It feeds the key rules of InputLine with its key
 // events and the keys it sees held, and does what they ask; typing, the caret and selection are
@@ -20,7 +22,10 @@ class Client;
 class InputLineEdit : public QLineEdit, public InputEditor {
     Q_OBJECT
 public:
-    InputLineEdit(Client& client, QWidget* parent = nullptr);
+    // What is typed goes out through the sender; the active profile's macros and the settings
+    // come from the preferences.
+    InputLineEdit(CommandSender& sender, Preferences& preferences, Host& host,
+                  QWidget* parent = nullptr);
     ~InputLineEdit() override;
 
     // Follows whether the server echoes what is typed: masked while it does not.

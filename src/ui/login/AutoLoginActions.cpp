@@ -2,9 +2,11 @@
 // deleting stored characters.
 #include "login/AutoLoginDialog.h"
 
-#include "app/Client.h"
+#include "connection/Connection.h"
+#include "login/AutoLogin.h"
 #include "login/CharacterEditor.h"
 #include "login/CharacterRecordEditing.h"
+#include "preferences/Preferences.h"
 
 #include <QListWidget>
 
@@ -23,10 +25,10 @@ const std::string noSelection = "No character has been selected";
 
 // A connection under way counts as well: a second one would race it.
 bool AutoLoginDialog::refuseWhenConnected() {
-    if (client_.connection().phase() == Connection::Phase::NotConnected) {
+    if (parts_.connection.phase() == Connection::Phase::NotConnected) {
         return false;
     }
-    host_.showTitledWarning(alreadyConnectedTitle, alreadyConnected);
+    parts_.host.showTitledWarning(alreadyConnectedTitle, alreadyConnected);
     return true;
 }
 
@@ -35,7 +37,7 @@ void AutoLoginDialog::connectToGame() {
         return;
     }
     const int slot = selectedSlot();
-    client_.connectWithCharacter(slot);
+    parts_.autoLogin.connectWithCharacter(slot);
     if (hooks_.connectToGame) {
         hooks_.connectToGame(slot);
     }
@@ -60,15 +62,15 @@ void AutoLoginDialog::quitVesk() {
 }
 
 void AutoLoginDialog::showNoSpace() {
-    host_.showTitledMessage(noSpaceTitle, noSpace);
+    parts_.host.showTitledMessage(noSpaceTitle, noSpace);
 }
 
 void AutoLoginDialog::showNoSelection() {
-    host_.showTitledMessage(noSelectionTitle, noSelection);
+    parts_.host.showTitledMessage(noSelectionTitle, noSelection);
 }
 
 void AutoLoginDialog::newCharacter() {
-    const int slot = client_.preferences().characters.addNew();
+    const int slot = parts_.preferences.characters.addNew();
     if (slot < 0) {
         showNoSpace();
         return;
@@ -83,7 +85,7 @@ void AutoLoginDialog::copyCharacter() {
         showNoSelection();
         return;
     }
-    const int slot = client_.preferences().characters.copy(selected);
+    const int slot = parts_.preferences.characters.copy(selected);
     if (slot < 0) {
         showNoSpace();
         return;
@@ -98,8 +100,8 @@ void AutoLoginDialog::deleteCharacter() {
         showNoSelection();
         return;
     }
-    CharacterRecordEditing::removeCharacter(client_.preferences().characters,
-                                            client_.preferences().settings, selected);
+    CharacterRecordEditing::removeCharacter(parts_.preferences.characters,
+                                            parts_.preferences.settings, selected);
     fillList();
     selectSlot(characters_->count() > 0 ? 0 : -1);
 }

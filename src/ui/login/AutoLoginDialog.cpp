@@ -1,9 +1,11 @@
 #include "login/AutoLoginDialog.h"
 
-#include "app/Client.h"
 #include "common/TextBoundary.h"
+#include "connection/Connection.h"
+#include "login/AutoLogin.h"
 #include "login/CharacterEditor.h"
 #include "login/CharacterRecordEditing.h"
+#include "preferences/Preferences.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -14,25 +16,25 @@
 
 namespace vesk {
 
-AutoLoginDialog::AutoLoginDialog(Client& client, Host& host, Hooks hooks, QWidget* parent)
-    : QDialog(parent), client_(client), host_(host), hooks_(std::move(hooks)) {
+AutoLoginDialog::AutoLoginDialog(Parts parts, Hooks hooks, QWidget* parent)
+    : QDialog(parent), parts_(parts), hooks_(std::move(hooks)) {
     setWindowTitle(tr("Auto Login Thingamijig"));
     buildLayout();
     connectSignals();
     fillList();
-    selectSlot(CharacterRecordEditing::preselectedSlot(client_.preferences().characters,
-                                                       client_.preferences().settings));
+    selectSlot(CharacterRecordEditing::preselectedSlot(parts_.preferences.characters,
+                                                       parts_.preferences.settings));
     updateEnabling();
 }
 
 void AutoLoginDialog::buildLayout() {
-    editor_ = new CharacterEditor(client_.preferences(), client_.typedText(), this);
+    editor_ = new CharacterEditor(parts_.preferences, parts_.typedText, this);
     auto* details = new QGroupBox(tr("Character"), this);
     auto* detailsLayout = new QVBoxLayout(details);
     detailsLayout->addWidget(editor_);
     detailsLayout->addStretch(1);
 
-    const Settings& settings = client_.preferences().settings;
+    const Settings& settings = parts_.preferences.settings;
     atStartup_ = new QCheckBox(tr("Display this when Vesk starts up"), this);
     atStartup_->setChecked(settings.isOn(setting::displayLoginAtStartup));
     atDisconnect_ = new QCheckBox(tr("Display this when you get disconnected"), this);
@@ -103,7 +105,7 @@ void AutoLoginDialog::connectSignals() {
     connect(newCharacter_, &QPushButton::clicked, this, &AutoLoginDialog::newCharacter);
     connect(copyCharacter_, &QPushButton::clicked, this, &AutoLoginDialog::copyCharacter);
     connect(deleteCharacter_, &QPushButton::clicked, this, &AutoLoginDialog::deleteCharacter);
-    Settings& settings = client_.preferences().settings;
+    Settings& settings = parts_.preferences.settings;
     connect(atStartup_, &QCheckBox::clicked, this, [&settings](bool checked) {
         settings.setNumber(setting::displayLoginAtStartup, checked ? 1 : 0);
     });
@@ -116,7 +118,7 @@ void AutoLoginDialog::connectSignals() {
 void AutoLoginDialog::fillList() {
     const QSignalBlocker blocker(characters_);
     characters_->clear();
-    const StoredCharacters& stored = client_.preferences().characters;
+    const StoredCharacters& stored = parts_.preferences.characters;
     for (int slot = 0; stored.isUsed(slot); ++slot) {
         characters_->addItem(toQString(stored[slot].name));
     }
@@ -124,7 +126,7 @@ void AutoLoginDialog::fillList() {
 
 void AutoLoginDialog::updateListLine(int slot) {
     if (QListWidgetItem* item = characters_->item(slot)) {
-        item->setText(toQString(client_.preferences().characters[slot].name));
+        item->setText(toQString(parts_.preferences.characters[slot].name));
     }
 }
 
@@ -144,7 +146,7 @@ void AutoLoginDialog::refresh() {
 
 void AutoLoginDialog::updateEnabling() {
     const bool selected = selectedSlot() >= 0;
-    const bool loggedIn = client_.autoLogin().loggedIn();
+    const bool loggedIn = parts_.autoLogin.loggedIn();
     characters_->setEnabled(characters_->count() > 0);
     copyCharacter_->setEnabled(selected);
     deleteCharacter_->setEnabled(selected);

@@ -11,9 +11,12 @@ class QPushButton;
 
 namespace vesk {
 
+class AutoLogin;
 class CharacterEditor;
-class Client;
+class Connection;
 class Host;
+class Preferences;
+class TypedTextEncoding;
 
 // The "Auto Login Thingamijig": the stored characters, edited in place, and the buttons that
 // connect with one of them. Connecting itself belongs to the main window, which owns the
@@ -21,9 +24,19 @@ class Host;
 class AutoLoginDialog : public QDialog {
     Q_OBJECT
 public:
+    // What the dialog shows and changes: the stored characters and their settings, the
+    // automatic login it chooses a character for, and whether a connection is there.
+    struct Parts {
+        Preferences& preferences;
+        AutoLogin& autoLogin;
+        const Connection& connection;
+        const TypedTextEncoding& typedText;
+        Host& host;
+    };
+
     struct Hooks {
         // Start the game connection (port 3000). The dialog has already chosen the
-        // character with Client::connectWithCharacter(slot); the slot is passed for
+        // character with AutoLogin::connectWithCharacter(slot); the slot is passed for
         // information (-1 without one).
         std::function<void(int slot)> connectToGame;
         // Start the who's-online connection (port 3005).
@@ -36,7 +49,7 @@ public:
         std::function<void(int profileIndex)> editProfiles;
     };
 
-    AutoLoginDialog(Client& client, Host& host, Hooks hooks, QWidget* parent = nullptr);
+    AutoLoginDialog(Parts parts, Hooks hooks, QWidget* parent = nullptr);
 
     // The slot of the selected character, or -1.
     int selectedSlot() const;
@@ -65,8 +78,7 @@ private:
     void showNoSpace();
     void showNoSelection();
 
-    Client& client_;
-    Host& host_;
+    Parts parts_;
     Hooks hooks_;
     QListWidget* characters_ = nullptr;
     CharacterEditor* editor_ = nullptr;

@@ -1,7 +1,6 @@
 #include "login/LoginDohickey.h"
 
 #include "common/TextBoundary.h"
-#include "common/TextFields.h"
 #include "login/AutoLogin.h"
 
 #include <QDialogButtonBox>
@@ -57,10 +56,9 @@ bool LoginDohickey::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+// The automatic login capitalises the name and cuts both fields when it answers the prompts.
 LoginDetails LoginDohickey::details() const {
-    const std::size_t width = AutoLogin::pendingWidth;
-    return {firstLetterUpper(cutToWidth(toBytes(name_->text()), width)),
-            cutToWidth(toBytes(password_->text()), width)};
+    return {toBytes(name_->text()), toBytes(password_->text())};
 }
 
 std::optional<LoginDetails> LoginDohickey::ask(QWidget* parent) {

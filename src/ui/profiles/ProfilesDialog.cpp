@@ -1,7 +1,7 @@
 #include "profiles/ProfilesDialog.h"
 
-#include "app/Client.h"
 #include "common/TextFields.h"
+#include "preferences/Preferences.h"
 #include "profiles/MacrosPage.h"
 #include "profiles/TriggersPage.h"
 
@@ -17,8 +17,9 @@
 
 namespace vesk {
 
-ProfilesDialog::ProfilesDialog(Client& client, int initialIndex, QWidget* parent)
-    : QDialog(parent), client_(client), list_(new QListWidget(this)),
+ProfilesDialog::ProfilesDialog(Preferences& preferences, const QString& soundFolder,
+                               int initialIndex, QWidget* parent)
+    : QDialog(parent), preferences_(preferences), list_(new QListWidget(this)),
       nameLabel_(new QLabel(QStringLiteral("Name:"), this)), nameField_(new QLineEdit(this)),
       insertCopy_(new QPushButton(QStringLiteral("Insert Copy"), this)),
       delete_(new QPushButton(QStringLiteral("Delete"), this)),
@@ -26,8 +27,7 @@ ProfilesDialog::ProfilesDialog(Client& client, int initialIndex, QWidget* parent
       autoCreate_(new QCheckBox(
           QStringLiteral("Auto-create profiles for new characters upon log in"), this)),
       tabs_(new QTabWidget(this)), macros_(new MacrosPage(this)),
-      triggers_(new TriggersPage(client.preferences().settings,
-                                 fromLocalBytes(client.workingDirectory().string()), this)) {
+      triggers_(new TriggersPage(preferences.settings, soundFolder, this)) {
     setWindowTitle(QStringLiteral("Profiles"));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     nameField_->setMaxLength(static_cast<int>(nameWidth));
@@ -55,7 +55,7 @@ ProfilesDialog::ProfilesDialog(Client& client, int initialIndex, QWidget* parent
     resize(sizeHint().expandedTo(QSize(860, 480)));
 
     connectControls();
-    load(client.preferences());
+    load(preferences_);
     selectIndex(initialIndex);
 }
 
@@ -98,10 +98,8 @@ void ProfilesDialog::save(Preferences& preferences) const {
 }
 
 void ProfilesDialog::accept() {
-    save(client_.preferences());
-    // The live lists now hold the edited triggers, possibly in the same storage as before:
-    // the matcher must look at them afresh before the next line arrives.
-    client_.triggers().triggersChanged();
+    // The trigger matcher notices the edited lists by their revisions.
+    save(preferences_);
     emit saveRequested();
     QDialog::accept();
 }

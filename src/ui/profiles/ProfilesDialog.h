@@ -16,7 +16,7 @@ class QTabWidget;
 
 namespace vesk {
 
-class Client;
+class Preferences;
 class MacrosPage;
 class Preferences;
 class TriggersPage;
@@ -29,7 +29,9 @@ class ProfilesDialog : public QDialog {
     Q_OBJECT
 public:
     // `initialIndex` is the profile chosen first (0 when out of range).
-    ProfilesDialog(Client& client, int initialIndex, QWidget* parent = nullptr);
+    // `soundFolder` is where the sound browse of the triggers starts.
+    ProfilesDialog(Preferences& preferences, const QString& soundFolder, int initialIndex,
+                   QWidget* parent = nullptr);
 
     // Takes a fresh copy of the profiles and the auto-create setting.
     void load(const Preferences& preferences);
@@ -67,7 +69,7 @@ private:
     void deleteSelected();
     void appendNewProfile();
 
-    Client& client_;
+    Preferences& preferences_;
     std::optional<ProfileEditing> editing_;
     QListWidget* list_;
     QLabel* nameLabel_;

@@ -1,6 +1,7 @@
 #include "profiles/TriggersPage.h"
 
 #include "common/TextFields.h"
+#include "input/CommandStacking.h"
 #include "profiles/ProfileEditing.h"
 #include "profiles/TriggerPictures.h"
 #include "profiles/WavBrowse.h"
@@ -300,12 +301,8 @@ void TriggersPage::browseForWav() {
     if (selectedTrigger() == nullptr) {
         return;
     }
-    const std::optional<char> stacking =
-        settings_.isOn(setting::useCommandStacking)
-            ? std::optional<char>(settings_.character(setting::stackCharacter))
-            : std::nullopt;
-    const WavBrowse browse =
-        WavBrowse::plan(loadedCommand_.bytesFor(commandField_->text()), stacking);
+    const WavBrowse browse = WavBrowse::plan(loadedCommand_.bytesFor(commandField_->text()),
+                                             CommandStacking::separator(settings_));
     // The sound file is a local file name, played as such.
     const auto chosen = chooseWav_(soundFolder_, fromLocalBytes(browse.initialFileName()));
     if (chosen) {

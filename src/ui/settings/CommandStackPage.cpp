@@ -2,6 +2,7 @@
 
 #include "common/TextBoundary.h"
 
+#include "input/CommandStacking.h"
 #include "preferences/Preferences.h"
 #include "settings/PageControls.h"
 
@@ -74,7 +75,7 @@ void CommandStackPage::enableSeparator(bool enabled) {
 
 void CommandStackPage::load(const Preferences& preferences) {
     const Settings& settings = preferences.settings;
-    loadFlag(*stacking_, settings, setting::useCommandStacking);
+    stacking_->setChecked(CommandStacking::isOn(settings));
     const char separator = settings.character(setting::stackCharacter);
     separator_->setText(separator == '\0' ? QString() : toQString(std::string(1, separator)));
     enableSeparator(stacking_->isChecked());

@@ -1,8 +1,9 @@
 #include "status/SkillsWindow.h"
 
-#include "app/Client.h"
 #include "common/WindowPlacement.h"
+#include "settings/Settings.h"
 #include "settings/SettingsTable.h"
+#include "status/SkillsModel.h"
 #include "status/SkillsPaintPlan.h"
 #include "status/StatusItemPainter.h"
 #include "status/StatusView.h"
@@ -20,8 +21,8 @@ const WindowPlacement::Keys placementKeys{setting::skillsLocation, setting::skil
 
 } // namespace
 
-SkillsWindow::SkillsWindow(Client& client, QWidget* parent)
-    : QWidget(parent, Qt::Tool), client_(client) {
+SkillsWindow::SkillsWindow(SkillsModel& skills, Settings& settings, QWidget* parent)
+    : QWidget(parent, Qt::Tool), skills_(skills), settings_(settings) {
     setWindowTitle("Skills");
     setFont(StatusView::defaultFont());
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -29,7 +30,7 @@ SkillsWindow::SkillsWindow(Client& client, QWidget* parent)
 }
 
 void SkillsWindow::placeFromSettings() {
-    WindowPlacement::restore(*this, client_.preferences().settings, placementKeys);
+    WindowPlacement::restore(*this, settings_, placementKeys);
 }
 
 void SkillsWindow::toggle() {
@@ -38,16 +39,6 @@ void SkillsWindow::toggle() {
 
 void SkillsWindow::setOpen(bool open) {
     setVisible(open);
-    recordOpen(open);
-    if (open && client_.connection().connected() && !client_.status().characterName().empty()) {
-        client_.skills().requestListing(client_.connection());
-    }
-}
-
-// The control channel asks for the skills at login only while the window is open.
-void SkillsWindow::recordOpen(bool open) {
-    client_.preferences().settings.setNumber(setting::skillsOpen, open ? 1 : 0);
-    client_.windows().skillsShown = open;
     emit openChanged(open);
 }
 
@@ -64,26 +55,24 @@ void SkillsWindow::paintEvent(QPaintEvent*) {
     const SkillsPaintPlan::TextWidth width = [&metrics](std::string_view text) {
         return metrics.horizontalAdvance(StatusItemPainter::displayText(text));
     };
-    const Settings& settings = client_.preferences().settings;
-    const Rgb textColour{settings.number(setting::colourWhite, 0),
-                         settings.number(setting::colourWhite, 1),
-                         settings.number(setting::colourWhite, 2)};
-    const SkillsPaintPlan plan(client_.skills().columnsText(), metrics.lineSpacing(), textColour,
-                               width);
+    const Rgb textColour{settings_.number(setting::colourWhite, 0),
+                         settings_.number(setting::colourWhite, 1),
+                         settings_.number(setting::colourWhite, 2)};
+    const SkillsPaintPlan plan(skills_.columnsText(), metrics.lineSpacing(), textColour, width);
     StatusItemPainter(painter, background_).paint(plan.items());
 }
 
 void SkillsWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     if (recording_) {
-        WindowPlacement::record(*this, client_.preferences().settings, placementKeys);
+        WindowPlacement::record(*this, settings_, placementKeys);
     }
 }
 
 void SkillsWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (recording_) {
-        WindowPlacement::record(*this, client_.preferences().settings, placementKeys);
+        WindowPlacement::record(*this, settings_, placementKeys);
     }
 }
 
@@ -101,7 +90,7 @@ void SkillsWindow::showEvent(QShowEvent* event) {
 void SkillsWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     if (isVisible()) {
-        recordOpen(false);
+        emit openChanged(false);
     }
 }
 

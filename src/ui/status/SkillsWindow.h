@@ -5,23 +5,23 @@
 
 namespace vesk {
 
-class Client;
+class Settings;
+class SkillsModel;
 
 // The floating "Skills" window: the character's skills in the columns of its class, each with
 // its level and its progress towards the next. The server fills the skills model; this window
-// only paints it, asks for a full listing when it opens during a game, and remembers where it
-// stands in the settings.
+// only paints it, says when the player shows or hides it (the client records that and asks the
+// server for the listing), and remembers where it stands in the settings.
 class SkillsWindow : public QWidget {
     Q_OBJECT
 public:
-    SkillsWindow(Client& client, QWidget* parent = nullptr);
+    SkillsWindow(SkillsModel& skills, Settings& settings, QWidget* parent = nullptr);
 
     // The skills changed: one repaint at the next turn of the event loop.
     void refresh() { update(); }
     // The "Skills Window" command: hides a shown window, shows a hidden one.
     void toggle();
-    // Shows or hides the window and records it; opening while a character is logged in asks the
-    // server for the skills.
+    // Shows or hides the window and says so with openChanged.
     void setOpen(bool open);
     // The panel colour the window fills its background with (black unless the player picks one).
     void setPanelBackground(QColor colour);
@@ -30,8 +30,7 @@ public:
     void placeFromSettings();
 
 signals:
-    // The window was shown or hidden (also by its close button): the main window updates the
-    // menu's check mark and saves the settings.
+    // The window was shown or hidden (also by its close button).
     void openChanged(bool open);
 
 protected:
@@ -42,9 +41,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void recordOpen(bool open);
-
-    Client& client_;
+    SkillsModel& skills_;
+    Settings& settings_;
     QColor background_ = Qt::black;
     bool recording_ = false;
 };

@@ -174,14 +174,14 @@ TEST_F(TriggerEngineTest, EditsInPlaceNeverFireAStaleTrigger) {
     EXPECT_EQ(rig.sentLines(), (Lines{"eat\n"}));
 }
 
-TEST_F(TriggerEngineTest, AnnouncedEditsTakeEffect) {
+// The Profiles dialog's OK copies the edited list over the live one, storage and all; nobody
+// tells the engine.
+TEST_F(TriggerEngineTest, AListCopiedOverTheLiveOneTakesEffect) {
     add("You", "eat");
     match("Nothing here");
-    // The Profiles dialog's OK copies the edited list over the live one, storage and all.
     CharacterProfileList edited = rig.preferences.profiles;
     edited[0].triggers[0] = {"Alice", "wave", 1};
     rig.preferences.profiles = edited;
-    engine.triggersChanged();
     EXPECT_EQ(match("Alice arrives"), 1);
     EXPECT_EQ(rig.sentLines(), (Lines{"wave\n"}));
 }

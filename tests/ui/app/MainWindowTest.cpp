@@ -2,7 +2,9 @@
 #include "MainWindowRig.h"
 #include "RenderShot.h"
 #include "TestApplication.h"
+#include "app/Application.h"
 #include "app/Client.h"
+#include "app/MainCommands.h"
 #include "app/MainFont.h"
 #include "app/MainMenu.h"
 #include "connection/LagReadout.h"
@@ -13,6 +15,7 @@
 #include "input/MacroKeys.h"
 #include "status/StatusFrameWindow.h"
 #include "status/StatusPane.h"
+#include "status/StatusWindows.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -176,7 +179,8 @@ private slots:
         SiteAddresses sites;
         sites.hostName = "mud.example.org";
         sites.fenmarchSite = false;
-        MainWindow window(client, host, sites);
+        Application application(client, host, sites);
+        MainWindow& window = application.window();
         window.show();
         client.ConnectToSite("mud.example.org", "3000", "FenmarchMUD");
         client.onConnecting();
@@ -437,11 +441,11 @@ private slots:
     void statusWindowFloatsAndDocksAndTheChoiceIsSaved() {
         Rig rig;
         Settings& settings = rig.client.preferences().settings;
-        QVERIFY(rig.window->statusPane().isVisible());
+        QVERIFY(rig.window->statusWindows().pane().isVisible());
         // The window follows the setting's notice, and the change is saved.
         settings.setNumber(setting::statusMoveable, 1);
-        QVERIFY(rig.window->statusFrame().isVisible());
-        QVERIFY(!rig.window->statusPane().isVisible());
+        QVERIFY(rig.window->statusWindows().frame().isVisible());
+        QVERIFY(!rig.window->statusWindows().pane().isVisible());
         QVERIFY(!rig.window->lagReadout().isVisible()); // the lag meter moved into the frame
         QCOMPARE(rig.window->outputView().geometry().width() + 13,
                  rig.window->currentLayout().input.width);
@@ -451,8 +455,8 @@ private slots:
         };
         QTRY_VERIFY(saved().contains("Moveable         1"));
         settings.setNumber(setting::statusMoveable, 0);
-        QVERIFY(!rig.window->statusFrame().isVisible());
-        QVERIFY(rig.window->statusPane().isVisible());
+        QVERIFY(!rig.window->statusWindows().frame().isVisible());
+        QVERIFY(rig.window->statusWindows().pane().isVisible());
     }
 
     void rightClickOffersTheWordsUnderThePointer() {
@@ -461,7 +465,7 @@ private slots:
         rig.client.mainBuffer().AddString("Visit www.fenmarch.org today\n");
         OutputView& view = rig.window->outputView();
         view.refresh();
-        std::unique_ptr<QMenu> menu(rig.window->buildOutputMenu(view, lastRow(view, 12)));
+        std::unique_ptr<QMenu> menu(rig.commands->buildOutputMenu(view, lastRow(view, 12)));
         QStringList texts;
         for (QAction* action : menu->actions()) {
             texts << action->text();
@@ -481,7 +485,7 @@ private slots:
     void exitWhileConnectedAddsNoClosingNotice() {
         Rig rig;
         rig.connect();
-        rig.window->exitClient();
+        rig.commands->exitClient();
         QVERIFY(!rig.client.connection().connected());
         for (int line = 0; line < rig.client.mainBuffer().LineCount(); ++line) {
             QVERIFY(rig.client.mainBuffer().line(line).text.find("Connection closed.") ==

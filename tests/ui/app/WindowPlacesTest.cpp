@@ -1,6 +1,8 @@
 #include "ScriptedQtHost.h"
 #include "TestApplication.h"
+#include "app/Application.h"
 #include "app/Client.h"
+#include "app/MainCommands.h"
 #include "app/MainFont.h"
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
@@ -9,6 +11,7 @@
 #include "social/WhoListWindow.h"
 #include "status/SkillsWindow.h"
 #include "status/StatusFrameWindow.h"
+#include "status/StatusWindows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,7 +37,9 @@ constexpr int bound = 10000;
 struct Session {
     uitest::ScriptedQtHost host;
     Client client;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<Application> application;
+    MainWindow* window = nullptr;
+    MainCommands* commands = nullptr;
 
     explicit Session(const QString& folder, const std::function<void(Settings&)>& prepare = {},
                      bool firstStart = false)
@@ -46,15 +51,17 @@ struct Session {
         if (prepare) {
             prepare(settings);
         }
-        window = std::make_unique<MainWindow>(client, host, SiteAddresses{});
-        window->showAtSavedPlacement(firstStart);
+        application = std::make_unique<Application>(client, host, SiteAddresses{});
+        window = &application->window();
+        commands = &application->commands();
+        application->show(firstStart);
     }
 
     // File > Exit inside the application's event loop, as the player chooses it: the client
     // closes its windows and the loop ends; then the window goes, as it does when main() ends.
     bool exitByMenu() {
         bool exited = false;
-        QTimer::singleShot(0, window.get(), [this, &exited] {
+        QTimer::singleShot(0, window, [this, &exited] {
             exited = true;
             window->menu().exit->trigger();
         });
@@ -64,14 +71,17 @@ struct Session {
         guard.start(bound);
         QApplication::exec();
         const bool inTime = guard.isActive();
-        window.reset();
+        application.reset();
+        window = nullptr;
+        commands = nullptr;
         return exited && inTime;
     }
 };
 
 // The windows besides the main one that record their places.
-std::vector<QWidget*> placedWindows(MainWindow& window) {
-    return {&window.skillsWindow(), &window.statusFrame(), &window.whoListWindow()};
+std::vector<QWidget*> placedWindows(Application& application) {
+    return {&application.window().statusWindows().skills(),
+            &application.window().statusWindows().frame(), &application.commands().whoListWindow()};
 }
 
 // The skills window open and the status window floating at start (the who list is open by
@@ -80,10 +90,10 @@ void openEveryWindowAtStart(Settings& settings) {
     settings.setNumber(setting::skillsOpen, 1);
     settings.setNumber(setting::statusMoveable, 1);
 }
-bool everyWindowOpens(MainWindow& window) {
+bool everyWindowOpens(Application& application) {
     return QTest::qWaitFor(
-        [&window] {
-            return std::ranges::all_of(placedWindows(window),
+        [&application] {
+            return std::ranges::all_of(placedWindows(application),
                                        [](const QWidget* each) { return each->isVisible(); });
         },
         bound);
@@ -166,10 +176,9 @@ private slots:
             }
             openEveryWindowAtStart(settings);
         });
-        MainWindow& window = *session.window;
-        QVERIFY(everyWindowOpens(window));
-        std::vector<QWidget*> windows = placedWindows(window);
-        windows.push_back(&window);
+        QVERIFY(everyWindowOpens(*session.application));
+        std::vector<QWidget*> windows = placedWindows(*session.application);
+        windows.push_back(session.window);
         for (QWidget* each : windows) {
             QVERIFY2(onAScreen(*each),
                      qPrintable(each->windowTitle() + QString(" at %1,%2 %3x%4")
@@ -190,24 +199,26 @@ private slots:
         {
             Session session(folder.path());
             MainWindow& window = *session.window;
+            MainCommands& commands = *session.commands;
             window.menu().skillsWindow->trigger();
             session.client.preferences().settings.setNumber(setting::statusMoveable, 1);
-            QTRY_VERIFY(window.whoListWindow().isVisible());
-            QVERIFY(window.skillsWindow().isVisible());
-            QVERIFY(window.statusFrame().isVisible());
-            window.skillsWindow().move(skillsPlace);
-            window.statusFrame().move(statusPlace);
-            window.whoListWindow().move(whoPlace);
+            QTRY_VERIFY(commands.whoListWindow().isVisible());
+            QVERIFY(window.statusWindows().skills().isVisible());
+            QVERIFY(window.statusWindows().frame().isVisible());
+            window.statusWindows().skills().move(skillsPlace);
+            window.statusWindows().frame().move(statusPlace);
+            commands.whoListWindow().move(whoPlace);
             QVERIFY(session.exitByMenu());
         }
         Session next(folder.path());
         MainWindow& window = *next.window;
-        QTRY_VERIFY(window.skillsWindow().isVisible());
-        QTRY_VERIFY(window.statusFrame().isVisible());
-        QTRY_VERIFY(window.whoListWindow().isVisible());
-        QCOMPARE(window.skillsWindow().pos(), skillsPlace);
-        QCOMPARE(window.statusFrame().pos(), statusPlace);
-        QCOMPARE(window.whoListWindow().pos(), whoPlace);
+        MainCommands& commands = *next.commands;
+        QTRY_VERIFY(window.statusWindows().skills().isVisible());
+        QTRY_VERIFY(window.statusWindows().frame().isVisible());
+        QTRY_VERIFY(commands.whoListWindow().isVisible());
+        QCOMPARE(window.statusWindows().skills().pos(), skillsPlace);
+        QCOMPARE(window.statusWindows().frame().pos(), statusPlace);
+        QCOMPARE(commands.whoListWindow().pos(), whoPlace);
         QVERIFY(window.menu().skillsWindow->isChecked());
         QVERIFY(window.menu().whoList->isChecked());
     }
@@ -217,7 +228,7 @@ private slots:
     void theFirstStartOpensTheWhoListWholeOnTheScreen() {
         QTemporaryDir folder;
         Session session(folder.path(), {}, true);
-        WhoListWindow& who = session.window->whoListWindow();
+        WhoListWindow& who = session.commands->whoListWindow();
         QTRY_VERIFY(who.isVisible());
         const QRect frame = who.frameGeometry();
         bool whole = false;
@@ -241,8 +252,8 @@ private slots:
         QTemporaryDir folder;
         {
             Session session(folder.path(), openEveryWindowAtStart);
-            QVERIFY(everyWindowOpens(*session.window));
-            for (QWidget* each : placedWindows(*session.window)) {
+            QVERIFY(everyWindowOpens(*session.application));
+            for (QWidget* each : placedWindows(*session.application)) {
                 each->close();
             }
             QVERIFY(session.exitByMenu());
@@ -253,7 +264,7 @@ private slots:
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
         QVERIFY(window.isVisible());
-        for (const QWidget* each : placedWindows(window)) {
+        for (const QWidget* each : placedWindows(*next.application)) {
             QVERIFY2(!each->isVisible(), qPrintable(each->windowTitle()));
         }
     }

@@ -2,7 +2,9 @@
 #include "StrictServer.h"
 #include "TestApplication.h"
 #include "TypeText.h"
+#include "app/Application.h"
 #include "app/Client.h"
+#include "app/MainCommands.h"
 #include "app/MainWindow.h"
 #include "input/InputLineEdit.h"
 #include "settings/SettingsTable.h"
@@ -37,11 +39,12 @@ private slots:
         SiteAddresses sites;
         sites.hostName = "127.0.0.1";
         sites.gamePort = server.port();
-        MainWindow window(client, host, sites);
+        Application application(client, host, sites);
+        MainWindow& window = application.window();
         window.resize(800, 500);
         window.show();
 
-        window.connectToGame();
+        application.commands().connectToGame();
         QTRY_VERIFY_WITH_TIMEOUT(shows(client, "Welcome to the strict server."), bound);
         const QString say = QString::fromUtf8("say caf\xc3\xa9 \xe2\x98\xba");
         for (const QString& command :

@@ -172,7 +172,7 @@ private slots:
         buffer.AddString("two\n");
         OutputView& view = rig.window->outputView();
         view.refresh();
-        std::unique_ptr<QMenu> menu(rig.window->buildOutputMenu(view, QPoint(10, 10)));
+        std::unique_ptr<QMenu> menu(rig.commands->buildOutputMenu(view, QPoint(10, 10)));
         for (QAction* action : menu->actions()) {
             if (action->text() == "Copy entire buffer") {
                 action->trigger();
@@ -208,7 +208,7 @@ private slots:
         const int advance = QFontMetrics(view.textFont()).horizontalAdvance('M');
         const int rowTop = Viewport::bottomRowTop(view.height(), view.lineHeight());
         const QPoint onZoe(5 + 12 * advance + advance / 2, rowTop + view.lineHeight() / 2);
-        std::unique_ptr<QMenu> menu(rig.window->buildOutputMenu(view, onZoe));
+        std::unique_ptr<QMenu> menu(rig.commands->buildOutputMenu(view, onZoe));
         QCOMPARE(menu->actions().at(0)->text(), QString::fromUtf8("Examine 'Zo\xc3\xab'"));
         rig.sent.clear();
         menu->actions().at(0)->trigger();

@@ -2,7 +2,9 @@
 #include "ScriptedQtHost.h"
 #include "SimProcess.h"
 #include "TestApplication.h"
+#include "app/Application.h"
 #include "app/Client.h"
+#include "app/MainCommands.h"
 #include "app/MainFont.h"
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
@@ -14,6 +16,7 @@
 #include "profiles/TriggersPage.h"
 #include "settings/SettingsTable.h"
 #include "status/SkillsWindow.h"
+#include "status/StatusWindows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -90,7 +93,9 @@ private:
         sim::test::SimProcess sim;
         RecordingHost host;
         Client client{host, folder.path().toStdString()};
-        std::unique_ptr<MainWindow> window;
+        std::unique_ptr<Application> application;
+        MainWindow* window = nullptr;
+        MainCommands* commands = nullptr;
 
         explicit Rig(const std::function<void(Preferences&)>& prepare = {},
                      std::vector<std::string> simArguments = {"--chatter-ms", "0"})
@@ -111,7 +116,9 @@ private:
             sites.gamePort = static_cast<quint16>(sim.port("game"));
             sites.whoPort = static_cast<quint16>(sim.port("who"));
             sites.developmentPort = static_cast<quint16>(sim.port("devel"));
-            window = std::make_unique<MainWindow>(client, host, sites);
+            application = std::make_unique<Application>(client, host, sites);
+            window = &application->window();
+            commands = &application->commands();
             window->resize(900, 600);
             window->show();
         }
@@ -182,12 +189,12 @@ private:
                 preferences.characters[slot].password = password;
             }
             client.connectWithCharacter(slot);
-            window->connectToGame();
+            commands->connectToGame();
         }
         // Logs in by typing, as a player without stored characters does.
         bool logInByTyping(const QString& name, const QString& password) {
             const int from = client.mainBuffer().LineCount();
-            window->connectToGame();
+            commands->connectToGame();
             auto arrived = [this, from](const char* text) {
                 return QTest::qWaitFor([this, from, text] { return shows(text, from); }, bound);
             };
@@ -236,7 +243,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(rig.shows("You say: hello"), bound);
         QVERIFY(rig.simLogged("sent a password"));
 
-        rig.window->disconnectFromServer();
+        rig.commands->disconnectFromServer();
         QTRY_VERIFY_WITH_TIMEOUT(rig.shows("Connection closed."), bound);
         QVERIFY(rig.window->menu().connectGame->isEnabled());
 
@@ -256,7 +263,8 @@ private slots:
     void lagAfterALoginWithNothingTypedStaysTheRoundTrip() {
         Rig rig({}, {"--chatter-ms", "150"});
         QVERIFY(rig.window);
-        rig.window->skillsWindow().setOpen(true); // its request adds one more send at login
+        rig.window->statusWindows().skills().setOpen(
+            true); // its request adds one more send at login
         rig.logInWithStoredCharacter("Tamsin", "tamsin");
         QTRY_VERIFY2_WITH_TIMEOUT(rig.simLogged("logged in as Tamsin"), rig.transcript().c_str(),
                                   bound);
@@ -293,7 +301,7 @@ private slots:
             QCOMPARE(rig.simLogCount("asked for the control channel"), login);
             QCOMPARE(QString::fromStdString(rig.client.news().text()),
                      QStringLiteral("Welcome to FenmarchMUD! The marsh orcs are restless again. "));
-            rig.window->disconnectFromServer();
+            rig.commands->disconnectFromServer();
             QTRY_VERIFY_WITH_TIMEOUT(!rig.connected(), bound);
         }
     }
@@ -315,13 +323,13 @@ private slots:
     void hangingUpAtThePasswordLeavesNoStaleState() {
         Rig rig;
         QVERIFY(rig.window);
-        rig.window->connectToGame();
+        rig.commands->connectToGame();
         QTRY_VERIFY_WITH_TIMEOUT(rig.shows("What name would you like to use?"), bound);
         rig.type("Ardent");
         QTRY_VERIFY_WITH_TIMEOUT(rig.shows("Password:"), bound);
         QTRY_COMPARE_WITH_TIMEOUT(rig.window->inputLine().echoMode(), QLineEdit::Password, bound);
 
-        rig.window->disconnectFromServer();
+        rig.commands->disconnectFromServer();
         QTRY_VERIFY_WITH_TIMEOUT(rig.shows("Connection closed."), bound);
         QCOMPARE(rig.window->inputLine().echoMode(), QLineEdit::Normal);
 
@@ -341,7 +349,7 @@ private slots:
         Rig rig;
         QVERIFY(rig.window);
         bool filledIn = false;
-        QTimer::singleShot(0, rig.window.get(), [&filledIn] {
+        QTimer::singleShot(0, rig.window, [&filledIn] {
             auto* dialog = qobject_cast<AutoLoginDialog*>(QApplication::activeModalWidget());
             if (!dialog) {
                 return;
@@ -397,7 +405,7 @@ private slots:
             ++asked;
             return LoginDetails{"tamsin", "tamsin"};
         });
-        rig.window->connectToGame();
+        rig.commands->connectToGame();
         QTRY_VERIFY2_WITH_TIMEOUT(rig.shows("Terminal currently set to ansi"),
                                   rig.transcript().c_str(), bound);
         QTRY_VERIFY_WITH_TIMEOUT(rig.simLogged("logged in as Tamsin"), bound);
@@ -460,7 +468,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(preferences.ActiveProfile().name() == "Ardent", bound);
         preferences.ActiveProfile().triggers.push_back({"You say: first", "say fired", 1});
 
-        ProfilesDialog dialog(rig.client, preferences.activeProfile, rig.window.get());
+        ProfilesDialog dialog(rig.client.preferences(), rig.folder.path(),
+                              preferences.activeProfile, rig.window);
         TriggersPage& page = *dialog.triggersPage();
         const int last = page.triggerList()->topLevelItemCount() - 1;
         page.triggerList()->setCurrentItem(page.triggerList()->topLevelItem(last));

@@ -33,7 +33,7 @@ struct Rig {
         client.onConnected();
         host.clearRecords();
         host.clipboard = "quit\ny";
-        input = std::make_unique<InputLineEdit>(client);
+        input = std::make_unique<InputLineEdit>(client.commandSender(), client.preferences(), host);
     }
 
     // A key event as the platform delivers it, with the key's scan code.

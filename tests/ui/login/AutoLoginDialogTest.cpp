@@ -46,7 +46,10 @@ struct Fixture {
             calls.push_back("profiles " + std::to_string(index));
             client.preferences().profiles.appendNew("Mage");
         };
-        return std::make_unique<AutoLoginDialog>(client, host, hooks);
+        return std::make_unique<AutoLoginDialog>(
+            AutoLoginDialog::Parts{client.preferences(), client.autoLogin(), client.connection(),
+                                   client.typedText(), host},
+            hooks);
     }
 
     void connect() {

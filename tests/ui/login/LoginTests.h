@@ -27,6 +27,6 @@ class LoginDohickeyTest : public QObject {
     Q_OBJECT
 private slots:
     void enterInTheNameMovesToThePassword();
-    void okUpperCasesTheNameAndCutsLongFields();
+    void okHandsOnWhatWasTyped();
     void cancelGivesNothing();
 };

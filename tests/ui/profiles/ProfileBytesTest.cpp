@@ -37,7 +37,7 @@ private slots:
         addLatin1Profile(rig);
         const Preferences before = rig.client.preferences();
         const int index = static_cast<int>(before.profiles.size()) - 1;
-        ProfilesDialog dialog(rig.client, index, nullptr);
+        ProfilesDialog dialog(rig.client.preferences(), rig.folder.path(), index, nullptr);
         QCOMPARE(dialog.profileList()->item(index)->text(), utf8("Ren\xc3\xa9"));
         QCOMPARE(dialog.nameField()->text(), utf8("Ren\xc3\xa9"));
 
@@ -67,7 +67,7 @@ private slots:
         ProfilesTestRig rig;
         addLatin1Profile(rig);
         const int index = static_cast<int>(rig.client.preferences().profiles.size()) - 1;
-        ProfilesDialog dialog(rig.client, index, nullptr);
+        ProfilesDialog dialog(rig.client.preferences(), rig.folder.path(), index, nullptr);
         dialog.nameField()->end(false);
         QTest::keyClicks(dialog.nameField(), "e");
         QCOMPARE(dialog.editing().profiles()[static_cast<std::size_t>(index)].name(),

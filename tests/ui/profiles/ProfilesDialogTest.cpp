@@ -40,7 +40,7 @@ class ProfilesDialogTest : public QObject {
 private slots:
     void opensOnTheGivenProfile() {
         ProfilesTestRig rig;
-        ProfilesDialog dialog(rig.client, 2, nullptr);
+        ProfilesDialog dialog(rig.client.preferences(), rig.folder.path(), 2, nullptr);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Profiles"));
         QCOMPARE(listed(*dialog.profileList()),
                  (QStringList{"Default", "Warrior", "Mage", "Thief"}));
@@ -48,13 +48,13 @@ private slots:
         QCOMPARE(dialog.nameField()->text(), QStringLiteral("Mage"));
         QCOMPARE(dialog.tabs()->tabText(0), QStringLiteral("Macros"));
         QCOMPARE(dialog.tabs()->tabText(1), QStringLiteral("Triggers"));
-        ProfilesDialog outOfRange(rig.client, 9, nullptr);
+        ProfilesDialog outOfRange(rig.client.preferences(), rig.folder.path(), 9, nullptr);
         QCOMPARE(outOfRange.selectedIndex(), 0);
     }
 
     void controlsFollowTheSelection() {
         ProfilesTestRig rig;
-        ProfilesDialog dialog(rig.client, 0, nullptr);
+        ProfilesDialog dialog(rig.client.preferences(), rig.folder.path(), 0, nullptr);
         struct State {
             bool label, name, remove, copy;
         };
@@ -78,7 +78,7 @@ private slots:
 
     void nameFieldRenamesAtEveryKeystroke() {
         ProfilesTestRig rig;
-        ProfilesDialog dialog(rig.client, 1, nullptr);
+        ProfilesDialog dialog(rig.client.preferences(), rig.folder.path(), 1, nullptr);
         dialog.nameField()->end(false);
         QTest::keyClicks(dialog.nameField(), " \"Bold\"");
         QCOMPARE(dialog.profileList()->item(1)->text(), QStringLiteral("Warrior Bold"));
@@ -91,7 +91,7 @@ private slots:
 
     void insertCopyNamesTheCopy() {
         ProfilesTestRig rig;
-        ProfilesDialog dialog(rig.client, 1, nullptr);
+        ProfilesDialog dialog(rig.client.preferences(), rig.folder.path(), 1, nullptr);
         click(dialog.insertCopyButton());
         QCOMPARE(dialog.selectedIndex(), 4);
         QCOMPARE(dialog.nameField()->text(), QStringLiteral("(Copy) Warrior"));
@@ -108,7 +108,7 @@ private slots:
 
     void deleteRepointsAndOkCommits() {
         ProfilesTestRig rig;
-        ProfilesDialog dialog(rig.client, 2, nullptr);
+        ProfilesDialog dialog(rig.client.preferences(), rig.folder.path(), 2, nullptr);
         QSignalSpy saves(&dialog, &ProfilesDialog::saveRequested);
         click(dialog.deleteButton());
         QCOMPARE(listed(*dialog.profileList()), (QStringList{"Default", "Warrior", "Thief"}));
@@ -133,7 +133,7 @@ private slots:
     void cancelDiscardsEverything() {
         ProfilesTestRig rig;
         const Preferences before = rig.client.preferences();
-        ProfilesDialog dialog(rig.client, 1, nullptr);
+        ProfilesDialog dialog(rig.client.preferences(), rig.folder.path(), 1, nullptr);
         QSignalSpy saves(&dialog, &ProfilesDialog::saveRequested);
         QTest::keyClicks(dialog.nameField(), "renamed");
         dialog.triggersPage()->triggerList()->setCurrentItem(
@@ -153,7 +153,7 @@ private slots:
 
     void triggerCopiedToAnotherProfile() {
         ProfilesTestRig rig;
-        ProfilesDialog dialog(rig.client, 1, nullptr);
+        ProfilesDialog dialog(rig.client.preferences(), rig.folder.path(), 1, nullptr);
         TriggersPage& page = *dialog.triggersPage();
         page.triggerList()->setCurrentItem(page.triggerList()->topLevelItem(1));
         click(page.button("Copy"));
@@ -168,7 +168,7 @@ private slots:
 
     void enableTriggersSurvivesCancel() {
         ProfilesTestRig rig;
-        ProfilesDialog dialog(rig.client, 1, nullptr);
+        ProfilesDialog dialog(rig.client.preferences(), rig.folder.path(), 1, nullptr);
         click(dialog.triggersPage()->enableTriggersBox());
         QCOMPARE(rig.client.preferences().settings.number(setting::triggersEnabled), 0);
         dialog.reject();
@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(rig.sentLines(), (std::vector<std::string>{"eat bread\n"}));
         rig.host.clearRecords();
 
-        ProfilesDialog dialog(rig.client, 1, nullptr);
+        ProfilesDialog dialog(rig.client.preferences(), rig.folder.path(), 1, nullptr);
         TriggersPage& page = *dialog.triggersPage();
         page.triggerList()->setCurrentItem(page.triggerList()->topLevelItem(0));
         page.triggerField()->selectAll();
@@ -213,7 +213,7 @@ private slots:
     // list fills the fields (the pictures of the two tabs are saved for the docs on the way).
     void eachTabShowsTheChosenProfilesEntry() {
         ProfilesTestRig rig;
-        ProfilesDialog dialog(rig.client, 1, nullptr);
+        ProfilesDialog dialog(rig.client.preferences(), rig.folder.path(), 1, nullptr);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(dialog.nameField()->text(), QStringLiteral("Warrior"));

@@ -184,6 +184,23 @@ private slots:
                                      QStringLiteral("/games/vesk|/sounds/bell.wav"),
                                      QStringLiteral("/games/vesk|/sounds/horn.WAV")}));
     }
+
+    // A stored 2 switches stacking on for the send path, so the browse replaces only the
+    // sound after the separator, as the send path will cut the command.
+    void browseReadsStackingAsTheSendPathDoes() {
+        PageRig rig;
+        rig.page.setWavChooser([](const QString&, const QString&) {
+            return std::optional<QString>(QStringLiteral("/sounds/horn.WAV"));
+        });
+        rig.triggers[0].command = "eat bread&/sounds/bell.wav";
+        rig.select(0);
+        rig.settings.setNumber(setting::useCommandStacking, 2);
+        rig.click("Browse for .WAV");
+        QCOMPARE(rig.triggers[0].command, std::string("eat bread&/sounds/horn.WAV"));
+        rig.settings.setNumber(setting::useCommandStacking, 0);
+        rig.click("Browse for .WAV");
+        QCOMPARE(rig.triggers[0].command, std::string("/sounds/horn.WAV"));
+    }
 };
 
 } // namespace vesk::uitest

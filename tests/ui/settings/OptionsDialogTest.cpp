@@ -2,7 +2,9 @@
 #include "ScriptedQtHost.h"
 #include "TestApplication.h"
 
+#include "app/Application.h"
 #include "app/Client.h"
+#include "app/MainCommands.h"
 #include "app/MainFont.h"
 #include "app/MainMenu.h"
 #include "app/MainWindow.h"
@@ -170,7 +172,8 @@ private slots:
         client.startUp();
         client.preferences().settings.setNumber(setting::displayLoginAtStartup, 0);
         client.preferences().font = fontRecordOf(uitest::testFixedFont());
-        MainWindow window(client, host, SiteAddresses{});
+        Application application(client, host, SiteAddresses{});
+        MainWindow& window = application.window();
         window.show();
         const int chosenSize = 17;
         QVERIFY(QFontInfo(window.outputView().textFont()).pointSize() != chosenSize);

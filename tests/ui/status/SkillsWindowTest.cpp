@@ -45,7 +45,7 @@ void SkillsWindowTest::paintsCaptionsLevelsAndMax() {
     StatusTestClient test;
     test.receive("##VESK CLASS mage\n##VESK SKILL blunt 12 45\n##VESK SKILL conjuring 1234 101\n"
                  "##VESK SKILL attack 7 100\n##VESK SKILL sorcery 88 -1\n");
-    SkillsWindow window(*test.client);
+    SkillsWindow window(test.client->skills(), test.client->preferences().settings);
     window.show();
     const QImage image = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRgb green = qRgb(0, 255, 0);
@@ -72,7 +72,10 @@ void SkillsWindowTest::paintsCaptionsLevelsAndMax() {
 void SkillsWindowTest::toggleShowsHidesAndAsksForSkills() {
     StatusTestClient test;
     Client& client = *test.client;
-    SkillsWindow window(client);
+    // The window says when the player shows or hides it; the client records that and asks.
+    SkillsWindow window(client.skills(), client.preferences().settings);
+    QObject::connect(&window, &SkillsWindow::openChanged,
+                     [&client](bool shown) { client.skillsWindowShown(shown); });
     QSignalSpy open(&window, &SkillsWindow::openChanged);
     // No character yet: the window opens without asking.
     window.toggle();
@@ -109,7 +112,7 @@ void SkillsWindowTest::toggleShowsHidesAndAsksForSkills() {
 void SkillsWindowTest::recordsPlacement() {
     StatusTestClient test;
     Settings& settings = test.client->preferences().settings;
-    SkillsWindow window(*test.client);
+    SkillsWindow window(test.client->skills(), test.client->preferences().settings);
     window.show();
     QCOMPARE(window.windowTitle(), QString("Skills"));
     QCOMPARE(window.pos(), QPoint(0, 300));

@@ -2,7 +2,9 @@
 
 #include "ScriptedQtHost.h"
 #include "TestApplication.h"
+#include "app/Application.h"
 #include "app/Client.h"
+#include "app/MainCommands.h"
 #include "app/MainFont.h"
 #include "app/MainWindow.h"
 
@@ -14,21 +16,26 @@
 
 namespace vesk::uitest {
 
-// The main window on a client of its own in a fresh settings folder, drawn with the test font,
-// 900x600 and shown; what it sends is recorded instead of reaching a socket.
+// The main window (with its command table and socket) on a client of its own in a fresh settings
+// folder, drawn with the test font, 900x600 and shown; what it sends is recorded instead of
+// reaching a socket.
 struct MainWindowRig {
     QTemporaryDir folder;
     ScriptedQtHost host;
     Client client{host, folder.path().toStdString()};
     std::vector<std::string> sent;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<Application> application;
+    MainWindow* window = nullptr;
+    MainCommands* commands = nullptr;
 
     MainWindowRig() {
         client.startUp();
         client.preferences().font = fontRecordOf(testFixedFont());
         // The login dialog would open over the window at start; the tests open it themselves.
         client.preferences().settings.setNumber(setting::displayLoginAtStartup, 0);
-        window = std::make_unique<MainWindow>(client, host, SiteAddresses{});
+        application = std::make_unique<Application>(client, host, SiteAddresses{});
+        window = &application->window();
+        commands = &application->commands();
         window->resize(900, 600);
         window->show();
         host.setSender([this](std::string_view bytes) {
