@@ -28,7 +28,7 @@ void feed(vesk::Client& client, const std::string& text, std::size_t readSize) {
 // cost of checking every line against all of them.
 void addTriggers(vesk::Client& client, int count) {
     client.preferences().settings.setNumber(vesk::setting::triggersEnabled, count > 0 ? 1 : 0);
-    auto& triggers = client.preferences().ActiveProfile().triggers;
+    auto& triggers = client.preferences().currentProfile().triggers;
     for (int number = 0; number < count; ++number) {
         triggers.push_back({"The troll " + std::to_string(number) + " ", "flee", 1});
     }

@@ -114,10 +114,10 @@ TEST_F(ClientAgainstSim, SkillsAndHelpRequestsAreAnswered) {
     // the help file (rows the scroll-back wrapped are joined again) and goes to the help editor
     // once.
     HelpBrowserModel& help = client->helpBrowser();
-    help.SelectCategory("Abilities");
+    help.selectCategory("Abilities");
     ASSERT_TRUE(runUntil([&] { return !help.topics().empty(); })) << visibleText();
     EXPECT_EQ(help.topics().back(), "stealth");
-    help.RequestTopic("stealth");
+    help.requestTopic("stealth");
     ASSERT_TRUE(runUntil([&] { return !host->started.empty(); })) << visibleText();
     EXPECT_EQ(host->started.size(), 1u);
     EXPECT_EQ(help.status(), "Current Status: Idle");

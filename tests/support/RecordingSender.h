@@ -10,7 +10,7 @@ namespace vesk::testing {
 // Records every line handed to the wire, one entry per call.
 class RecordingSender : public LineSender {
 public:
-    long doSend(std::string_view text) override {
+    long DoSend(std::string_view text) override {
         lines.emplace_back(text);
         return static_cast<long>(text.size());
     }

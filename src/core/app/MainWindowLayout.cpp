@@ -26,7 +26,7 @@ void placeChat(const MainLayoutInput& in, MainLayout& layout, int textX, int tex
 
 } // namespace
 
-MainLayout LayoutMainWindow(const MainLayoutInput& in) {
+MainLayout layoutMainWindow(const MainLayoutInput& in) {
     MainLayout layout;
     const int margin = in.maximised ? 0 : 1;
     const int statusWidth = statusWidthFor(in);

@@ -46,6 +46,6 @@ inline constexpr int scrollBarWidth = 13;
 // The main window's arithmetic: input line at the bottom, output above it with its scroll bar,
 // the docked status pane to the right (or left) with the lag meter under it, and the chat pane
 // above or below the output when open.
-MainLayout LayoutMainWindow(const MainLayoutInput& in);
+MainLayout layoutMainWindow(const MainLayoutInput& in);
 
 } // namespace vesk

@@ -51,7 +51,7 @@ void ServerEventRouter::whoLogoff(std::string_view name) {
 }
 
 void ServerEventRouter::helpContents(const std::vector<std::string_view>& topics) {
-    parts_.help.OnHelpContents(topics);
+    parts_.help.onHelpContents(topics);
 }
 
 void ServerEventRouter::dirTree(const std::vector<std::string_view>& arguments) {

@@ -68,13 +68,13 @@ public:
 
     bool helpBrowserExists() override { return parts_.windows.help; }
     void helpContents(const std::vector<std::string_view>& topics) override;
-    void helpBegin() override { parts_.help.BeginText(); }
+    void helpBegin() override { parts_.help.beginText(); }
     void helpLine(std::string_view text) override { parts_.help.ReceiveLine(text); }
-    void helpEnd() override { parts_.help.EndText(); }
+    void helpEnd() override { parts_.help.endText(); }
 
     void fileBegin(std::string_view name) override { parts_.transfer.BeginReceive(name); }
     void fileLine(std::string_view text) override { parts_.transfer.ReceiveLine(text); }
-    void fileEnd() override { parts_.transfer.OnFileEnd(); }
+    void fileEnd() override { parts_.transfer.onFileEnd(); }
     void sendFileName() override { parts_.transfer.SendFileName(); }
     void sendFile() override { parts_.transfer.SendEditFile(); }
     void sendLine(std::int32_t line) override { parts_.transfer.ShowSendProgress(line); }

@@ -11,7 +11,7 @@ class LineSender {
 public:
     virtual ~LineSender() = default;
     // Returns the number of bytes handed to the connection, or -1.
-    virtual long doSend(std::string_view text) = 0;
+    virtual long DoSend(std::string_view text) = 0;
 };
 
 } // namespace vesk

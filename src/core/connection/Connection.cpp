@@ -9,7 +9,7 @@ namespace vesk {
 Connection::Connection(Host& host, Reporting& reporting, LagMeter& lag)
     : host_(host), reporting_(reporting), lag_(lag) {}
 
-long Connection::doSend(std::string_view text) {
+long Connection::DoSend(std::string_view text) {
     if (text.size() > sendLimit) {
         text = text.substr(0, sendLimit);
         reporting_.warningBox(

@@ -35,8 +35,7 @@ public:
     // Sends one line: the text and a line feed (added unless it ends in one), nothing more; a
     // zero byte after it would begin the next command on servers that read it. An empty text
     // sends nothing and is not counted as waiting for a reply; the result is then 0.
-    long doSend(std::string_view text) override;
-    long DoSend(std::string_view text) { return doSend(text); }
+    long DoSend(std::string_view text) override;
 
     void setTarget(std::string_view hostName, std::string_view portText, std::string_view siteName);
     const Target& target() const { return target_; }

@@ -309,7 +309,7 @@ bool ReceivePath::consume(int index) {
 void ReceivePath::dispatchFrom(int startIndex, int& batch) {
     consumed_.clear();
     dispatchLines(startIndex, batch);
-    buffer_.DeleteLines(consumed_);
+    buffer_.deleteLines(consumed_);
     consumed_.clear();
 }
 
@@ -397,7 +397,7 @@ int ReceivePath::DispatchLine(std::string_view storedText, bool continuesRow, in
         return OrdinaryLine;
     }
     clean(storedText);
-    const int result = continuesRow ? parser_.ParseRowContinuation(cleaned_)
+    const int result = continuesRow ? parser_.parseRowContinuation(cleaned_)
                                     : parser_.ParseServerLine(cleaned_, batch);
     triggers_.MatchTriggers(cleaned_, batch);
     return result;

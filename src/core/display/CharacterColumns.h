@@ -5,7 +5,7 @@
 
 namespace vesk {
 
-// Columns of a line's plain characters (UTF-8, as TextBuffer::GetPlainCharacters gives them)
+// Columns of a line's plain characters (UTF-8, as TextBuffer::getPlainCharacters gives them)
 // count characters, not bytes; these turn one into the other.
 
 // The byte offset where the character at `column` starts; the text's size for a column at or

@@ -19,7 +19,7 @@ int breakColumn(std::span<const RowCell> cells, int start, int overflowing) {
 
 } // namespace
 
-void BreakIntoRows(std::span<const RowCell> cells, double available, std::vector<int>& rowStarts) {
+void breakIntoRows(std::span<const RowCell> cells, double available, std::vector<int>& rowStarts) {
     rowStarts.assign(1, 0);
     if (available <= 0) {
         return;

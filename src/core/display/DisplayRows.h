@@ -17,6 +17,6 @@ struct RowCell {
 // blank, like the stored wrapping (a blank that does not fit stays at the end of its row), or
 // before the first character that does not fit when the row holds no blank; every row holds
 // at least one character. Nothing breaks in a pane with no width at all.
-void BreakIntoRows(std::span<const RowCell> cells, double available, std::vector<int>& rowStarts);
+void breakIntoRows(std::span<const RowCell> cells, double available, std::vector<int>& rowStarts);
 
 } // namespace vesk

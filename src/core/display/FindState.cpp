@@ -8,7 +8,7 @@ namespace vesk {
 
 FindState::FindState(TextBuffer& mainBuffer, Host& host) : buffer_(mainBuffer), host_(host) {}
 
-void FindState::RestartFrom(bool backwards) {
+void FindState::restartFrom(bool backwards) {
     const TextPosition start = backwards ? LastPosition(buffer_) : TextPosition{};
     searchLine_ = start.line;
     searchCol_ = start.column;
@@ -26,7 +26,7 @@ void FindState::ClearSelection() {
     host_.changed(Change::MainBuffer);
 }
 
-bool FindState::SearchedWholeBuffer(bool backwards) const {
+bool FindState::searchedWholeBuffer(bool backwards) const {
     if (backwards) {
         const TextPosition last = LastPosition(buffer_);
         return searchLine_ >= last.line && searchCol_ >= last.column;
@@ -34,7 +34,7 @@ bool FindState::SearchedWholeBuffer(bool backwards) const {
     return searchLine_ <= 0 && searchCol_ <= 0;
 }
 
-bool FindState::AskToLoopBack(bool backwards) {
+bool FindState::askToLoopBack(bool backwards) {
     const std::string question =
         std::string(notFound) + (backwards ? "\n\nLoop back to the bottom and continue the search?"
                                            : "\n\nLoop back to the start and continue the search?");
@@ -47,7 +47,7 @@ FindState::Result FindState::FindNext(const Request& request) {
     const bool backwards = request.searchUp;
     for (;;) {
         if (request.text != lastSearchText_) {
-            RestartFrom(backwards);
+            restartFrom(backwards);
         }
         lastSearchText_ = request.text;
         if (request.text.empty()) {
@@ -66,14 +66,14 @@ FindState::Result FindState::FindNext(const Request& request) {
             return {Outcome::Found, *match};
         }
         ClearSelection();
-        if (SearchedWholeBuffer(backwards)) {
+        if (searchedWholeBuffer(backwards)) {
             host_.showTitledMessage(std::string(title), std::string(notFound));
             return {Outcome::NotFound, {}};
         }
-        if (!AskToLoopBack(backwards)) {
+        if (!askToLoopBack(backwards)) {
             return {Outcome::Declined, {}};
         }
-        RestartFrom(backwards);
+        restartFrom(backwards);
     }
 }
 

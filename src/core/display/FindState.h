@@ -40,7 +40,7 @@ public:
     FindState(TextBuffer& mainBuffer, Host& host);
 
     // A newly created dialog starts at the top again; the last text is kept.
-    void ResetStart() { searchLine_ = searchCol_ = 0; }
+    void resetStart() { searchLine_ = searchCol_ = 0; }
     // One "Find Next" step.
     Result FindNext(const Request& request);
 
@@ -49,11 +49,11 @@ public:
     const std::string& lastSearchText() const { return lastSearchText_; }
 
 private:
-    void RestartFrom(bool backwards);
+    void restartFrom(bool backwards);
     void Select(TextPosition match, int length);
     void ClearSelection();
-    bool SearchedWholeBuffer(bool backwards) const;
-    bool AskToLoopBack(bool backwards);
+    bool searchedWholeBuffer(bool backwards) const;
+    bool askToLoopBack(bool backwards);
 
     TextBuffer& buffer_;
     Host& host_;

@@ -30,7 +30,7 @@ std::vector<OutputMenuItem> outputMenuItems(const std::optional<std::string>& ex
     }
     if (linkWord) {
         items.push_back(
-            {Action::OpenAddress, quoted("Goto URL ", *linkWord), LinkAddress(*linkWord)});
+            {Action::OpenAddress, quoted("Goto URL ", *linkWord), linkAddress(*linkWord)});
     }
     if (codingAccess) {
         items.push_back({Action::Separator, {}, {}});

@@ -73,7 +73,7 @@ std::optional<TextPosition> Search(const TextBuffer& buffer, std::string_view te
         if (buffer.line(line).text.size() < shortest) {
             continue;
         }
-        buffer.GetPlainCharacters(line, plain);
+        buffer.getPlainCharacters(line, plain);
         if (!matchCase) {
             LowerInPlace(plain);
         }
@@ -93,7 +93,7 @@ std::optional<TextPosition> Search(const TextBuffer& buffer, std::string_view te
 
 TextPosition LastPosition(const TextBuffer& buffer) {
     const int last = buffer.lastIndex();
-    const std::optional<std::string> plain = buffer.GetPlainCharacters(last);
+    const std::optional<std::string> plain = buffer.getPlainCharacters(last);
     const int length = plain ? columnCount(*plain) : 0;
     return {last, length < 2 ? 0 : length - 1};
 }

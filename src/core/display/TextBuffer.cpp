@@ -118,7 +118,7 @@ void TextBuffer::DeleteLine(int index) {
     recolourFrom(index);
 }
 
-void TextBuffer::DeleteLines(const std::vector<int>& ascendingIndices) {
+void TextBuffer::deleteLines(const std::vector<int>& ascendingIndices) {
     if (ascendingIndices.empty() || ascendingIndices.front() < 0 ||
         ascendingIndices.front() > lastIndex()) {
         return;
@@ -233,15 +233,15 @@ bool TextBuffer::copyPlain(const std::string& text, std::string& plain) {
     return (seen & 0x80) != 0;
 }
 
-std::optional<std::string> TextBuffer::GetPlainCharacters(int index) const {
+std::optional<std::string> TextBuffer::getPlainCharacters(int index) const {
     std::string characters;
-    if (!GetPlainCharacters(index, characters)) {
+    if (!getPlainCharacters(index, characters)) {
         return std::nullopt;
     }
     return characters;
 }
 
-bool TextBuffer::GetPlainCharacters(int index, std::string& characters) const {
+bool TextBuffer::getPlainCharacters(int index, std::string& characters) const {
     characters.clear();
     if (index < 0 || index > lastIndex()) {
         return false;

@@ -58,7 +58,7 @@ public:
     void DeleteLine(int index);
     // Deletes the lines at the given ascending indices in one pass, so consuming many lines of
     // one read costs time linear in the lines behind the first one, not in their product.
-    void DeleteLines(const std::vector<int>& ascendingIndices);
+    void deleteLines(const std::vector<int>& ascendingIndices);
     void AppendToLine(int index, std::string_view text);
     // The line's displayable bytes: printable ASCII and every byte above 0x7F as it came;
     // colour sequences, tabs, line breaks and other control bytes left out. Files written from
@@ -70,8 +70,8 @@ public:
     // The plain text as characters, in UTF-8, read by the client's one rule (the stored line
     // valid UTF-8: UTF-8, else Latin-1). Selections, Find, copying and the word under the
     // pointer count their columns in these characters.
-    std::optional<std::string> GetPlainCharacters(int index) const;
-    bool GetPlainCharacters(int index, std::string& characters) const;
+    std::optional<std::string> getPlainCharacters(int index) const;
+    bool getPlainCharacters(int index, std::string& characters) const;
 
     // The colour in force where a line starts (the default state for a line that does not
     // exist), and where it ends.

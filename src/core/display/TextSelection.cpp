@@ -61,7 +61,7 @@ void TextSelection::selectAll() {
         return;
     }
     std::string characters;
-    buffer_.GetPlainCharacters(buffer_.lastIndex(), characters);
+    buffer_.getPlainCharacters(buffer_.lastIndex(), characters);
     show({0, 0}, {buffer_.lastIndex(), columnCount(characters)});
 }
 
@@ -72,7 +72,7 @@ std::optional<std::string> TextSelection::selectedText(std::string_view lineEnd)
     std::string result;
     std::string characters;
     for (int line = buffer_.selStartLine; line <= buffer_.selEndLine; ++line) {
-        if (!buffer_.GetPlainCharacters(line, characters)) {
+        if (!buffer_.getPlainCharacters(line, characters)) {
             return std::nullopt;
         }
         const int from = line == buffer_.selStartLine ? buffer_.selStartCol : 0;
@@ -89,7 +89,7 @@ std::string QueryText(const TextBuffer& buffer, std::string_view lineEnd) {
     std::string result;
     std::string characters;
     for (int line = 0; line < buffer.LineCount(); ++line) {
-        buffer.GetPlainCharacters(line, characters);
+        buffer.getPlainCharacters(line, characters);
         if (line > 0) {
             result += lineEnd;
         }
@@ -118,7 +118,7 @@ std::optional<std::string> WordAt(std::string_view plain, int column, std::strin
     return std::string(word);
 }
 
-std::string LinkAddress(std::string_view word) {
+std::string linkAddress(std::string_view word) {
     if (word.substr(0, 4) == "http") {
         return std::string(word);
     }

@@ -65,6 +65,6 @@ inline constexpr std::string_view examineDelimiters = " '\t,.;:!?][|";
 inline constexpr std::string_view linkDelimiters = " '\t,;!?][|";
 
 // "http://" is put in front of a link word unless it begins with "http" already.
-std::string LinkAddress(std::string_view word);
+std::string linkAddress(std::string_view word);
 
 } // namespace vesk

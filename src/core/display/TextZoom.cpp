@@ -25,7 +25,7 @@ int smaller(int pixels) {
 } // namespace
 
 // Past a hundred steps either way every size has reached its bound.
-int TextZoom::Zoomed(int pixels, int steps) {
+int TextZoom::zoomed(int pixels, int steps) {
     steps = std::clamp(steps, -100, 100);
     for (; steps > 0; --steps) {
         pixels = larger(pixels);

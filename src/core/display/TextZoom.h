@@ -11,7 +11,7 @@ public:
     static constexpr int largest = 72;
 
     // The size after `steps` steps (positive larger, negative smaller).
-    static int Zoomed(int pixels, int steps);
+    static int zoomed(int pixels, int steps);
 };
 
 } // namespace vesk

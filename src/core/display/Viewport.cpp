@@ -4,7 +4,7 @@
 
 namespace vesk {
 
-int Viewport::PageFor(int height, int lineHeight) {
+int Viewport::pageFor(int height, int lineHeight) {
     return lineHeight <= 0 ? 0 : std::max(0, (height - lineHeight / 2) / lineHeight);
 }
 

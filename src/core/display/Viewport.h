@@ -21,7 +21,7 @@ public:
     using RowCount = std::function<int(int line)>;
 
     // Rows of `lineHeight` that fit a pane of `height` pixels, leaving half a row of margin.
-    static int PageFor(int height, int lineHeight);
+    static int pageFor(int height, int lineHeight);
 
     void setRowCount(RowCount rows) { rows_ = std::move(rows); }
     void setPage(int page) { page_ = page < 0 ? 0 : page; }

@@ -62,7 +62,7 @@ std::optional<char> CommandSender::stackSeparator() const {
     return CommandStacking::separator(settings_);
 }
 
-std::vector<std::string_view> CommandSender::SplitStackedCommand(std::string_view text,
+std::vector<std::string_view> CommandSender::splitStackedCommand(std::string_view text,
                                                                  std::optional<char> separator) {
     std::vector<std::string_view> pieces;
     if (separator) {
@@ -83,7 +83,7 @@ std::vector<std::string_view> CommandSender::SplitStackedCommand(std::string_vie
     return pieces;
 }
 
-bool CommandSender::IsChatCommand(std::string_view text) {
+bool CommandSender::isChatCommand(std::string_view text) {
     const std::string_view word = firstWord(text);
     if (word == "tell" || word == "say" || word == "shout") {
         return true;
@@ -107,7 +107,7 @@ void CommandSender::SendCommand(std::string_view text) {
         connection_.DoSend(command.ends_with('\n') ? command : command + '\n');
         return;
     }
-    for (std::string_view piece : SplitStackedCommand(command, separator)) {
+    for (std::string_view piece : splitStackedCommand(command, separator)) {
         sendPiece(piece);
     }
 }
@@ -134,7 +134,7 @@ void CommandSender::EchoCommand(std::string_view text) {
     if (settings_.number(setting::cmdEcho) == 0 || serverEchoes()) {
         return;
     }
-    if (settings_.isOn(setting::chatOpen) && IsChatCommand(text)) {
+    if (settings_.isOn(setting::chatOpen) && isChatCommand(text)) {
         chatBuffer_.AddString(text);
         host_.changed(Change::ChatBuffer);
         return;

@@ -52,11 +52,11 @@ public:
     // one always a piece of its own (empty after a trailing separator). Without a separator the
     // whole text is the one piece. The separator is a character: in UTF-8 text a separator
     // above 0x7F is found as its UTF-8 form.
-    static std::vector<std::string_view> SplitStackedCommand(std::string_view text,
+    static std::vector<std::string_view> splitStackedCommand(std::string_view text,
                                                              std::optional<char> separator);
     // Whether a command's first word sends it to a chat channel: "tell", "say", "shout", or a
     // channel name in lower case, alone or followed by "emote". Letter case must match.
-    static bool IsChatCommand(std::string_view text);
+    static bool isChatCommand(std::string_view text);
 
     CommandHistory& history() { return history_; }
     const CommandHistory& history() const { return history_; }

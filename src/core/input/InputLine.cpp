@@ -38,7 +38,7 @@ InputLine::InputLine(CommandSender& sender, Preferences& preferences, InputEdito
 // Looking a name up adds it to the active profile when absent, so a key first pressed here
 // (keypad 0) shows on the Macros page from then on.
 bool InputLine::sendMacro(std::string_view keyName) {
-    const std::string& text = preferences_.ActiveMacros()[keyName];
+    const std::string& text = preferences_.currentMacros()[keyName];
     if (text.empty()) {
         return false;
     }
@@ -111,7 +111,7 @@ KeyResponse InputLine::insertKey() {
 KeyResponse InputLine::onCharacter(int code, const KeyboardState& keyboard) {
     if (const auto name = macroKeys_.GetMacroKeyName(keyboard)) {
         // The key-down has sent the macro; the character of the same press goes nowhere.
-        if (!preferences_.ActiveMacros()[*name].empty()) {
+        if (!preferences_.currentMacros()[*name].empty()) {
             return swallowed;
         }
         if (keyboard.isDown(VirtualKey::Control) && macroKeys_.lastAcceptedKey() == 'F') {
@@ -185,7 +185,7 @@ void InputLine::historyForward() {
     editor_.setText(sender_.history().forward());
 }
 
-std::optional<std::vector<std::string>> InputLine::SplitPastedText(std::string_view text) {
+std::optional<std::vector<std::string>> InputLine::splitPastedText(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t lineStart = 0;
     for (std::size_t position = 0; position < text.size();) {
@@ -211,7 +211,7 @@ InputAction InputLine::PasteIntoInput() {
     if (clipboard.empty()) {
         return InputAction::None;
     }
-    const auto lines = SplitPastedText(clipboard);
+    const auto lines = splitPastedText(clipboard);
     if (!lines) {
         return InputAction::OrdinaryPaste;
     }

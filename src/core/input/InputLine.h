@@ -76,7 +76,7 @@ public:
     // The lines of a pasted text: a carriage return, a line feed, or a pair of them in either
     // order ends a line, and the rest after the last break is the last line, empty or not.
     // Nothing when the text holds no break.
-    static std::optional<std::vector<std::string>> SplitPastedText(std::string_view text);
+    static std::optional<std::vector<std::string>> splitPastedText(std::string_view text);
 
     bool shiftHeld() const { return shiftHeld_; }
     bool controlHeld() const { return controlHeld_; }

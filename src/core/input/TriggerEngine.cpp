@@ -16,7 +16,7 @@ constexpr std::string_view controlPrefix = "##";
 TriggerEngine::TriggerEngine(Preferences& preferences, CommandSender& sender, Host& host)
     : preferences_(preferences), sender_(sender), host_(host) {}
 
-bool TriggerEngine::IsSoundFile(std::string_view text) {
+bool TriggerEngine::isSoundFile(std::string_view text) {
     return text.size() > soundSuffix.size() &&
            equalsIgnoringCase(text.substr(text.size() - soundSuffix.size()), soundSuffix);
 }
@@ -31,7 +31,7 @@ void TriggerEngine::refreshIndex(const TriggerList& triggers) {
 }
 
 bool TriggerEngine::canFire(int position, std::string_view line) const {
-    const auto& triggers = preferences_.ActiveTriggers();
+    const auto& triggers = preferences_.currentTriggers();
     if (position < 0 || static_cast<std::size_t>(position) >= triggers.size()) {
         return false;
     }
@@ -45,7 +45,7 @@ void TriggerEngine::MatchTriggers(std::string_view cleanLine, int& recognised) {
         cleanLine.empty() || cleanLine.starts_with(controlPrefix)) {
         return;
     }
-    refreshIndex(preferences_.ActiveTriggers());
+    refreshIndex(preferences_.currentTriggers());
     std::vector<int> matches;
     index_.collectMatches(cleanLine, matches);
     if (matches.empty()) {
@@ -58,20 +58,20 @@ void TriggerEngine::MatchTriggers(std::string_view cleanLine, int& recognised) {
             continue;
         }
         recognised = 1;
-        RunTriggerAction(preferences_.ActiveTriggers()[static_cast<std::size_t>(position)]);
+        RunTriggerAction(preferences_.currentTriggers()[static_cast<std::size_t>(position)]);
     }
 }
 
 void TriggerEngine::RunTriggerAction(const TriggerRecord& record) {
     const std::string command = record.command;
     for (const std::string_view piece :
-         CommandSender::SplitStackedCommand(command, sender_.stackSeparator())) {
+         CommandSender::splitStackedCommand(command, sender_.stackSeparator())) {
         RunActionPiece(piece);
     }
 }
 
 void TriggerEngine::RunActionPiece(std::string_view text) {
-    if (!IsSoundFile(text)) {
+    if (!isSoundFile(text)) {
         sender_.SendCommand(text);
         return;
     }

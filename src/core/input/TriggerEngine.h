@@ -32,7 +32,7 @@ public:
     void RunActionPiece(std::string_view text);
 
     // Longer than its ".WAV" ending, in any letter case.
-    static bool IsSoundFile(std::string_view text);
+    static bool isSoundFile(std::string_view text);
 
 private:
     void refreshIndex(const TriggerList& triggers);

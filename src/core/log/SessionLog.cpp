@@ -49,7 +49,7 @@ SessionLog::SessionLog(const Settings& settings, Reporting& reporting, std::file
     : settings_(settings), reporting_(reporting), folder_(std::move(folder)),
       clock_(std::move(clock)) {}
 
-LocalDateTime SessionLog::systemLocalTime() {
+localDateTime SessionLog::systemLocalTime() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #if defined(_WIN32)
@@ -148,7 +148,7 @@ void SessionLog::ToggleLogging(const std::function<std::string()>& mainViewText)
 }
 
 void SessionLog::connectionMade() {
-    const LocalDateTime now = clock_();
+    const localDateTime now = clock_();
     connectionDate_ = formatText("%02d/%02d/%02d", now.month, now.day, now.year % 100);
     connectionTime_ = formatText("%02d:%02d:%02d", now.hour, now.minute, now.second);
 }

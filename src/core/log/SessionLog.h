@@ -17,14 +17,14 @@ enum : int { Tell = 0, Shout = 1, Say = 2, Channel = 3, Other = 4, Header = 5 };
 }
 
 // A moment in local time, as the log's names and headers show it.
-struct LocalDateTime {
+struct localDateTime {
     int year = 2000;
     int month = 1;
     int day = 1;
     int hour = 0;
     int minute = 0;
     int second = 0;
-    auto operator<=>(const LocalDateTime&) const = default;
+    auto operator<=>(const localDateTime&) const = default;
 };
 
 // Copies game text into a plain text file while logging is on: every entry opens the file,
@@ -34,12 +34,12 @@ struct LocalDateTime {
 // the header and the prepended window text, all on the one thread of the client.
 class SessionLog {
 public:
-    using Clock = std::function<LocalDateTime()>;
+    using Clock = std::function<localDateTime()>;
 
     SessionLog(const Settings& settings, Reporting& reporting, std::filesystem::path folder,
                Clock clock = systemLocalTime);
 
-    static LocalDateTime systemLocalTime();
+    static localDateTime systemLocalTime();
 
     void WriteLog(std::string_view text, int category);
     std::string LogFileName() const;

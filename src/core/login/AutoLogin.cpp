@@ -25,7 +25,7 @@ bool AutoLogin::hasCurrentCharacter() const {
 }
 
 void AutoLogin::send(const std::string& text) {
-    sender_.doSend(text + "\n");
+    sender_.DoSend(text + "\n");
 }
 
 PromptAnswer AutoLogin::OnNamePrompt() {

@@ -189,7 +189,7 @@ void Preferences::SelectProfileForCharacter(std::string_view serverName) {
     }
 }
 
-bool Preferences::DeleteProfile(int index) {
+bool Preferences::deleteProfile(int index) {
     if (!profiles.removeAt(index)) {
         return false;
     }

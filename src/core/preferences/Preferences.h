@@ -43,11 +43,11 @@ public:
     bool SavePreferences(const std::filesystem::path& folder, Reporting& reporting);
 
     // The profile in use: index 0 stands in for an index out of range.
-    CharacterProfile& ActiveProfile() { return profiles.atOrDefault(activeProfile); }
-    const CharacterProfile& ActiveProfile() const { return profiles.atOrDefault(activeProfile); }
-    MacroTable& ActiveMacros() { return ActiveProfile().macros; }
-    const TriggerList& ActiveTriggers() const { return ActiveProfile().triggers; }
-    void SetActiveProfile(int index) { activeProfile = index; }
+    CharacterProfile& currentProfile() { return profiles.atOrDefault(activeProfile); }
+    const CharacterProfile& currentProfile() const { return profiles.atOrDefault(activeProfile); }
+    MacroTable& currentMacros() { return currentProfile().macros; }
+    const TriggerList& currentTriggers() const { return currentProfile().triggers; }
+    void setActiveProfile(int index) { activeProfile = index; }
 
     // A player meets a handful of characters in one run; a server that names hundreds is
     // hostile. Past this many profiles made for new names in one run, a new name still becomes
@@ -58,7 +58,7 @@ public:
     void SelectProfileForCharacter(std::string_view name);
     // Deletes a profile other than the default one and re-points the characters that used
     // it; false when the index cannot be deleted.
-    bool DeleteProfile(int index);
+    bool deleteProfile(int index);
 
     Settings settings;
     StoredCharacters characters;

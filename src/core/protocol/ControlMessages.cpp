@@ -207,7 +207,7 @@ void ControlMessages::onChallenge(ControlTokenizer& arguments) {
         return;
     }
     const ChallengePair reply = decipherChallenge({decimalValue(*first), decimalValue(*second)});
-    sender_.doSend(formatText("\nvesk reply %d %d", reply.first, reply.second));
+    sender_.DoSend(formatText("\nvesk reply %d %d", reply.first, reply.second));
 }
 
 void ControlMessages::onHelpContents(ControlTokenizer& arguments) {

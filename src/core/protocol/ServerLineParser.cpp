@@ -214,9 +214,9 @@ bool ServerLineParser::recogniseLoginStart(std::string_view line, int& recognise
             return true;
         }
         session_.loginStartSent = true;
-        sender_.doSend(std::string("vesk init ").append(clientVersion));
+        sender_.DoSend(std::string("vesk init ").append(clientVersion));
         if (events_.skillsWindowShown()) {
-            sender_.doSend("vesk skills");
+            sender_.DoSend("vesk skills");
         }
     }
     return true;

@@ -32,7 +32,7 @@ public:
     // A row wrapped off the one before it is the middle of a line: nothing in it is read as
     // the start of a prompt, a conversation or a control line. Captured text goes on to its
     // file; other text is logged, unless it holds the marker.
-    int ParseRowContinuation(std::string_view line) { return fallback(line); }
+    int parseRowContinuation(std::string_view line) { return fallback(line); }
     // An unfinished line the server writes as a prompt and then waits: the vitals prompts
     // (with or without a limb) and the login prompts.
     bool isPrompt(std::string_view line) const;

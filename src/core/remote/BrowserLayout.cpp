@@ -19,7 +19,7 @@ constexpr int fileStatusMargin = 6;
 // The status line starts one pixel inside the frame's top edge, so the t high line fills the
 // t + 2 high frame between its borders. Placing it lower would let the frame's bottom edge run
 // through the text.
-BrowserLayout LayOutHelpBrowser(int width, int height, int textHeight) {
+BrowserLayout layOutHelpBrowser(int width, int height, int textHeight) {
     const int viewHeight = height - textHeight - 17;
     const int frameTop = height - textHeight - 7;
     return {
@@ -30,13 +30,13 @@ BrowserLayout LayOutHelpBrowser(int width, int height, int textHeight) {
     };
 }
 
-int FileBrowserFrameHeight(int lineHeight) {
+int fileBrowserFrameHeight(int lineHeight) {
     return lineHeight + 2 * fileStatusMargin;
 }
 
 // The frame's height is given, not measured from the frame on each resize: a frame that grew by
 // its own margin at every resize would creep up the window.
-BrowserLayout LayOutFileBrowser(int width, int height, int frameHeight, int lineHeight) {
+BrowserLayout layOutFileBrowser(int width, int height, int frameHeight, int lineHeight) {
     const int treeWidth = width / 3;
     const int viewHeight = height - frameHeight - 5;
     const int frameTop = height - frameHeight;

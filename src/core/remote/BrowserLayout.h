@@ -22,14 +22,14 @@ struct BrowserLayout {
 
 // The help window: a 150-wide category tree and the topic list side by side, a sunken status
 // frame of one text line under them. textHeight is the height of one line of the window's font.
-BrowserLayout LayOutHelpBrowser(int width, int height, int textHeight);
+BrowserLayout layOutHelpBrowser(int width, int height, int textHeight);
 
 // The file browser: the directory tree takes a third of the width, the file list the rest, the
 // status frame (frameHeight high) runs along the bottom edge with its line (lineHeight high)
 // inside.
-BrowserLayout LayOutFileBrowser(int width, int height, int frameHeight, int lineHeight);
+BrowserLayout layOutFileBrowser(int width, int height, int frameHeight, int lineHeight);
 
 // The status frame's height that holds one status line with the border the file browser gives it.
-int FileBrowserFrameHeight(int lineHeight);
+int fileBrowserFrameHeight(int lineHeight);
 
 } // namespace vesk

@@ -58,7 +58,7 @@ void FileBrowserModel::ShowFileBrowser() {
 void FileBrowserModel::Start() {
     directories_.assign(1, Directory{"/", "/", -1, {}, false});
     directoryIndex_ = {{"/", 0}};
-    ClearFiles();
+    clearFiles();
     currentDir_.clear();
     selectedFile_.clear();
     openItem_ = -1;
@@ -70,17 +70,17 @@ void FileBrowserModel::SetStatus(std::string_view text) {
     host_.changed(Change::FileBrowser);
 }
 
-int FileBrowserModel::FindDirectory(std::string_view path) const {
+int FileBrowserModel::findDirectory(std::string_view path) const {
     const auto found = directoryIndex_.find(std::string(path));
     return found == directoryIndex_.end() ? -1 : found->second;
 }
 
-void FileBrowserModel::ClearFiles() {
+void FileBrowserModel::clearFiles() {
     files_.clear();
     ++filesGeneration_;
 }
 
-void FileBrowserModel::InsertSorted(int parent, int child) {
+void FileBrowserModel::insertSorted(int parent, int child) {
     std::vector<int>& siblings = directories_[static_cast<std::size_t>(parent)].children;
     const std::string& name = directories_[static_cast<std::size_t>(child)].name;
     const auto position = std::find_if(siblings.begin(), siblings.end(), [&](int sibling) {
@@ -91,10 +91,10 @@ void FileBrowserModel::InsertSorted(int parent, int child) {
 
 // The table keeps its two limits: a directory that would not fit is left out and traced, so the
 // rest of the listing still arrives.
-void FileBrowserModel::AddSubdirectory(int parent, std::string_view name) {
+void FileBrowserModel::addSubdirectory(int parent, std::string_view name) {
     std::string path = directories_[static_cast<std::size_t>(parent)].path;
     path.append(name).push_back('/');
-    if (FindDirectory(path) >= 0) {
+    if (findDirectory(path) >= 0) {
         return;
     }
     if (path.size() > pathLimit || directories_.size() >= directoryLimit) {
@@ -103,7 +103,7 @@ void FileBrowserModel::AddSubdirectory(int parent, std::string_view name) {
     }
     directoryIndex_.emplace(path, static_cast<int>(directories_.size()));
     directories_.push_back(Directory{std::move(path), std::string(name), parent, {}, false});
-    InsertSorted(parent, static_cast<int>(directories_.size()) - 1);
+    insertSorted(parent, static_cast<int>(directories_.size()) - 1);
 }
 
 void FileBrowserModel::OnDirTree(const std::vector<std::string_view>& tokens) {
@@ -111,17 +111,17 @@ void FileBrowserModel::OnDirTree(const std::vector<std::string_view>& tokens) {
         return;
     }
     SetStatus("Current Status: Receiving subdirs..");
-    const int parent = tokens.empty() ? -1 : FindDirectory(tokens.front());
+    const int parent = tokens.empty() ? -1 : findDirectory(tokens.front());
     if (parent < 0) {
         return;
     }
     for (std::size_t index = 1; index < tokens.size(); ++index) {
-        AddSubdirectory(parent, tokens[index]);
+        addSubdirectory(parent, tokens[index]);
     }
     SetStatus(idleStatus);
 }
 
-FileBrowserModel::FileImage FileBrowserModel::ImageFor(std::string_view fileName) {
+FileBrowserModel::FileImage FileBrowserModel::imageFor(std::string_view fileName) {
     if (fileName.ends_with(".h")) {
         return FileImage::Header;
     }
@@ -129,19 +129,19 @@ FileBrowserModel::FileImage FileBrowserModel::ImageFor(std::string_view fileName
 }
 
 void FileBrowserModel::OnDirFiles(const std::vector<std::string_view>& tokens) {
-    const int directory = !exists_ || tokens.empty() ? -1 : FindDirectory(tokens.front());
+    const int directory = !exists_ || tokens.empty() ? -1 : findDirectory(tokens.front());
     if (directory < 0) {
         return;
     }
     directories_[static_cast<std::size_t>(directory)].openImage = true;
     // Several listings of one directory add up; a listing of another one starts the list afresh.
     if (tokens.front() != currentDir_) {
-        ClearFiles();
+        clearFiles();
         currentDir_ = tokens.front();
     }
     SetStatus("Current Status: Receiving directory contents..");
     for (std::size_t index = 1; index < tokens.size(); ++index) {
-        files_.push_front(File{std::string(tokens[index]), ImageFor(tokens[index])});
+        files_.push_front(File{std::string(tokens[index]), imageFor(tokens[index])});
     }
     SetStatus(idleStatus);
 }
@@ -151,23 +151,23 @@ bool FileBrowserModel::Requestable(int directory) const {
            directory < static_cast<int>(directories_.size());
 }
 
-void FileBrowserModel::OnTreeSelection(int directory) {
+void FileBrowserModel::onTreeSelection(int directory) {
     if (!Requestable(directory)) {
         return;
     }
     const std::string& path = directories_[static_cast<std::size_t>(directory)].path;
     SetStatus("Current Status: Requesting subdirs of " + path);
-    sender_.doSend("ofile dir " + path);
+    sender_.DoSend("ofile dir " + path);
 }
 
-void FileBrowserModel::OnTreeDoubleClick(int directory) {
+void FileBrowserModel::onTreeDoubleClick(int directory) {
     if (!Requestable(directory)) {
         return;
     }
     const std::string& path = directories_[static_cast<std::size_t>(directory)].path;
-    ClearFiles();
+    clearFiles();
     SetStatus("Current Status: Requesting contents of " + path);
-    sender_.doSend("ofile files " + path);
+    sender_.DoSend("ofile files " + path);
     directories_[static_cast<std::size_t>(directory)].openImage = true;
     // The previous open directory closes after this one opens, so opening the same one twice
     // leaves it showing the closed image.
@@ -177,18 +177,18 @@ void FileBrowserModel::OnTreeDoubleClick(int directory) {
     openItem_ = directory;
 }
 
-void FileBrowserModel::SelectFile(std::string_view name) {
+void FileBrowserModel::selectFile(std::string_view name) {
     selectedFile_ = currentDir_;
     selectedFile_.append(name);
     host_.changed(Change::FileBrowser);
 }
 
-std::string FileBrowserModel::MenuText(FileCommand command) const {
+std::string FileBrowserModel::menuText(FileCommand command) const {
     const std::string_view word = command == FileCommand::Edit ? "OED" : commandWord(command);
     return std::string(word) + " '" + selectedFile_ + "'";
 }
 
-std::optional<std::string> FileBrowserModel::CommandText(FileCommand command) const {
+std::optional<std::string> FileBrowserModel::commandText(FileCommand command) const {
     if (selectedFile_.empty()) {
         return std::nullopt;
     }

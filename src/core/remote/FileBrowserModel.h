@@ -53,19 +53,19 @@ public:
     void SetStatus(std::string_view text);
 
     // A tree item chosen (index into directories()): asks for its subdirectories.
-    void OnTreeSelection(int directory);
+    void onTreeSelection(int directory);
     // A tree item double-clicked: asks for its files and marks it as the open directory.
-    void OnTreeDoubleClick(int directory);
+    void onTreeDoubleClick(int directory);
     // A file right-clicked in the list: it becomes the file the pop-up menu acts on.
-    void SelectFile(std::string_view name);
+    void selectFile(std::string_view name);
     // The pop-up menu item's text, e.g. "more '/d/x.c'".
-    std::string MenuText(FileCommand command) const;
+    std::string menuText(FileCommand command) const;
     // The command a menu item hands to the send path, or nothing without a selected file.
-    std::optional<std::string> CommandText(FileCommand command) const;
+    std::optional<std::string> commandText(FileCommand command) const;
 
     const std::vector<Directory>& directories() const { return directories_; }
     // Index of the directory with exactly this path, or -1.
-    int FindDirectory(std::string_view path) const;
+    int findDirectory(std::string_view path) const;
     // The files of the open directory, newest first.
     const std::deque<File>& files() const { return files_; }
     // Counts the times the file list was emptied. Between two emptyings files are only ever
@@ -77,13 +77,13 @@ public:
     const std::string& selectedFile() const { return selectedFile_; }
     int openItem() const { return openItem_; }
 
-    static FileImage ImageFor(std::string_view fileName);
+    static FileImage imageFor(std::string_view fileName);
 
 private:
     void Start();
-    void AddSubdirectory(int parent, std::string_view name);
-    void InsertSorted(int parent, int child);
-    void ClearFiles();
+    void addSubdirectory(int parent, std::string_view name);
+    void insertSorted(int parent, int child);
+    void clearFiles();
     bool Requestable(int directory) const;
 
     Host& host_;

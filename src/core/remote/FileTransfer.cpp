@@ -60,24 +60,24 @@ std::string FileTransfer::infoFileName() const {
     return development ? "TheCode_Devel.DAT" : "TheCode.DAT";
 }
 
-std::filesystem::path FileTransfer::WorkingPath(const std::string& name) const {
+std::filesystem::path FileTransfer::workingPath(const std::string& name) const {
     return workingDirectory_ / name;
 }
 
-void FileTransfer::SetTitleSuffix(std::string suffix) {
+void FileTransfer::setTitleSuffix(std::string suffix) {
     titleSuffix_ = std::move(suffix);
     host_.changed(Change::Title);
 }
 
-void FileTransfer::SetBrowserStatus(std::string_view text) {
+void FileTransfer::setBrowserStatus(std::string_view text) {
     if (browser_ != nullptr && browser_->exists()) {
         browser_->SetStatus(text);
     }
 }
 
-bool FileTransfer::WriteInfoFile(std::string_view remoteName) {
+bool FileTransfer::writeInfoFile(std::string_view remoteName) {
     const std::string name = infoFileName();
-    std::ofstream info(WorkingPath(name), std::ios::binary | std::ios::trunc);
+    std::ofstream info(workingPath(name), std::ios::binary | std::ios::trunc);
     info << remoteName << '\n';
     info.close();
     if (!info) {
@@ -107,45 +107,45 @@ void FileTransfer::BeginReceive(std::string_view remoteName) {
     pendingName_ = std::string(remoteName);
     receivedLines_ = 0;
     if (!alreadyShown) {
-        SetTitleSuffix(" (OED: Receiving)");
-        SetBrowserStatus(receivingStatus);
+        setTitleSuffix(" (OED: Receiving)");
+        setBrowserStatus(receivingStatus);
     }
 }
 
 // Writes the info file and opens the edit file of the download begun last.
-void FileTransfer::OpenPendingDownload() {
+void FileTransfer::openPendingDownload() {
     if (!pendingName_) {
         return;
     }
     const std::string remoteName = std::move(*pendingName_);
     pendingName_.reset();
-    if (!WriteInfoFile(remoteName)) {
-        SetTitleSuffix("");
+    if (!writeInfoFile(remoteName)) {
+        setTitleSuffix("");
         return;
     }
     receiveFileName_ = editFileName();
-    receiveFile_.open(WorkingPath(receiveFileName_), std::ios::binary | std::ios::trunc);
+    receiveFile_.open(workingPath(receiveFileName_), std::ios::binary | std::ios::trunc);
     if (!receiveFile_.is_open()) {
         host_.showWarning(formatText("Error opening '%s' for writing", receiveFileName_.c_str()));
-        SetTitleSuffix("");
+        setTitleSuffix("");
     }
 }
 
 void FileTransfer::ReceiveLine(std::string_view text) {
-    OpenPendingDownload();
+    openPendingDownload();
     if (!receiveFile_.is_open()) {
         return;
     }
     ++receivedLines_;
     if (receivedLines_ % 10 == 0) {
-        SetTitleSuffix(formatText(" (OED: %d Lines Received)", receivedLines_));
+        setTitleSuffix(formatText(" (OED: %d Lines Received)", receivedLines_));
     }
     receiveFile_.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 void FileTransfer::EndReceive() {
-    OpenPendingDownload();
-    SetTitleSuffix("");
+    openPendingDownload();
+    setTitleSuffix("");
     if (!receiveFile_.is_open()) {
         return;
     }
@@ -155,37 +155,37 @@ void FileTransfer::EndReceive() {
         host_.showWarning(formatText("Error writing '%s'", receiveFileName_.c_str()));
     }
     receiveFile_.clear();
-    SetBrowserStatus(FileBrowserModel::idleStatus);
+    setBrowserStatus(FileBrowserModel::idleStatus);
 }
 
 // Only a download that was actually under way goes to the editor, once: a FILEEND without one
 // (a hostile server can send thousands) starts nothing, and neither does one whose file is
 // open in an editor that still runs.
-void FileTransfer::OnFileEnd() {
-    OpenPendingDownload();
+void FileTransfer::onFileEnd() {
+    openPendingDownload();
     const bool downloaded = receiveFile_.is_open();
     EndReceive();
     if (downloaded) {
-        StartEditor(ExternalProgram::Origin::Server);
+        startEditor(ExternalProgram::Origin::Server);
     }
 }
 
 void FileTransfer::RunEditor() {
-    StartEditor(ExternalProgram::Origin::Player);
+    startEditor(ExternalProgram::Origin::Player);
 }
 
-void FileTransfer::StartEditor(ExternalProgram::Origin origin) {
+void FileTransfer::startEditor(ExternalProgram::Origin origin) {
     const std::string program = environment_.editor ? environment_.editor() : std::string();
-    editorProgram_.start(program, WorkingPath(editFileName()).string(), origin);
+    editorProgram_.start(program, workingPath(editFileName()).string(), origin);
 }
 
 // A download begun but not yet written has not replaced the info file yet, so the name read
 // back is the one it names.
-std::optional<std::string> FileTransfer::RemoteName() const {
+std::optional<std::string> FileTransfer::remoteName() const {
     if (pendingName_) {
         return *pendingName_;
     }
-    std::ifstream info(WorkingPath(infoFileName()), std::ios::binary);
+    std::ifstream info(workingPath(infoFileName()), std::ios::binary);
     std::string line;
     if (!info || !std::getline(info, line)) {
         return std::nullopt;
@@ -196,14 +196,14 @@ std::optional<std::string> FileTransfer::RemoteName() const {
     return line;
 }
 
-std::string FileTransfer::CurrentlyEditingText() const {
-    const std::optional<std::string> name = RemoteName();
+std::string FileTransfer::currentlyEditingText() const {
+    const std::optional<std::string> name = remoteName();
     return "Currently Editing: " + (name ? *name : std::string("N/A"));
 }
 
 void FileTransfer::SendFileName() {
-    const std::optional<std::string> name = RemoteName();
-    sender_.doSend(name ? "@" + *name : std::string(noFile));
+    const std::optional<std::string> name = remoteName();
+    sender_.DoSend(name ? "@" + *name : std::string(noFile));
 }
 
 std::string FileTransfer::EncodeEditText(std::string_view text) {
@@ -224,22 +224,22 @@ std::string FileTransfer::EncodeEditText(std::string_view text) {
 
 // Short lines travel together; a line that would push the batch to the limit is sent on its own
 // right after the batch before it (an empty batch too, as the server has always received it).
-int FileTransfer::UploadLines(std::istream& input) {
+int FileTransfer::uploadLines(std::istream& input) {
     std::string batch;
     std::string line;
     int count = 0;
     while (ReadUploadLine(*input.rdbuf(), line)) {
         ++count;
         if (batch.size() + line.size() >= batchLimit) {
-            sender_.doSend(EncodeEditText(batch));
+            sender_.DoSend(EncodeEditText(batch));
             batch.clear();
-            sender_.doSend(EncodeEditText(line));
+            sender_.DoSend(EncodeEditText(line));
         } else {
             batch.append(line);
         }
     }
     if (!batch.empty()) {
-        sender_.doSend(EncodeEditText(batch));
+        sender_.DoSend(EncodeEditText(batch));
     }
     return count;
 }
@@ -248,35 +248,35 @@ void FileTransfer::SendEditFile() {
     if (!environment_.connected || !environment_.connected()) {
         return;
     }
-    SetBrowserStatus(sendingStatus);
+    setBrowserStatus(sendingStatus);
     // A download still being written is uploaded as far as it has arrived, whatever part of
     // it still sat in the stream's buffer.
-    OpenPendingDownload();
+    openPendingDownload();
     if (receiveFile_.is_open()) {
         receiveFile_.flush();
     }
     const std::string name = editFileName();
-    std::ifstream input(WorkingPath(name), std::ios::binary);
+    std::ifstream input(workingPath(name), std::ios::binary);
     if (!input.is_open()) {
         host_.showWarning(formatText("Unable to open '%s' for reading", name.c_str()));
-        SetBrowserStatus(FileBrowserModel::idleStatus);
+        setBrowserStatus(FileBrowserModel::idleStatus);
         return;
     }
     sentLines_ = -1;
-    SetTitleSuffix(" (OED: Sending)");
-    sentLines_ = UploadLines(input);
-    sender_.doSend(finishMarker);
-    SetBrowserStatus(FileBrowserModel::idleStatus);
+    setTitleSuffix(" (OED: Sending)");
+    sentLines_ = uploadLines(input);
+    sender_.DoSend(finishMarker);
+    setBrowserStatus(FileBrowserModel::idleStatus);
 }
 
 void FileTransfer::ShowSendProgress(int acknowledged) {
     if (acknowledged == -1) {
         sentLines_ = -1;
-        SetTitleSuffix("");
+        setTitleSuffix("");
     } else if (sentLines_ == -1) {
-        SetTitleSuffix(formatText(" (OED: %d lines sent)", acknowledged));
+        setTitleSuffix(formatText(" (OED: %d lines sent)", acknowledged));
     } else {
-        SetTitleSuffix(formatText(" (OED: %d of %d lines sent)", acknowledged, sentLines_));
+        setTitleSuffix(formatText(" (OED: %d of %d lines sent)", acknowledged, sentLines_));
     }
 }
 

@@ -59,7 +59,7 @@ public:
     void EndReceive();
     // FILEEND: the download is complete and goes to the editor, unless the editor started on
     // it before still runs.
-    void OnFileEnd();
+    void onFileEnd();
     // "&Open Editor": the player's own command starts the editor whatever runs already.
     void RunEditor();
     // SENDFILENAME: tells the server which file the upload belongs to.
@@ -75,9 +75,9 @@ public:
     std::string editFileName() const;
     std::string infoFileName() const;
     // The remote name in the info file, if there is a usable one.
-    std::optional<std::string> RemoteName() const;
+    std::optional<std::string> remoteName() const;
     // The code-editing options' label: "Currently Editing: %s" or "Currently Editing: N/A".
-    std::string CurrentlyEditingText() const;
+    std::string currentlyEditingText() const;
 
     const std::string& titleSuffix() const { return titleSuffix_; }
     int sentLines() const { return sentLines_; }
@@ -85,13 +85,13 @@ public:
     bool receiving() const { return receiveFile_.is_open() || pendingName_.has_value(); }
 
 private:
-    std::filesystem::path WorkingPath(const std::string& name) const;
-    void SetTitleSuffix(std::string suffix);
-    void SetBrowserStatus(std::string_view text);
-    bool WriteInfoFile(std::string_view remoteName);
-    void OpenPendingDownload();
-    int UploadLines(std::istream& input);
-    void StartEditor(ExternalProgram::Origin origin);
+    std::filesystem::path workingPath(const std::string& name) const;
+    void setTitleSuffix(std::string suffix);
+    void setBrowserStatus(std::string_view text);
+    bool writeInfoFile(std::string_view remoteName);
+    void openPendingDownload();
+    int uploadLines(std::istream& input);
+    void startEditor(ExternalProgram::Origin origin);
 
     Host& host_;
     LineSender& sender_;

@@ -48,7 +48,7 @@ std::span<const HelpBrowserModel::Category> HelpBrowserModel::Categories() {
     return categories;
 }
 
-std::string_view HelpBrowserModel::CategoryKey(std::string_view itemText) {
+std::string_view HelpBrowserModel::categoryKey(std::string_view itemText) {
     for (const Category& category : categories) {
         if (category.itemText == itemText) {
             return category.key;
@@ -67,7 +67,7 @@ void HelpBrowserModel::SetStatus(std::string text) {
     host_.changed(Change::HelpBrowser);
 }
 
-bool HelpBrowserModel::RequestShow() {
+bool HelpBrowserModel::requestShow() {
     if (!Connected()) {
         host_.showWarning("You need to be connected to FenmarchMUD for this command to work.");
         return false;
@@ -76,33 +76,33 @@ bool HelpBrowserModel::RequestShow() {
 }
 
 // The tree's selection moves even while disconnected; only the request waits for a connection.
-void HelpBrowserModel::SelectCategory(std::string_view itemText) {
+void HelpBrowserModel::selectCategory(std::string_view itemText) {
     selectedCategory_ = itemText;
     if (!Connected()) {
         return;
     }
-    const std::string key(CategoryKey(itemText));
-    sender_.doSend("vesk helpchange " + key);
+    const std::string key(categoryKey(itemText));
+    sender_.DoSend("vesk helpchange " + key);
     SetStatus("Current Status: Requesting contents of " + key);
 }
 
-void HelpBrowserModel::RequestTopic(std::string_view topic) {
+void HelpBrowserModel::requestTopic(std::string_view topic) {
     if (!Connected()) {
         return;
     }
     SetStatus("Current Status: Requesting file");
-    sender_.doSend("vesk help " + std::string(topic) + " " +
-                   std::string(CategoryKey(selectedCategory_)));
+    sender_.DoSend("vesk help " + std::string(topic) + " " +
+                   std::string(categoryKey(selectedCategory_)));
 }
 
-void HelpBrowserModel::OnHelpContents(const std::vector<std::string_view>& topics) {
+void HelpBrowserModel::onHelpContents(const std::vector<std::string_view>& topics) {
     SetStatus("Current Status: Receiving contents..");
     topics_.assign(topics.rbegin(), topics.rend());
     ++topicsGeneration_;
     SetStatus(std::string(idleStatus));
 }
 
-void HelpBrowserModel::CloseHelpFile() {
+void HelpBrowserModel::closeHelpFile() {
     if (!helpFile_.is_open()) {
         return;
     }
@@ -114,8 +114,8 @@ void HelpBrowserModel::CloseHelpFile() {
     helpFile_.clear();
 }
 
-void HelpBrowserModel::BeginText() {
-    CloseHelpFile();
+void HelpBrowserModel::beginText() {
+    closeHelpFile();
     pageBegun_ = true;
     SetStatus(std::string(receivingStatus) + ".");
     helpFile_.open(workingDirectory_ / helpFileName, std::ios::binary | std::ios::trunc);
@@ -125,7 +125,7 @@ void HelpBrowserModel::BeginText() {
     }
 }
 
-std::string HelpBrowserModel::WrapHelpLine(std::string_view text) {
+std::string HelpBrowserModel::wrapHelpLine(std::string_view text) {
     const std::size_t bodyLength = BodyLength(text);
     std::string_view body = text.substr(0, bodyLength);
     std::string wrapped;
@@ -148,7 +148,7 @@ void HelpBrowserModel::ReceiveLine(std::string_view text) {
     status_.push_back('.');
     host_.changed(Change::HelpBrowser);
     if (helpFile_.is_open()) {
-        const std::string wrapped = WrapHelpLine(text);
+        const std::string wrapped = wrapHelpLine(text);
         helpFile_.write(wrapped.data(), static_cast<std::streamsize>(wrapped.size()));
     }
 }
@@ -157,9 +157,9 @@ void HelpBrowserModel::ReceiveLine(std::string_view text) {
 // shell sees either. The editor starts even when the page could not be written, as it always has,
 // but only for a page that was begun, once: a HELPEND without one starts nothing, and neither
 // does a page while the editor started on "help.txt" before still runs (it shows the file).
-void HelpBrowserModel::EndText() {
+void HelpBrowserModel::endText() {
     SetStatus(std::string(idleStatus));
-    CloseHelpFile();
+    closeHelpFile();
     if (!pageBegun_) {
         return;
     }

@@ -47,25 +47,25 @@ public:
     // The categories in tree order.
     static std::span<const Category> Categories();
     // The key sent for a tree item; an unknown item text is its own key.
-    static std::string_view CategoryKey(std::string_view itemText);
+    static std::string_view categoryKey(std::string_view itemText);
 
     // The help menu command: true when the window may be shown; otherwise the player is told to
     // connect first.
-    bool RequestShow();
+    bool requestShow();
     // A category chosen in the tree: asks for its topics.
-    void SelectCategory(std::string_view itemText);
+    void selectCategory(std::string_view itemText);
     // A topic double-clicked: asks for its page in the selected category.
-    void RequestTopic(std::string_view topic);
+    void requestTopic(std::string_view topic);
 
-    void OnHelpContents(const std::vector<std::string_view>& topics);
-    void BeginText();
+    void onHelpContents(const std::vector<std::string_view>& topics);
+    void beginText();
     // A captured line with its own line feed, written wrapped to the help file.
     void ReceiveLine(std::string_view text);
-    void EndText();
+    void endText();
 
     // The text written for one captured line: pieces of at most 80 columns, broken after the last
     // blank that fits where there is one.
-    static std::string WrapHelpLine(std::string_view text);
+    static std::string wrapHelpLine(std::string_view text);
 
     const std::vector<std::string>& topics() const { return topics_; }
     // Counts the topic lists received, so a view replaces its list only when a new one came.
@@ -76,7 +76,7 @@ public:
 private:
     bool Connected() const;
     void SetStatus(std::string text);
-    void CloseHelpFile();
+    void closeHelpFile();
 
     Host& host_;
     LineSender& sender_;

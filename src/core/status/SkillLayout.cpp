@@ -126,7 +126,7 @@ constexpr std::array<SkillLayout, 5> layouts = {{
 
 } // namespace
 
-const SkillLayout& SkillLayoutFor(std::string_view className) {
+const SkillLayout& skillLayoutFor(std::string_view className) {
     for (std::size_t index = 0; index + 1 < layouts.size(); ++index) {
         if (layouts[index].className == className) {
             return layouts[index];

@@ -25,6 +25,6 @@ struct SkillLayout {
 };
 
 // The layout for a class name, compared exactly and case-sensitively.
-const SkillLayout& SkillLayoutFor(std::string_view className);
+const SkillLayout& skillLayoutFor(std::string_view className);
 
 } // namespace vesk

@@ -36,7 +36,7 @@ void SkillsModel::setSkill(std::string_view key, std::string_view levelToken,
 }
 
 void SkillsModel::requestListing(LineSender& sender) const {
-    sender.doSend(skillsRequest);
+    sender.DoSend(skillsRequest);
 }
 
 SkillsModel::RowText SkillsModel::rowText(const SkillRow& row) {

@@ -51,7 +51,7 @@ public:
     std::vector<ColumnText> columnsText();
 
     const std::string& className() const { return className_; }
-    const SkillLayout& layout() const { return SkillLayoutFor(className_); }
+    const SkillLayout& layout() const { return skillLayoutFor(className_); }
     const NamedValueTable& levels() const { return skillLevel_; }
     const NamedValueTable& percents() const { return skillPercent_; }
 

@@ -295,7 +295,7 @@ void MainWindow::relayout() {
     in.chatOpen = settings.isOn(setting::chatOpen);
     in.chatLines = settings.number(setting::chatLines);
     in.chatLocation = settings.number(setting::chatLocation);
-    layout_ = LayoutMainWindow(in);
+    layout_ = layoutMainWindow(in);
     const auto place = [](QWidget* widget, const PaneRect& rect, bool shown) {
         widget->setGeometry(rect.x, rect.y, std::max(0, rect.width), std::max(0, rect.height));
         widget->setVisible(shown);
@@ -442,7 +442,7 @@ void MainWindow::zoomText(int steps) {
     if (settings.number(setting::normalFontHeight) <= 0) {
         settings.setNumber(setting::normalFontHeight, current);
     }
-    applyTextSize(TextZoom::Zoomed(current, steps));
+    applyTextSize(TextZoom::zoomed(current, steps));
 }
 
 void MainWindow::resetTextSize() {

@@ -45,7 +45,7 @@ FindDialog::FindDialog(FindState& state, OutputView& view, const TypedTextEncodi
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(form, 1);
     layout->addLayout(buttons);
-    state_.ResetStart();
+    state_.resetStart();
 }
 
 void FindDialog::focusText() {

@@ -35,7 +35,7 @@ void LineLayout::build(std::string_view text, SgrState start, TextMeasure& measu
     for (std::size_t column = 0; column < cells.size(); ++column) {
         cells[column] = {cellLeft_[column + 1] - cellLeft_[column], blank_[column]};
     }
-    BreakIntoRows(cells, available, rowStarts_);
+    breakIntoRows(cells, available, rowStarts_);
 }
 
 // A character outside the Basic Multilingual Plane is two UTF-16 units of the run's text.

@@ -70,7 +70,7 @@ void OutputView::setTextFont(const QFont& font) {
     const QFontMetrics metrics(font_);
     lineHeight_ = std::max(1, metrics.lineSpacing());
     ascent_ = metrics.ascent();
-    viewport_.setPage(Viewport::PageFor(height(), lineHeight_));
+    viewport_.setPage(Viewport::pageFor(height(), lineHeight_));
     updateScrollBar();
     update();
 }
@@ -92,7 +92,7 @@ double OutputView::availableWidth() const {
 
 void OutputView::prepareLayouts() {
     layouts_.prepare(availableWidth());
-    viewport_.setPage(Viewport::PageFor(height(), lineHeight_));
+    viewport_.setPage(Viewport::pageFor(height(), lineHeight_));
 }
 
 int OutputView::displayRowsOf(int line) {
@@ -160,7 +160,7 @@ void OutputView::updateScrollBar() {
 
 void OutputView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    viewport_.setPage(Viewport::PageFor(height(), lineHeight_));
+    viewport_.setPage(Viewport::pageFor(height(), lineHeight_));
     updateScrollBar();
 }
 
@@ -291,7 +291,7 @@ std::optional<std::string> OutputView::wordAt(QPoint point, std::string_view del
     if (!spot || spot->column >= spot->rowEnd) {
         return std::nullopt;
     }
-    const auto plain = buffer_.GetPlainCharacters(spot->line);
+    const auto plain = buffer_.getPlainCharacters(spot->line);
     if (!plain) {
         return std::nullopt;
     }

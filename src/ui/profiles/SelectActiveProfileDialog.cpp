@@ -102,7 +102,7 @@ int SelectActiveProfileDialog::selectedIndex() const {
 void SelectActiveProfileDialog::accept() {
     const int index = selectedIndex();
     if (index >= 0) {
-        preferences_.SetActiveProfile(index);
+        preferences_.setActiveProfile(index);
     }
     emit saveRequested();
     QDialog::accept();

@@ -39,7 +39,7 @@ FileBrowserWindow::FileBrowserWindow(FileBrowserModel& model, CommandSender& sen
           {[this] { return model_.files().size(); },
            [this](std::size_t index) -> std::string_view { return model_.files()[index].name; },
            [this](std::size_t index) {
-               return FileIcon(static_cast<int>(model_.files()[index].image));
+               return fileIcon(static_cast<int>(model_.files()[index].image));
            },
            [this] { return model_.filesGeneration(); }},
           this)),
@@ -48,23 +48,23 @@ FileBrowserWindow::FileBrowserWindow(FileBrowserModel& model, CommandSender& sen
     fileImages_ = {BrowserIcons::plainFile(), BrowserIcons::sourceFile(),
                    BrowserIcons::headerFile()};
     tree_->setHeaderHidden(true);
-    SetUpFileList();
+    setUpFileList();
     statusFrame_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     statusLine_->setTextFormat(Qt::PlainText);
     connect(tree_, &QTreeWidget::itemSelectionChanged, this,
-            &FileBrowserWindow::OnDirectorySelected);
+            &FileBrowserWindow::onDirectorySelected);
     connect(tree_, &QTreeWidget::itemDoubleClicked, this,
-            &FileBrowserWindow::OnDirectoryDoubleClicked);
+            &FileBrowserWindow::onDirectoryDoubleClicked);
     setMinimumSize(320, 200);
     resize(660, 420);
-    WidenColumnsFor(model_.files().size());
+    widenColumnsFor(model_.files().size());
     refresh();
 }
 
 // A list-style view: names run down in columns and wrap to the next column, every column as wide
 // as the widest name. All items have one size, so a list of a hundred thousand files is laid out
 // without measuring each of them.
-void FileBrowserWindow::SetUpFileList() {
+void FileBrowserWindow::setUpFileList() {
     files_->setModel(fileNames_);
     files_->setViewMode(QListView::ListMode);
     files_->setFlow(QListView::TopToBottom);
@@ -87,24 +87,24 @@ void FileBrowserWindow::showBrowser() {
     activateWindow();
 }
 
-int FileBrowserWindow::DirectoryOf(const QTreeWidgetItem* item) const {
+int FileBrowserWindow::directoryOf(const QTreeWidgetItem* item) const {
     return item == nullptr ? -1 : item->data(0, indexRole).toInt();
 }
 
-void FileBrowserWindow::OnDirectorySelected() {
+void FileBrowserWindow::onDirectorySelected() {
     const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
     if (!selected.isEmpty()) {
-        model_.OnTreeSelection(DirectoryOf(selected.front()));
+        model_.onTreeSelection(directoryOf(selected.front()));
         refresh();
     }
 }
 
-void FileBrowserWindow::OnDirectoryDoubleClicked(QTreeWidgetItem* item) {
-    model_.OnTreeDoubleClick(DirectoryOf(item));
+void FileBrowserWindow::onDirectoryDoubleClicked(QTreeWidgetItem* item) {
+    model_.onTreeDoubleClick(directoryOf(item));
     refresh();
 }
 
-void FileBrowserWindow::InsertDirectoryItem(int directory) {
+void FileBrowserWindow::insertDirectoryItem(int directory) {
     const auto& entry = model_.directories()[static_cast<std::size_t>(directory)];
     auto* item = new QTreeWidgetItem({toQString(entry.name)});
     item->setData(0, indexRole, directory);
@@ -130,20 +130,20 @@ void FileBrowserWindow::InsertDirectoryItem(int directory) {
 
 // The model only ever adds directories, so the items of the known ones are kept and the new ones
 // are inserted where they sort.
-void FileBrowserWindow::AddNewDirectories() {
+void FileBrowserWindow::addNewDirectories() {
     const int known = static_cast<int>(model_.directories().size());
     if (known < static_cast<int>(items_.size())) {
         tree_->clear();
         items_.clear();
     }
     for (int directory = static_cast<int>(items_.size()); directory < known; ++directory) {
-        InsertDirectoryItem(directory);
+        insertDirectoryItem(directory);
     }
 }
 
 // Only the items whose image changed are touched, so a status change does not disturb a click
 // the tree is in the middle of.
-void FileBrowserWindow::UpdateFolderImages() {
+void FileBrowserWindow::updateFolderImages() {
     for (std::size_t index = 0; index < items_.size(); ++index) {
         const bool open = model_.directories()[index].openImage;
         if (items_[index]->data(0, openRole).toBool() != open) {
@@ -153,14 +153,14 @@ void FileBrowserWindow::UpdateFolderImages() {
     }
 }
 
-QIcon FileBrowserWindow::FileIcon(int image) const {
+QIcon FileBrowserWindow::fileIcon(int image) const {
     const bool known = image >= 0 && image < static_cast<int>(fileImages_.size());
     return fileImages_[known ? static_cast<std::size_t>(image) : 0];
 }
 
 // The new files came in at the front; only they are measured, and only when longer than any
 // name measured before.
-void FileBrowserWindow::WidenColumnsFor(std::size_t newFiles) {
+void FileBrowserWindow::widenColumnsFor(std::size_t newFiles) {
     const QFontMetrics metrics = files_->fontMetrics();
     int widest = columnWidth_;
     for (std::size_t index = 0; index < newFiles && index < model_.files().size(); ++index) {
@@ -178,21 +178,21 @@ void FileBrowserWindow::WidenColumnsFor(std::size_t newFiles) {
     }
 }
 
-void FileBrowserWindow::FollowFiles() {
+void FileBrowserWindow::followFiles() {
     const int added = fileNames_->follow();
     if (added < 0) {
         longestMeasured_ = 0;
         columnWidth_ = 0;
-        WidenColumnsFor(model_.files().size());
+        widenColumnsFor(model_.files().size());
     } else if (added > 0) {
-        WidenColumnsFor(static_cast<std::size_t>(added));
+        widenColumnsFor(static_cast<std::size_t>(added));
     }
 }
 
 void FileBrowserWindow::refresh() {
-    AddNewDirectories();
-    UpdateFolderImages();
-    FollowFiles();
+    addNewDirectories();
+    updateFolderImages();
+    followFiles();
     statusLine_->setText(toQString(model_.status()));
 }
 
@@ -201,7 +201,7 @@ void FileBrowserWindow::openFileMenu(const QPoint& viewportPoint) {
     if (!file) {
         return;
     }
-    model_.SelectFile(model_.files()[*file].name);
+    model_.selectFile(model_.files()[*file].name);
     // Each right click makes its menu afresh for the file it names.
     if (menu_) {
         menu_->deleteLater();
@@ -214,7 +214,7 @@ void FileBrowserWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const int lineHeight = statusLine_->fontMetrics().height();
     const BrowserLayout layout =
-        LayOutFileBrowser(width(), height(), FileBrowserFrameHeight(lineHeight), lineHeight);
+        layOutFileBrowser(width(), height(), fileBrowserFrameHeight(lineHeight), lineHeight);
     const auto place = [](QWidget* widget, const LayoutRect& rect) {
         widget->setGeometry(rect.x, rect.y, rect.width, rect.height);
     };

@@ -50,16 +50,16 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void SetUpFileList();
-    int DirectoryOf(const QTreeWidgetItem* item) const;
-    void OnDirectorySelected();
-    void OnDirectoryDoubleClicked(QTreeWidgetItem* item);
-    void AddNewDirectories();
-    void InsertDirectoryItem(int directory);
-    void UpdateFolderImages();
-    void FollowFiles();
-    void WidenColumnsFor(std::size_t newFiles);
-    QIcon FileIcon(int image) const;
+    void setUpFileList();
+    int directoryOf(const QTreeWidgetItem* item) const;
+    void onDirectorySelected();
+    void onDirectoryDoubleClicked(QTreeWidgetItem* item);
+    void addNewDirectories();
+    void insertDirectoryItem(int directory);
+    void updateFolderImages();
+    void followFiles();
+    void widenColumnsFor(std::size_t newFiles);
+    QIcon fileIcon(int image) const;
 
     FileBrowserModel& model_;
     CommandSender& sender_;

@@ -13,7 +13,7 @@ using FileCommand = FileBrowserModel::FileCommand;
 
 // A file name is shown as it is: an ampersand in it must not become a keyboard mnemonic.
 QString MenuLabel(const FileBrowserModel& model, FileCommand command) {
-    QString label = toQString(model.MenuText(command));
+    QString label = toQString(model.menuText(command));
     label.replace(QLatin1Char('&'), QStringLiteral("&&"));
     return label;
 }
@@ -22,7 +22,7 @@ void AddCommand(QMenu* menu, FileBrowserModel& model, CommandSender& sender, Fil
     QAction* action = menu->addAction(MenuLabel(model, command));
     action->setData(static_cast<int>(command));
     QObject::connect(action, &QAction::triggered, menu, [&model, &sender, command] {
-        if (const auto text = model.CommandText(command)) {
+        if (const auto text = model.commandText(command)) {
             sender.SendUserCommand(*text, true);
         }
     });

@@ -34,7 +34,7 @@ HelpBrowserWindow::HelpBrowserWindow(HelpBrowserModel& model, QWidget* parent)
     setWindowTitle(QStringLiteral("FenmarchMUD Help"));
     tree_->setHeaderHidden(true);
     tree_->setRootIsDecorated(false);
-    FillCategories();
+    fillCategories();
     topics_->setModel(topicNames_);
     topics_->setUniformItemSizes(true);
     topics_->setIconSize(QSize(16, 16));
@@ -43,14 +43,14 @@ HelpBrowserWindow::HelpBrowserWindow(HelpBrowserModel& model, QWidget* parent)
     statusFrame_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     statusLine_->setTextFormat(Qt::PlainText);
     connect(tree_, &QTreeWidget::itemSelectionChanged, this,
-            &HelpBrowserWindow::OnCategorySelected);
-    connect(topics_, &QListView::doubleClicked, this, &HelpBrowserWindow::OnTopicDoubleClicked);
+            &HelpBrowserWindow::onCategorySelected);
+    connect(topics_, &QListView::doubleClicked, this, &HelpBrowserWindow::onTopicDoubleClicked);
     setMinimumSize(360, 200);
     resize(600, 400);
     refresh();
 }
 
-void HelpBrowserWindow::FillCategories() {
+void HelpBrowserWindow::fillCategories() {
     const QIcon icon = BrowserIcons::helpCategory();
     const auto categories = HelpBrowserModel::Categories();
     for (std::size_t index = 0; index < categories.size(); ++index) {
@@ -63,7 +63,7 @@ void HelpBrowserWindow::FillCategories() {
 }
 
 void HelpBrowserWindow::showFromMenu() {
-    if (!model_.RequestShow()) {
+    if (!model_.requestShow()) {
         return;
     }
     refresh();
@@ -72,23 +72,23 @@ void HelpBrowserWindow::showFromMenu() {
     activateWindow();
 }
 
-void HelpBrowserWindow::OnCategorySelected() {
+void HelpBrowserWindow::onCategorySelected() {
     const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
     if (selected.isEmpty()) {
         return;
     }
     const int index = selected.front()->data(0, indexRole).toInt();
-    model_.SelectCategory(HelpBrowserModel::Categories()[static_cast<std::size_t>(index)].itemText);
+    model_.selectCategory(HelpBrowserModel::Categories()[static_cast<std::size_t>(index)].itemText);
     refresh();
 }
 
-void HelpBrowserWindow::OnTopicDoubleClicked(const QModelIndex& index) {
+void HelpBrowserWindow::onTopicDoubleClicked(const QModelIndex& index) {
     // The list mirrors the model, but a page of topics may have replaced it since the click.
     const std::optional<std::size_t> topic = topicNames_->itemOf(index);
     if (!topic) {
         return;
     }
-    model_.RequestTopic(model_.topics()[*topic]);
+    model_.requestTopic(model_.topics()[*topic]);
     refresh();
 }
 
@@ -100,7 +100,7 @@ void HelpBrowserWindow::refresh() {
 void HelpBrowserWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const BrowserLayout layout =
-        LayOutHelpBrowser(width(), height(), statusLine_->fontMetrics().height());
+        layOutHelpBrowser(width(), height(), statusLine_->fontMetrics().height());
     const auto place = [](QWidget* widget, const LayoutRect& rect) {
         widget->setGeometry(rect.x, rect.y, rect.width, rect.height);
     };

@@ -39,9 +39,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void FillCategories();
-    void OnCategorySelected();
-    void OnTopicDoubleClicked(const QModelIndex& index);
+    void fillCategories();
+    void onCategorySelected();
+    void onTopicDoubleClicked(const QModelIndex& index);
 
     HelpBrowserModel& model_;
     QIcon topicIcon_;

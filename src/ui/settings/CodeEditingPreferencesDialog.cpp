@@ -27,7 +27,7 @@ CodeEditingPreferencesDialog::CodeEditingPreferencesDialog(Preferences& preferen
     editor_->setMinimumWidth(360);
     form->addRow(tr("Editor:"), editor_);
     // The remote name comes from the server: shown as plain text, never as markup.
-    currentlyEditing_ = new QLabel(toQString(transfer.CurrentlyEditingText()), this);
+    currentlyEditing_ = new QLabel(toQString(transfer.currentlyEditingText()), this);
     currentlyEditing_->setTextFormat(Qt::PlainText);
     currentlyEditing_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -294,7 +294,7 @@ TEST_F(ClientTest, NameSelectsTheProfileAndWhoListFollowsLogons) {
     EXPECT_EQ(preferences.profiles[0].name(), "Default");
     EXPECT_EQ(preferences.profiles[1].name(), "Tamsin");
     EXPECT_EQ(preferences.activeProfile, 1);
-    EXPECT_EQ(&preferences.ActiveProfile(), &preferences.profiles[1]);
+    EXPECT_EQ(&preferences.currentProfile(), &preferences.profiles[1]);
     EXPECT_EQ(preferences.profiles[1].macros, MacroTable::withDefaultMacros());
     EXPECT_EQ(preferences.characters.current(), -1);
     ASSERT_EQ(client->whoList().size(), 1u);

@@ -17,7 +17,7 @@ MainLayoutInput window(int width, int height) {
 }
 
 TEST(MainWindowLayoutTest, DockedRightIsTheDefault) {
-    const MainLayout layout = LayoutMainWindow(window(800, 600));
+    const MainLayout layout = layoutMainWindow(window(800, 600));
     EXPECT_EQ(layout.inputHeight, 23);
     EXPECT_TRUE(layout.statusDocked);
     // T = 800 - 2 - 145 - 10 = 643; Y = 600 - 23 - 1 = 576.
@@ -56,7 +56,7 @@ TEST(MainWindowLayoutTest, TableOfArrangements) {
         {"narrower than the pane", tiny, {1, 1, -70, 573}, {-46, 1, 145, 575}},
     };
     for (const Case& test : cases) {
-        const MainLayout layout = LayoutMainWindow(test.in);
+        const MainLayout layout = layoutMainWindow(test.in);
         EXPECT_EQ(layout.output, test.output) << test.name;
         EXPECT_EQ(layout.status, test.status) << test.name;
     }
@@ -66,11 +66,11 @@ TEST(MainWindowLayoutTest, ChatPaneTakesRowsAboveOrBelowTheOutput) {
     auto in = window(800, 600);
     in.chatOpen = true;
     in.chatLines = 10;
-    MainLayout top = LayoutMainWindow(in);
+    MainLayout top = layoutMainWindow(in);
     EXPECT_EQ(top.chat, (PaneRect{1, 1, 630, 150}));
     EXPECT_EQ(top.output, (PaneRect{1, 151, 630, 423}));
     in.chatLocation = 0;
-    MainLayout bottom = LayoutMainWindow(in);
+    MainLayout bottom = layoutMainWindow(in);
     EXPECT_EQ(bottom.output, (PaneRect{1, 1, 630, 423}));
     EXPECT_EQ(bottom.chat, (PaneRect{1, 424, 630, 150}));
     EXPECT_EQ(bottom.chatScroll, (PaneRect{631, 424, 13, 150}));

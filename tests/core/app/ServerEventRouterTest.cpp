@@ -73,7 +73,7 @@ TEST_F(ServerEventRouterTest, ANamedCharacterGetsItsProfile) {
     const auto& preferences = client.preferences();
     EXPECT_EQ(preferences.characters.current(), 0);
     ASSERT_GE(preferences.characters[0].profile, 1);
-    EXPECT_EQ(preferences.ActiveProfile().name(), "Thorn");
+    EXPECT_EQ(preferences.currentProfile().name(), "Thorn");
 }
 
 TEST_F(ServerEventRouterTest, SkillsReachTheSkillsModel) {

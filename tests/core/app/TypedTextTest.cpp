@@ -102,10 +102,10 @@ TEST_F(TypedTextTest, TheSettingOverridesWhatTheServerShowed) {
 // Latin-1 is the same text and goes out in the encoding the server reads.
 TEST_F(TypedTextTest, MacrosFollowTheSameRule) {
     connect();
-    client.preferences().ActiveMacros().set("F1", "say caf\xe9");
-    client.commandSender().SendCommand(client.preferences().ActiveMacros()["F1"]);
+    client.preferences().currentMacros().set("F1", "say caf\xe9");
+    client.commandSender().SendCommand(client.preferences().currentMacros()["F1"]);
     client.onReceived("\xe9\r\n");
-    client.commandSender().SendCommand(client.preferences().ActiveMacros()["F1"]);
+    client.commandSender().SendCommand(client.preferences().currentMacros()["F1"]);
     EXPECT_EQ(host.sent, (Sent{"say caf\xc3\xa9\n", "say caf\xe9\n"}));
 }
 

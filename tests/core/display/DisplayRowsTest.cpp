@@ -19,7 +19,7 @@ std::vector<RowCell> cellsOf(const std::string& text, double width = 10) {
 
 std::vector<int> rowsOf(const std::vector<RowCell>& cells, double available) {
     std::vector<int> starts;
-    BreakIntoRows(cells, available, starts);
+    breakIntoRows(cells, available, starts);
     return starts;
 }
 

@@ -94,7 +94,7 @@ TEST_F(FindStateTest, ChangingTheTextRestartsButChangingTheDirectionDoesNot) {
     EXPECT_EQ(step("here").match, (TextPosition{1, 8}));
     EXPECT_EQ(step("", false).outcome, Outcome::Empty);
     EXPECT_EQ(find.lastSearchText(), "");
-    find.ResetStart();
+    find.resetStart();
     EXPECT_EQ(step("here").match, (TextPosition{1, 8}));
 }
 

@@ -64,7 +64,7 @@ TEST(TextBufferColour, DeletedLinesNoLongerColourTheLinesBehindThem) {
     EXPECT_EQ(single.colourAtStart(1), white);
     EXPECT_EQ(startColours(single), recomputed(single));
 
-    buffer.DeleteLines({1, 4});
+    buffer.deleteLines({1, 4});
     EXPECT_EQ(startColours(buffer), (std::vector<SgrState>{white, white, white, white, white}));
 }
 

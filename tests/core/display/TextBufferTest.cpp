@@ -72,11 +72,11 @@ TEST(TextBuffer, DeleteLinesRemovesTheGivenIndicesInOnePass) {
         buffer.AddString(text);
     }
     const auto before = buffer.revision();
-    buffer.DeleteLines({1, 2, 4});
+    buffer.deleteLines({1, 2, 4});
     EXPECT_EQ(texts(buffer), (std::vector<std::string>{"a\n", "d\n"}));
     EXPECT_EQ(buffer.revision(), before + 1);
-    buffer.DeleteLines({7});
-    buffer.DeleteLines({});
+    buffer.deleteLines({7});
+    buffer.deleteLines({});
     EXPECT_EQ(buffer.LineCount(), 2);
 }
 
@@ -131,10 +131,10 @@ TEST(TextBuffer, PlainLineKeepsDisplayableBytesAndEveryByteAboveAscii) {
     EXPECT_EQ(buffer.GetPlainLine(4), std::nullopt);
     EXPECT_EQ(buffer.GetPlainLine(-1), std::nullopt);
     // As characters: a line that is not UTF-8 is Latin-1, one that is stays as it is.
-    EXPECT_EQ(buffer.GetPlainCharacters(2), "\xc3\xbf"
+    EXPECT_EQ(buffer.getPlainCharacters(2), "\xc3\xbf"
                                             "bc");
-    EXPECT_EQ(buffer.GetPlainCharacters(3), "caf\xc3\xa9");
-    EXPECT_EQ(buffer.GetPlainCharacters(4), std::nullopt);
+    EXPECT_EQ(buffer.getPlainCharacters(3), "caf\xc3\xa9");
+    EXPECT_EQ(buffer.getPlainCharacters(4), std::nullopt);
 }
 
 TEST(TextBuffer, ClearLeavesOneBlankLine) {

@@ -93,8 +93,8 @@ TEST(WordAtTest, WordsAndLinks) {
     EXPECT_EQ(WordAt(accented, 10, linkDelimiters), "caf\xc3\xa9.example");
     EXPECT_EQ(WordAt(accented, 10, examineDelimiters), "caf\xc3\xa9");
     EXPECT_EQ(WordAt(accented, 25, examineDelimiters), std::nullopt) << "one character";
-    EXPECT_EQ(LinkAddress("https://x.org"), "https://x.org");
-    EXPECT_EQ(LinkAddress("x.org"), "http://x.org");
+    EXPECT_EQ(linkAddress("https://x.org"), "https://x.org");
+    EXPECT_EQ(linkAddress("x.org"), "http://x.org");
 }
 
 } // namespace

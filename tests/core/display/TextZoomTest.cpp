@@ -28,11 +28,11 @@ TEST(TextZoom, StepsStayWithinBoundsAndOnlyMoveTowardsThem) {
         {"a wheel spun far", 13, 1000000, 72},
     };
     for (const Case& test : cases) {
-        EXPECT_EQ(TextZoom::Zoomed(test.pixels, test.steps), test.expected) << test.name;
+        EXPECT_EQ(TextZoom::zoomed(test.pixels, test.steps), test.expected) << test.name;
     }
     for (int pixels = TextZoom::smallest; pixels < TextZoom::largest; ++pixels) {
-        EXPECT_GT(TextZoom::Zoomed(pixels, 1), pixels);
-        EXPECT_LT(TextZoom::Zoomed(pixels + 1, -1), pixels + 1);
+        EXPECT_GT(TextZoom::zoomed(pixels, 1), pixels);
+        EXPECT_LT(TextZoom::zoomed(pixels + 1, -1), pixels + 1);
     }
 }
 

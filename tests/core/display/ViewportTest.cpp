@@ -36,7 +36,7 @@ TEST(ViewportTest, ScrollingStopsAtTheTopAndPagesMoveByAPage) {
 
 TEST(ViewportTest, RowsAreFoundFromTheBottom) {
     Viewport view;
-    view.setPage(Viewport::PageFor(200, 20));
+    view.setPage(Viewport::pageFor(200, 20));
     EXPECT_EQ(view.page(), 9);
     view.follow(3);
     EXPECT_EQ(view.lineAt(185, 200, 20), 2);

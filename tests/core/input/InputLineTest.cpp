@@ -16,7 +16,7 @@ constexpr KeyResponse ordinary{InputAction::None, true};
 // The input line over the send path, with a keyboard the test holds keys on.
 class InputLineTest : public ::testing::Test {
 protected:
-    MacroTable& macros() { return rig.preferences.ActiveMacros(); }
+    MacroTable& macros() { return rig.preferences.currentMacros(); }
 
     // One key press with the given keys held as well: key-down, the character, key-up.
     KeyResponse press(int key, std::vector<int> held = {}, int character = 0) {

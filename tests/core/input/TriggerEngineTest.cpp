@@ -11,7 +11,7 @@ using Lines = std::vector<std::string>;
 // The trigger engine over the send path, with the default profile active.
 class TriggerEngineTest : public ::testing::Test {
 protected:
-    TriggerList& triggers() { return rig.preferences.ActiveProfile().triggers; }
+    TriggerList& triggers() { return rig.preferences.currentProfile().triggers; }
     void add(std::string pattern, std::string command, int enabled = 1) {
         triggers().push_back({std::move(pattern), std::move(command), enabled});
     }
@@ -156,7 +156,7 @@ TEST_F(TriggerEngineTest, FollowsTheActiveProfile) {
     rig.preferences.profiles[static_cast<std::size_t>(other)].triggers.push_back(
         {"You", "thorn", 1});
     match("You are hungry");
-    rig.preferences.SetActiveProfile(other);
+    rig.preferences.setActiveProfile(other);
     match("You are hungry");
     add("You", "added");
     match("You are hungry");
@@ -219,10 +219,10 @@ TEST_F(TriggerEngineTest, SwitchingBetweenProfilesOfEqualLengthFollowsEachList) 
     const int other = rig.preferences.profiles.appendNew("Thorn");
     rig.preferences.profiles[static_cast<std::size_t>(other)].triggers = {{"Bob", "thorn", 1}};
     match("You are hungry");
-    rig.preferences.SetActiveProfile(other);
+    rig.preferences.setActiveProfile(other);
     EXPECT_EQ(match("You are hungry"), 0);
     match("Bob arrives");
-    rig.preferences.SetActiveProfile(0);
+    rig.preferences.setActiveProfile(0);
     match("You are hungry");
     EXPECT_EQ(rig.sentLines(), (Lines{"default\n", "thorn\n", "default\n"}));
 }

@@ -25,7 +25,7 @@ struct TriggerPipeline {
 
 TEST(TriggerPipelineTest, ColouredLineFiresAndTheEchoFollowsIt) {
     TriggerPipeline pipeline;
-    pipeline.rig.preferences.ActiveProfile().triggers.push_back({"You are hungry", "eat bread", 1});
+    pipeline.rig.preferences.currentProfile().triggers.push_back({"You are hungry", "eat bread", 1});
     pipeline.path.receive("\x1b[33mYou are hungry.\x1b[0m\r\n##VESK REDRAW\nYou are full.\r\n");
     EXPECT_EQ(pipeline.rig.sentLines(), (Lines{"eat bread\n"}));
     const TextBuffer& buffer = pipeline.rig.mainBuffer;
@@ -37,7 +37,7 @@ TEST(TriggerPipelineTest, ColouredLineFiresAndTheEchoFollowsIt) {
 
 TEST(TriggerPipelineTest, ControlLinesNeverReachTheTriggers) {
     TriggerPipeline pipeline;
-    pipeline.rig.preferences.ActiveProfile().triggers.push_back({"#", "hash", 1});
+    pipeline.rig.preferences.currentProfile().triggers.push_back({"#", "hash", 1});
     pipeline.path.receive("##VESK REDRAW\n## not control\n# comment\n");
     EXPECT_EQ(pipeline.rig.sentLines(), (Lines{"hash\n"}));
 }

@@ -28,7 +28,7 @@ protected:
     testing::FakeHost host;
     Reporting reporting{host, folder / "Vesk.log"};
     Settings settings;
-    LocalDateTime now{2005, 3, 4, 9, 8, 7};
+    localDateTime now{2005, 3, 4, 9, 8, 7};
     SessionLog log{settings, reporting, folder.path(), [this] { return now; }};
 };
 

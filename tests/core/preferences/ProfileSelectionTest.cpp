@@ -35,7 +35,7 @@ TEST_F(ProfileSelectionTest, StoredCharacterWithAProfileKeepsIt) {
     preferences.SelectProfileForCharacter("THORN");
     EXPECT_EQ(preferences.characters.current(), 1);
     EXPECT_EQ(preferences.activeProfile, 1) << "even though a profile named Thorn exists";
-    EXPECT_EQ(preferences.ActiveProfile().name(), "Warrior");
+    EXPECT_EQ(preferences.currentProfile().name(), "Warrior");
 }
 
 TEST_F(ProfileSelectionTest, StoredCharacterWithoutProfileTakesTheOneOfItsName) {
@@ -53,7 +53,7 @@ TEST_F(ProfileSelectionTest, StoredCharacterWithoutProfileGetsANewOneWithDefault
     EXPECT_EQ(profileNames(), (std::vector<std::string>{"Default", "Warrior", "Thorn", "mage"}));
     EXPECT_EQ(preferences.characters[0].profile, 3);
     EXPECT_EQ(preferences.activeProfile, 3);
-    EXPECT_EQ(*preferences.ActiveProfile().macros.find("Keypad Up + Num Lock"), "north");
+    EXPECT_EQ(*preferences.currentProfile().macros.find("Keypad Up + Num Lock"), "north");
 }
 
 TEST_F(ProfileSelectionTest, UnknownCharacterFollowsCreateNewProfiles) {
@@ -76,7 +76,7 @@ TEST_F(ProfileSelectionTest, UnknownCharacterFollowsCreateNewProfiles) {
         EXPECT_EQ(preferences.activeProfile, testCase.expectedActive) << testCase.name;
         EXPECT_EQ(preferences.profiles.size(), testCase.expectedCount) << testCase.name;
         if (testCase.expectedCount == 4u) {
-            EXPECT_EQ(preferences.ActiveProfile().macros,
+            EXPECT_EQ(preferences.currentProfile().macros,
                       CharacterProfileList::defaultProfile().macros);
         }
     }
@@ -87,7 +87,7 @@ TEST_F(ProfileSelectionTest, LongServerNameDoesNotMakeAProfileAtEveryLogin) {
     preferences.SelectProfileForCharacter(name);
     preferences.SelectProfileForCharacter(name);
     EXPECT_EQ(preferences.profiles.size(), 4u);
-    EXPECT_EQ(preferences.ActiveProfile().name(), std::string(31, 'x'));
+    EXPECT_EQ(preferences.currentProfile().name(), std::string(31, 'x'));
 }
 
 // The server chooses the name, and the profile file cannot hold a tab, a line break or a
@@ -105,7 +105,7 @@ TEST_F(ProfileSelectionTest, ServerNamesAreCleanedSoTheyReadBackTheSame) {
                           {"  spaced", "  spaced"}};
     for (const auto& [server, profile] : cases) {
         preferences.SelectProfileForCharacter(server);
-        EXPECT_EQ(preferences.ActiveProfile().name(), profile) << server;
+        EXPECT_EQ(preferences.currentProfile().name(), profile) << server;
         CharacterProfileList reread;
         testing::FakeHost host;
         Reporting reporting(host, "/dev/null");
@@ -125,19 +125,19 @@ TEST_F(ProfileSelectionTest, DeletingAProfileRepointsTheCharacters) {
     preferences.characters[1] = {"B", "", 2, 0};
     preferences.characters[2] = {"C", "", 3, 0};
     preferences.activeProfile = 3;
-    ASSERT_TRUE(preferences.DeleteProfile(2));
+    ASSERT_TRUE(preferences.deleteProfile(2));
     EXPECT_EQ(preferences.characters[0].profile, 1);
     EXPECT_EQ(preferences.characters[1].profile, 0);
     EXPECT_EQ(preferences.characters[2].profile, 2);
     EXPECT_EQ(preferences.activeProfile, 0) << "out of range after the deletion";
-    EXPECT_FALSE(preferences.DeleteProfile(0)) << "the default profile stays";
-    EXPECT_FALSE(preferences.DeleteProfile(9));
+    EXPECT_FALSE(preferences.deleteProfile(0)) << "the default profile stays";
+    EXPECT_FALSE(preferences.deleteProfile(9));
 }
 
 TEST_F(ProfileSelectionTest, ActiveProfileOutOfRangeFallsBackToTheDefault) {
     for (int index : {-4, 3, 100}) {
-        preferences.SetActiveProfile(index);
-        EXPECT_EQ(preferences.ActiveProfile().name(), "Default") << index;
+        preferences.setActiveProfile(index);
+        EXPECT_EQ(preferences.currentProfile().name(), "Default") << index;
     }
 }
 
@@ -152,9 +152,9 @@ TEST_F(ProfileSelectionTest, NamesFromTheServerMakeABoundedNumberOfProfiles) {
     EXPECT_EQ(preferences.profiles.size(), before + Preferences::namedProfileLimit);
     EXPECT_EQ(preferences.activeProfile, 0) << "the last name has no profile";
     preferences.SelectProfileForCharacter("Name3");
-    EXPECT_EQ(preferences.ActiveProfile().name(), "Name3");
+    EXPECT_EQ(preferences.currentProfile().name(), "Name3");
     preferences.SelectProfileForCharacter("thorn");
-    EXPECT_EQ(preferences.ActiveProfile().name(), "Thorn");
+    EXPECT_EQ(preferences.currentProfile().name(), "Thorn");
 }
 
 } // namespace

@@ -38,13 +38,13 @@ TEST(BrowserLayoutTest, HelpBrowserPlacesTreeListAndStatusLine) {
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
-        EXPECT_EQ(LayOutHelpBrowser(test.width, test.height, test.textHeight), test.expected);
+        EXPECT_EQ(layOutHelpBrowser(test.width, test.height, test.textHeight), test.expected);
     }
 }
 
 TEST(BrowserLayoutTest, HelpStatusLineStaysInsideItsFrame) {
     for (int textHeight = 8; textHeight <= 40; ++textHeight) {
-        const BrowserLayout layout = LayOutHelpBrowser(500, 300, textHeight);
+        const BrowserLayout layout = layOutHelpBrowser(500, 300, textHeight);
         EXPECT_GT(layout.statusLine.y, layout.statusFrame.y);
         EXPECT_LT(layout.statusLine.y + layout.statusLine.height,
                   layout.statusFrame.y + layout.statusFrame.height);
@@ -73,17 +73,17 @@ TEST(BrowserLayoutTest, FileBrowserSplitsAThirdForTheTree) {
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
-        const int frameHeight = FileBrowserFrameHeight(test.textHeight);
-        EXPECT_EQ(LayOutFileBrowser(test.width, test.height, frameHeight, test.textHeight),
+        const int frameHeight = fileBrowserFrameHeight(test.textHeight);
+        EXPECT_EQ(layOutFileBrowser(test.width, test.height, frameHeight, test.textHeight),
                   test.expected);
     }
 }
 
 TEST(BrowserLayoutTest, FileBrowserFrameKeepsItsHeightOverRepeatedResizes) {
-    const int frameHeight = FileBrowserFrameHeight(16);
-    BrowserLayout layout = LayOutFileBrowser(600, 400, frameHeight, 16);
+    const int frameHeight = fileBrowserFrameHeight(16);
+    BrowserLayout layout = layOutFileBrowser(600, 400, frameHeight, 16);
     for (int height = 401; height < 420; ++height) {
-        layout = LayOutFileBrowser(600, height, layout.statusFrame.height, 16);
+        layout = layOutFileBrowser(600, height, layout.statusFrame.height, 16);
     }
     EXPECT_EQ(layout.statusFrame.height, frameHeight);
     EXPECT_EQ(layout.statusFrame.y + layout.statusFrame.height, 419);

@@ -70,8 +70,8 @@ TEST(ExternalProgram, TheEditorAndTheHelpViewerSayWhereToChooseAnother) {
     transfer.RunEditor();
     HelpBrowserModel help(host, sender, directory.path(),
                           {[] { return std::string("/opt/gone/viewer"); }, [] { return true; }});
-    help.BeginText();
-    help.EndText();
+    help.beginText();
+    help.endText();
     ASSERT_EQ(host.warnings.size(), 2u);
     EXPECT_EQ(host.warnings[0],
               "The editor \"/opt/gone/editor\" could not be started.\n\nChoose another editor "

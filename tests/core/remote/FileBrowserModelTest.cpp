@@ -54,26 +54,26 @@ TEST_F(FileBrowserModelTest, SelectingTheRootAsksForItsSubdirectories) {
     ASSERT_EQ(browser.directories().size(), 1u);
     EXPECT_EQ(browser.directories()[0].path, "/");
     EXPECT_EQ(browser.status(), "Current Status: Idle");
-    browser.OnTreeSelection(0);
+    browser.onTreeSelection(0);
     EXPECT_EQ(sender.lines, std::vector<std::string>{"ofile dir /"});
     EXPECT_EQ(browser.status(), "Current Status: Requesting subdirs of /");
 
     connected = false;
-    browser.OnTreeSelection(0);
-    browser.OnTreeDoubleClick(0);
+    browser.onTreeSelection(0);
+    browser.onTreeDoubleClick(0);
     EXPECT_EQ(sender.lines.size(), 1u);
 }
 
 TEST_F(FileBrowserModelTest, DirTreeAddsSubdirectoriesOnceInSortedOrder) {
     browser.OnDirTree({"/", "zeta", "Alpha", "beta"});
     EXPECT_EQ(childNames(0), (std::vector<std::string>{"Alpha", "beta", "zeta"}));
-    EXPECT_EQ(browser.FindDirectory("/zeta/"), 1);
+    EXPECT_EQ(browser.findDirectory("/zeta/"), 1);
     EXPECT_EQ(browser.directories()[1].parent, 0);
     browser.OnDirTree({"/", "beta", "zeta"});
     EXPECT_EQ(browser.directories().size(), 4u);
     browser.OnDirTree({"/beta/", "inner"});
     EXPECT_EQ(browser.directories().back().path, "/beta/inner/");
-    EXPECT_EQ(childNames(browser.FindDirectory("/beta/")), std::vector<std::string>{"inner"});
+    EXPECT_EQ(childNames(browser.findDirectory("/beta/")), std::vector<std::string>{"inner"});
     EXPECT_EQ(browser.status(), "Current Status: Idle");
 }
 
@@ -94,10 +94,10 @@ TEST_F(FileBrowserModelTest, TheTableStaysWithinItsLimits) {
     tokens.insert(tokens.end(), names.begin(), names.end());
     browser.OnDirTree(tokens);
     EXPECT_EQ(browser.directories().size(), FileBrowserModel::directoryLimit);
-    EXPECT_GE(browser.FindDirectory("/" + fits + "/"), 0);
-    EXPECT_EQ(browser.FindDirectory("/" + tooLong + "/"), -1);
-    EXPECT_EQ(browser.FindDirectory("/d1021/"), 1023);
-    EXPECT_EQ(browser.FindDirectory("/d1022/"), -1);
+    EXPECT_GE(browser.findDirectory("/" + fits + "/"), 0);
+    EXPECT_EQ(browser.findDirectory("/" + tooLong + "/"), -1);
+    EXPECT_EQ(browser.findDirectory("/d1021/"), 1023);
+    EXPECT_EQ(browser.findDirectory("/d1022/"), -1);
     for (const auto& directory : browser.directories()) {
         EXPECT_LE(directory.path.size(), FileBrowserModel::pathLimit);
     }
@@ -111,7 +111,7 @@ TEST_F(FileBrowserModelTest, DirFilesAddUpForOneDirectoryAndReplaceForAnother) {
     EXPECT_EQ(fileNames(), (std::vector<std::string>{"c", "b.h", "a.c"}));
     EXPECT_EQ(browser.currentDir(), "/d/");
     EXPECT_TRUE(
-        browser.directories()[static_cast<std::size_t>(browser.FindDirectory("/d/"))].openImage);
+        browser.directories()[static_cast<std::size_t>(browser.findDirectory("/d/"))].openImage);
     browser.OnDirFiles({"/e/", "z"});
     EXPECT_EQ(fileNames(), std::vector<std::string>{"z"});
     browser.OnDirFiles({"/unknown/", "y"});
@@ -128,32 +128,32 @@ TEST(FileBrowserImages, TheLastTwoCharactersChooseTheImage) {
                           {"x.cc", Image::Plain},  {"h", Image::Plain},    {"x.H", Image::Plain},
                           {"README", Image::Plain}};
     for (const Case& c : cases) {
-        EXPECT_EQ(FileBrowserModel::ImageFor(c.name), c.image) << c.name;
+        EXPECT_EQ(FileBrowserModel::imageFor(c.name), c.image) << c.name;
     }
 }
 
 TEST_F(FileBrowserModelTest, DoubleClickAsksForFilesAndMovesTheOpenImage) {
     browser.OnDirTree({"/", "d", "e"});
     browser.OnDirFiles({"/d/", "a.c"});
-    const int d = browser.FindDirectory("/d/");
-    const int e = browser.FindDirectory("/e/");
-    browser.OnTreeDoubleClick(e);
+    const int d = browser.findDirectory("/d/");
+    const int e = browser.findDirectory("/e/");
+    browser.onTreeDoubleClick(e);
     EXPECT_TRUE(browser.files().empty());
     EXPECT_EQ(sender.lines.back(), "ofile files /e/");
     EXPECT_EQ(browser.status(), "Current Status: Requesting contents of /e/");
-    browser.OnTreeDoubleClick(d);
+    browser.onTreeDoubleClick(d);
     EXPECT_TRUE(browser.directories()[static_cast<std::size_t>(d)].openImage);
     EXPECT_FALSE(browser.directories()[static_cast<std::size_t>(e)].openImage);
-    browser.OnTreeDoubleClick(d);
+    browser.onTreeDoubleClick(d);
     EXPECT_FALSE(browser.directories()[static_cast<std::size_t>(d)].openImage);
     EXPECT_EQ(browser.openItem(), d);
 }
 
 TEST_F(FileBrowserModelTest, TheMenuActsOnTheRightClickedFile) {
-    EXPECT_EQ(browser.CommandText(Command::More), std::nullopt);
+    EXPECT_EQ(browser.commandText(Command::More), std::nullopt);
     browser.OnDirTree({"/", "d"});
     browser.OnDirFiles({"/d/", "x.c"});
-    browser.SelectFile("x.c");
+    browser.selectFile("x.c");
     EXPECT_EQ(browser.selectedFile(), "/d/x.c");
     struct Case {
         Command command;
@@ -165,8 +165,8 @@ TEST_F(FileBrowserModelTest, TheMenuActsOnTheRightClickedFile) {
                           {Command::Update, "update '/d/x.c'", "update /d/x.c"},
                           {Command::Edit, "OED '/d/x.c'", "oed /d/x.c"}};
     for (const Case& c : cases) {
-        EXPECT_EQ(browser.MenuText(c.command), c.menuText);
-        EXPECT_EQ(browser.CommandText(c.command), c.sent);
+        EXPECT_EQ(browser.menuText(c.command), c.menuText);
+        EXPECT_EQ(browser.commandText(c.command), c.sent);
     }
 }
 

@@ -59,7 +59,7 @@ TEST_F(FileTransferTest, DownloadWritesTheFixedFilesCountsLinesAndStartsTheEdito
         EXPECT_EQ(suffixes[9], " (OED: 10 Lines Received)") << c.editFile;
         EXPECT_EQ(suffixes[19], " (OED: 20 Lines Received)") << c.editFile;
         EXPECT_EQ(suffixes[24], " (OED: 20 Lines Received)") << c.editFile;
-        transfer.OnFileEnd();
+        transfer.onFileEnd();
         EXPECT_EQ(transfer.titleSuffix(), "");
         EXPECT_FALSE(transfer.receiving());
         EXPECT_EQ(directory.read(c.editFile), expected);
@@ -73,7 +73,7 @@ TEST_F(FileTransferTest, DownloadWritesTheFixedFilesCountsLinesAndStartsTheEdito
 TEST_F(FileTransferTest, ServerNamesNeverChooseALocalPath) {
     transfer.BeginReceive("../../outside/evil.c");
     transfer.ReceiveLine("x\n");
-    transfer.OnFileEnd();
+    transfer.onFileEnd();
     EXPECT_EQ(directory.fileCount(), 2);
     EXPECT_EQ(directory.read("TheCode.DAT"), "../../outside/evil.c\n");
     EXPECT_EQ(directory.read("TheCode.c"), "x\n");
@@ -97,7 +97,7 @@ TEST_F(FileTransferTest, ANewDownloadClosesTheOldOneFirst) {
     transfer.ReceiveLine("first\n");
     transfer.BeginReceive("/b.c");
     transfer.ReceiveLine("second\n");
-    transfer.OnFileEnd();
+    transfer.onFileEnd();
     EXPECT_EQ(directory.read("TheCode.c"), "second\n");
     EXPECT_EQ(directory.read("TheCode.DAT"), "/b.c\n");
     EXPECT_EQ(host.started.size(), 1u);
@@ -137,7 +137,7 @@ TEST_F(FileTransferTest, SendFileNameAnswersWithTheRecordedName) {
         EXPECT_EQ(sender.lines, std::vector<std::string>{c.sent}) << c.name;
     }
     directory.write("TheCode.DAT", "/d/x.c\n");
-    EXPECT_EQ(transfer.CurrentlyEditingText(), "Currently Editing: /d/x.c");
+    EXPECT_EQ(transfer.currentlyEditingText(), "Currently Editing: /d/x.c");
 }
 
 TEST_F(FileTransferTest, UploadBatchesShortLinesAndSendsLongOnesAlone) {
@@ -239,12 +239,12 @@ TEST_F(FileTransferTest, TheEditorGetsItsSettingAsTheProgramAndTheFileAsItsOneAr
 }
 
 TEST_F(FileTransferTest, OnlyADownloadUnderWayStartsTheEditorOnce) {
-    transfer.OnFileEnd();
+    transfer.onFileEnd();
     EXPECT_TRUE(host.started.empty());
     transfer.BeginReceive("/a.c");
     transfer.ReceiveLine("x\n");
-    transfer.OnFileEnd();
-    transfer.OnFileEnd();
+    transfer.onFileEnd();
+    transfer.onFileEnd();
     EXPECT_EQ(host.started.size(), 1u);
 }
 
@@ -276,8 +276,8 @@ TEST_F(FileTransferTest, AFloodOfBeginningsLeavesTheLastDownload) {
         transfer.BeginReceive("/w/file" + std::to_string(file) + ".c");
     }
     EXPECT_TRUE(transfer.receiving());
-    EXPECT_EQ(transfer.RemoteName(), "/w/file99.c");
-    transfer.OnFileEnd();
+    EXPECT_EQ(transfer.remoteName(), "/w/file99.c");
+    transfer.onFileEnd();
     EXPECT_EQ(directory.read("TheCode.DAT"), "/w/file99.c\n");
     EXPECT_EQ(directory.read("TheCode.c"), "");
     EXPECT_EQ(host.started.size(), 1u);

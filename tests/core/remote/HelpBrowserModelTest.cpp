@@ -37,36 +37,36 @@ TEST(HelpCategories, EachTreeItemHasItsKey) {
     ASSERT_EQ(categories.size(), std::size(expected));
     for (std::size_t index = 0; index < categories.size(); ++index) {
         EXPECT_EQ(categories[index].itemText, expected[index].first);
-        EXPECT_EQ(HelpBrowserModel::CategoryKey(expected[index].first), expected[index].second);
+        EXPECT_EQ(HelpBrowserModel::categoryKey(expected[index].first), expected[index].second);
     }
-    EXPECT_EQ(HelpBrowserModel::CategoryKey("Other"), "Other");
+    EXPECT_EQ(HelpBrowserModel::categoryKey("Other"), "Other");
 }
 
 TEST_F(HelpBrowserModelTest, RequestsGoOutOnlyWhileConnected) {
-    help.SelectCategory("Abilities");
-    help.RequestTopic("sword");
+    help.selectCategory("Abilities");
+    help.requestTopic("sword");
     EXPECT_EQ(sender.lines, (std::vector<std::string>{"vesk helpchange *abilities",
                                                       "vesk help sword *abilities"}));
     EXPECT_EQ(help.status(), "Current Status: Requesting file");
-    help.SelectCategory("Player: General");
+    help.selectCategory("Player: General");
     EXPECT_EQ(help.status(), "Current Status: Requesting contents of *player general");
 
     connected = false;
     sender.lines.clear();
-    help.SelectCategory("Abilities");
-    help.RequestTopic("sword");
+    help.selectCategory("Abilities");
+    help.requestTopic("sword");
     EXPECT_TRUE(sender.lines.empty());
     EXPECT_EQ(help.status(), "Current Status: Requesting contents of *player general");
-    EXPECT_FALSE(help.RequestShow());
+    EXPECT_FALSE(help.requestShow());
     EXPECT_EQ(host.warnings,
               std::vector<std::string>{
                   "You need to be connected to FenmarchMUD for this command to work."});
 }
 
 TEST_F(HelpBrowserModelTest, TopicsAreListedInReverseOrderOfArrival) {
-    help.OnHelpContents({"a", "b", "c"});
+    help.onHelpContents({"a", "b", "c"});
     EXPECT_EQ(help.topics(), (std::vector<std::string>{"c", "b", "a"}));
-    help.OnHelpContents({});
+    help.onHelpContents({});
     EXPECT_TRUE(help.topics().empty());
     EXPECT_EQ(help.status(), "Current Status: Idle");
 }
@@ -92,37 +92,37 @@ TEST(HelpWrap, CapturedLinesAreWrappedAtEightyColumns) {
         {"no line feed", std::string(81, 'y'), std::string(80, 'y') + "\ny"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(HelpBrowserModel::WrapHelpLine(c.line), c.written) << c.name;
+        EXPECT_EQ(HelpBrowserModel::wrapHelpLine(c.line), c.written) << c.name;
     }
 }
 
 TEST_F(HelpBrowserModelTest, APageIsCapturedToHelpTxtAndOpenedInTheHelpEditor) {
-    help.BeginText();
+    help.beginText();
     EXPECT_EQ(help.status(), "Current Status: Receiving file .");
     help.ReceiveLine("first\n");
     help.ReceiveLine(std::string(90, 'x') + "\n");
     EXPECT_EQ(help.status(), "Current Status: Receiving file ...");
-    help.EndText();
+    help.endText();
     EXPECT_EQ(help.status(), "Current Status: Idle");
     EXPECT_EQ(directory.read("help.txt"),
               "first\n" + std::string(80, 'x') + "\n" + std::string(10, 'x') + "\n");
     const FakeHost::StartedProcess viewer{helpEditor, {(directory.path() / "help.txt").string()}};
     EXPECT_EQ(host.started, std::vector<FakeHost::StartedProcess>{viewer});
 
-    help.BeginText();
+    help.beginText();
     help.ReceiveLine("second page\n");
-    help.BeginText();
+    help.beginText();
     help.ReceiveLine("third page\n");
-    help.EndText();
+    help.endText();
     EXPECT_EQ(directory.read("help.txt"), "third page\n");
 }
 
 // A HELPEND with no page begun starts nothing, and a page starts the editor once; a long page
 // keeps a status line of bounded length.
 TEST_F(HelpBrowserModelTest, OnlyABegunPageStartsTheEditorOnce) {
-    help.EndText();
+    help.endText();
     EXPECT_TRUE(host.started.empty());
-    help.BeginText();
+    help.beginText();
     std::size_t longest = 0;
     for (int line = 0; line < 1000; ++line) {
         help.ReceiveLine("line\n");
@@ -130,8 +130,8 @@ TEST_F(HelpBrowserModelTest, OnlyABegunPageStartsTheEditorOnce) {
     }
     EXPECT_EQ(help.status(), "Current Status: Receiving file ." + std::string(40, '.'));
     EXPECT_LE(longest, std::string("Current Status: Receiving file .").size() + 60);
-    help.EndText();
-    help.EndText();
+    help.endText();
+    help.endText();
     EXPECT_EQ(host.started.size(), 1u);
 }
 
@@ -140,9 +140,9 @@ TEST(HelpUnwritable, AFailedHelpFileIsReportedAndTheEditorStillStarts) {
     RecordingSender sender;
     HelpBrowserModel help(host, sender, "/nonexistent-vesk-directory",
                           {[] { return std::string("viewer"); }, [] { return true; }});
-    help.BeginText();
+    help.beginText();
     help.ReceiveLine("dropped\n");
-    help.EndText();
+    help.endText();
     EXPECT_EQ(host.warnings, std::vector<std::string>{"Error opening 'help.txt' for writing"});
     EXPECT_EQ(host.started.size(), 1u);
 }

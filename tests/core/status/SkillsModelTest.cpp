@@ -59,7 +59,7 @@ TEST(SkillLayouts, TheClassChoosesItsLayoutExactly) {
         {"Cleric", {"Combat", "Weapons", "Other"}, {10, 10, 3}, {"Tactics", "tactics"}, 0, 9},
     };
     for (const Case& c : cases) {
-        const SkillLayout& layout = SkillLayoutFor(c.className);
+        const SkillLayout& layout = skillLayoutFor(c.className);
         EXPECT_EQ(captions(layout), c.captions) << c.className;
         EXPECT_EQ(rowCounts(layout), c.rows) << c.className;
         const SkillRow& row = layout.columns[c.column].rows[c.row];

@@ -362,7 +362,7 @@ private slots:
     void macroKeysSendTheirMacros() {
         Rig rig;
         rig.connect();
-        MacroTable& macros = rig.client.preferences().ActiveMacros();
+        MacroTable& macros = rig.client.preferences().currentMacros();
         macros["F1"] = "cast heal";
         macros["Keypad Up + Num Lock"] = "north";
         macros["Up"] = "up";
@@ -397,7 +397,7 @@ private slots:
         InputLineEdit& input = rig.window->inputLine();
         int number = 0;
         for (const MacroKey& key : MacroKeys::keys()) {
-            rig.client.preferences().ActiveMacros()[std::string(key.name)] =
+            rig.client.preferences().currentMacros()[std::string(key.name)] =
                 "macro " + std::to_string(++number);
         }
         number = 0;

@@ -384,7 +384,7 @@ private slots:
                  rig.transcript().c_str());
         QTRY_VERIFY_WITH_TIMEOUT(rig.simLogged("logged in as Tamsin"), bound);
         const Preferences& preferences = rig.client.preferences();
-        QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(preferences.ActiveProfile().name()),
+        QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(preferences.currentProfile().name()),
                                   QStringLiteral("Tamsin"), bound);
         int named = 0;
         for (const CharacterProfile& profile : preferences.profiles.profiles()) {
@@ -427,9 +427,9 @@ private slots:
         preferences.settings.setNumber(setting::soundsEnabled, 1);
         // Logging in selects the character's own profile; the triggers go there.
         QVERIFY(rig.logInByTyping("Ardent", "zq8hidden"));
-        QTRY_VERIFY_WITH_TIMEOUT(preferences.ActiveProfile().name() == "Ardent", bound);
-        preferences.ActiveProfile().triggers.push_back({"You say: ping", "smile&" + good, 1});
-        preferences.ActiveProfile().triggers.push_back({"You say: ding", "say dong&" + broken, 1});
+        QTRY_VERIFY_WITH_TIMEOUT(preferences.currentProfile().name() == "Ardent", bound);
+        preferences.currentProfile().triggers.push_back({"You say: ping", "smile&" + good, 1});
+        preferences.currentProfile().triggers.push_back({"You say: ding", "say dong&" + broken, 1});
 
         rig.type("say ping");
         QTRY_VERIFY2_WITH_TIMEOUT(rig.simLogged("sent: smile"), rig.transcript().c_str(), bound);
@@ -465,8 +465,8 @@ private slots:
         Preferences& preferences = rig.client.preferences();
         preferences.settings.setNumber(setting::triggersEnabled, 1);
         QVERIFY(rig.logInByTyping("Ardent", "zq8hidden"));
-        QTRY_VERIFY_WITH_TIMEOUT(preferences.ActiveProfile().name() == "Ardent", bound);
-        preferences.ActiveProfile().triggers.push_back({"You say: first", "say fired", 1});
+        QTRY_VERIFY_WITH_TIMEOUT(preferences.currentProfile().name() == "Ardent", bound);
+        preferences.currentProfile().triggers.push_back({"You say: first", "say fired", 1});
 
         ProfilesDialog dialog(rig.client.preferences(), rig.folder.path(),
                               preferences.activeProfile, rig.window);
@@ -479,9 +479,9 @@ private slots:
         macros.keyList()->setCurrentRow(14);
         macros.macroField()->selectAll();
         QTest::keyClicks(macros.macroField(), "say from the key");
-        const std::size_t before = preferences.ActiveTriggers().size();
+        const std::size_t before = preferences.currentTriggers().size();
         dialog.accept();
-        QCOMPARE(preferences.ActiveTriggers().size(), before);
+        QCOMPARE(preferences.currentTriggers().size(), before);
 
         rig.type("say second");
         QTRY_VERIFY2_WITH_TIMEOUT(rig.shows("You say: fired"), rig.transcript().c_str(), bound);

@@ -181,7 +181,7 @@ private slots:
     void editsTakeEffectAtOnce() {
         ProfilesTestRig rig;
         rig.connect();
-        rig.client.preferences().SetActiveProfile(1);
+        rig.client.preferences().setActiveProfile(1);
         rig.client.onReceived("You are hungry.\r\n");
         QCOMPARE(rig.sentLines(), (std::vector<std::string>{"eat bread\n"}));
         rig.host.clearRecords();
@@ -197,7 +197,7 @@ private slots:
         QTest::keyClicks(macros.macroField(), "flee");
         dialog.accept();
 
-        QCOMPARE(rig.client.preferences().ActiveTriggers().size(), std::size_t{2});
+        QCOMPARE(rig.client.preferences().currentTriggers().size(), std::size_t{2});
         rig.client.onReceived("You feel faint.\r\n");
         QCOMPARE(rig.sentLines(), (std::vector<std::string>{"eat bread\n"}));
         rig.client.onReceived("You are hungry.\r\n");

@@ -296,7 +296,7 @@ private slots:
         }
         const int lineHeight = window->statusLine()->fontMetrics().height();
         const BrowserLayout layout =
-            LayOutFileBrowser(900, 460, FileBrowserFrameHeight(lineHeight), lineHeight);
+            layOutFileBrowser(900, 460, fileBrowserFrameHeight(lineHeight), lineHeight);
         const auto rect = [](const LayoutRect& r) { return QRect(r.x, r.y, r.width, r.height); };
         QCOMPARE(window->directoryTree()->geometry(), rect(layout.tree));
         QCOMPARE(window->fileList()->geometry(), rect(layout.list));

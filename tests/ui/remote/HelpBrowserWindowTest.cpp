@@ -146,7 +146,7 @@ private slots:
         window->resize(640, 420);
         window->show();
         const BrowserLayout layout =
-            LayOutHelpBrowser(640, 420, window->statusLine()->fontMetrics().height());
+            layOutHelpBrowser(640, 420, window->statusLine()->fontMetrics().height());
         const QRect tree = window->categoryTree()->geometry();
         const QRect list = window->topicList()->geometry();
         const QRect status = window->statusLine()->geometry();
