@@ -17,7 +17,7 @@ struct ColourRun {
     SgrState colour;
     int plainStart = 0;
     int plainLength = 0;
-    auto operator<=>(const ColourRun&) const = default;
+    bool operator==(const ColourRun&) const = default;
 };
 
 // Splits one stored line into colour runs, reading its colour sequences with SgrReader. The

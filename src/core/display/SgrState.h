@@ -21,7 +21,7 @@ struct SgrState {
     bool hasOwnColour() const { return ownColour >= 0; }
     // Whether the slot's bold colour is drawn.
     bool boldSlot() const { return bold || bright; }
-    auto operator<=>(const SgrState&) const = default;
+    bool operator==(const SgrState&) const = default;
 };
 
 // The state packed into four bytes, the way every stored line keeps the state at its start:
