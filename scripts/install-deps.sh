@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang pkg-config libgtest-dev libgmock-dev
           libbenchmark-dev qt6-base-dev qt6-multimedia-dev fonts-dejavu-core
-          fonts-noto-mono
+          fonts-noto-mono clang-format
           xvfb xauth xdotool imagemagick x11-utils)
 missing=()
 for package in "${packages[@]}"; do

@@ -8,6 +8,9 @@ scripts/install-deps.sh
 jobs=$(nproc)
 fuzz_seconds=${VESK_FUZZ_SECONDS:-60}
 
+echo "== formatting =="
+scripts/check-format.sh
+
 echo "== release build (g++, -Werror) =="
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESK_WERROR=ON \
       -DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPILER=gcc

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ScratchFolder.h"
 #include "FakeHost.h"
+#include "ScratchFolder.h"
 #include "common/Reporting.h"
 #include "connection/Connection.h"
 #include "connection/LagMeter.h"

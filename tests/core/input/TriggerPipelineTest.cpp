@@ -1,5 +1,5 @@
-#include "SendPathRig.h"
 #include "RecordingEvents.h"
+#include "SendPathRig.h"
 #include "connection/ReceivePath.h"
 #include "input/TriggerEngine.h"
 #include "protocol/ServerLineParser.h"
@@ -25,7 +25,8 @@ struct TriggerPipeline {
 
 TEST(TriggerPipelineTest, ColouredLineFiresAndTheEchoFollowsIt) {
     TriggerPipeline pipeline;
-    pipeline.rig.preferences.currentProfile().triggers.push_back({"You are hungry", "eat bread", 1});
+    pipeline.rig.preferences.currentProfile().triggers.push_back(
+        {"You are hungry", "eat bread", 1});
     pipeline.path.receive("\x1b[33mYou are hungry.\x1b[0m\r\n##VESK REDRAW\nYou are full.\r\n");
     EXPECT_EQ(pipeline.rig.sentLines(), (Lines{"eat bread\n"}));
     const TextBuffer& buffer = pipeline.rig.mainBuffer;
