@@ -101,11 +101,11 @@ void writeSettingsState(JsonWriter& json, Client& client) {
         json.key("level");
         json.number(entry.level);
         json.key("word3");
-        json.string(entry.word3);
+        json.string(entry.race);
         json.key("word4");
-        json.string(entry.word4);
+        json.string(entry.characterClass);
         json.key("word5");
-        json.string(entry.word5);
+        json.string(entry.rank);
         json.endObject();
     }
     json.endArray();

@@ -20,7 +20,6 @@ namespace vesk {
 struct WrappedLine {
     std::string_view head;
     std::string_view rest;
-    bool wrapped() const { return !rest.empty(); }
 };
 
 // Far more than a fully coloured row needs (80 columns of one sequence each is under 1 KB).

@@ -53,7 +53,6 @@ public:
     // While the server echoes for itself (it is asking for a password), a typed line is
     // sent but neither shown nor logged; the send path asks here before it echoes.
     void setInputHidden(bool hidden) { inputHidden_ = hidden; }
-    bool inputHidden() const { return inputHidden_; }
     // The echo of a sent command: an "everything else" entry, unless input is hidden.
     void logEchoedCommand(std::string_view text);
 

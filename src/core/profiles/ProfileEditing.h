@@ -28,7 +28,6 @@ public:
     bool contains(int index) const { return index >= 0 && index < size(); }
     // The profile the characters' record of a slot points at in the edited copy.
     int characterProfile(int slot) const { return characters_[slot].profile; }
-    int activeProfile() const { return activeProfile_; }
 
     // The default profile keeps its name; other names are made storable first. False when
     // the index cannot be renamed.

@@ -27,8 +27,6 @@ struct FontRecord {
     std::int32_t width() const { return integerAt(4); }
     std::int32_t weight() const { return integerAt(16); }
     bool italic() const { return bytes[20] == 1; }
-    bool underline() const { return bytes[21] != 0; }
-    bool strikeOut() const { return bytes[22] != 0; }
     std::uint8_t pitchAndFamily() const { return bytes[27]; }
     std::string faceName() const;
 

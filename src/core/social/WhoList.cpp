@@ -8,7 +8,7 @@
 namespace vesk {
 namespace {
 
-constexpr std::size_t word4Width = 15;
+constexpr std::size_t classWidth = 15;
 
 std::string argument(const std::vector<std::string>& arguments, std::size_t index) {
     return index < arguments.size() ? arguments[index] : std::string();
@@ -18,7 +18,7 @@ WhoEntry entryFrom(const std::vector<std::string>& arguments) {
     return {cutToWidth(firstLetterUpper(lowerCased(arguments[0])), nameWidth),
             parseDecimal(argument(arguments, 1)),
             cutToWidth(firstLetterUpper(argument(arguments, 2)), nameWidth),
-            cutToWidth(firstLetterUpper(argument(arguments, 3)), word4Width),
+            cutToWidth(firstLetterUpper(argument(arguments, 3)), classWidth),
             cutToWidth(argument(arguments, 4), nameWidth)};
 }
 

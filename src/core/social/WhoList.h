@@ -11,9 +11,11 @@ namespace vesk {
 struct WhoEntry {
     std::string name;
     std::int32_t level = 0;
-    std::string word3;
-    std::string word4;
-    std::string word5;
+    // LOGON's third, fourth and fifth words: what the who-list window shows as race and class,
+    // and the rank the game gives ("player", "coder", "guest"), which no column shows.
+    std::string race;
+    std::string characterClass;
+    std::string rank;
     auto operator<=>(const WhoEntry&) const = default;
 };
 
@@ -24,7 +26,7 @@ class WhoList {
 public:
     static constexpr std::size_t capacity = 100;
 
-    // LOGON's arguments: name, level, word3, word4, word5; missing ones are empty (a missing
+    // LOGON's arguments: name, level, race, class, rank; missing ones are empty (a missing
     // level reads 0). The name "ClearNames" empties the list. True when the list changed.
     bool logOn(const std::vector<std::string>& arguments);
     // LOGOFF: removes the first entry of that name in any letter case. True when found.

@@ -36,11 +36,10 @@ bool byWordThenLevel(const std::string& first, const std::string& second, const 
 bool comesBefore(WhoSort sort, const WhoRow& first, const WhoRow& second) {
     switch (sort) {
     case WhoSort::Class:
-        return byWordThenLevel(WhoListView::characterClass(first.entry),
-                               WhoListView::characterClass(second.entry), first, second);
+        return byWordThenLevel(first.entry.characterClass, second.entry.characterClass, first,
+                               second);
     case WhoSort::Race:
-        return byWordThenLevel(WhoListView::race(first.entry), WhoListView::race(second.entry),
-                               first, second);
+        return byWordThenLevel(first.entry.race, second.entry.race, first, second);
     case WhoSort::Friends:
         if (first.isFriend != second.isFriend) {
             return first.isFriend;
@@ -89,9 +88,9 @@ std::string WhoListView::cellText(const WhoEntry& entry, WhoColumn column) {
     case WhoColumn::Level:
         return std::to_string(entry.level);
     case WhoColumn::Race:
-        return race(entry);
+        return entry.race;
     case WhoColumn::Class:
-        return characterClass(entry);
+        return entry.characterClass;
     case WhoColumn::Name:
         break;
     }

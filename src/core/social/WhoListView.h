@@ -48,9 +48,6 @@ public:
     // Any list, any letter case.
     static bool isFriend(const FriendsLists& friends, std::string_view name);
 
-    static const std::string& race(const WhoEntry& entry) { return entry.word3; }
-    static const std::string& characterClass(const WhoEntry& entry) { return entry.word4; }
-
 private:
     WhoSort sort_ = WhoSort::Level;
 };

@@ -38,7 +38,6 @@ public:
 
     const std::vector<Entry>& entries() const { return entries_; }
     int size() const { return static_cast<int>(entries_.size()); }
-    std::size_t limit() const { return limit_; }
 
 private:
     std::size_t limit_;

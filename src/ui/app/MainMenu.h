@@ -53,7 +53,6 @@ public:
     QAction* openEditor = nullptr;
     QAction* fileBrowser = nullptr;
 
-    QMenu* windowMenu() const { return windowMenu_; }
     bool codingMenuShown() const { return codingMenu_ != nullptr; }
 
 signals:

@@ -18,8 +18,8 @@ namespace vesk {
 //
 // A modal box shown from inside the core (a warning while a read is handled, the Login
 // Do-hickey at the name prompt) runs a nested event loop; reads arriving meanwhile must not
-// re-enter the core half-way through a line, so the socket holds them back while modalDepth()
-// is above zero and picks them up at modalClosed().
+// re-enter the core half-way through a line, so the socket holds them back while such a box is
+// open and picks them up at modalClosed().
 class QtHost : public QObject, public Host, public ReadGate {
     Q_OBJECT
 public:
@@ -33,8 +33,6 @@ public:
         loginAsker_ = std::move(asker);
     }
     void setLoginDialogOpener(std::function<void()> opener) { loginOpener_ = std::move(opener); }
-
-    int modalDepth() const { return modalDepth_; }
 
     // The socket's gate: reads wait while a modal box is up, and a read's notices are gathered.
     bool readsHeld() const override { return modalDepth_ > 0; }

@@ -1,5 +1,7 @@
 #include "app/StartOptions.h"
 
+#include "VeskVersion.h"
+#include "common/TextBoundary.h"
 #include "preferences/Preferences.h"
 
 #include <QCommandLineParser>
@@ -25,7 +27,7 @@ ParsedStart parseStartOptions(const QStringList& arguments) {
         return {std::nullopt, parser.helpText(), 0};
     }
     if (parser.isSet("version")) {
-        return {std::nullopt, "vesk 2.04\n", 0};
+        return {std::nullopt, "vesk " + toQString(clientVersion) + "\n", 0};
     }
     StartOptions options;
     options.directory = parser.value("dir");

@@ -1,4 +1,5 @@
 // vesk: the FenmarchMUD desktop client.
+#include "VeskVersion.h"
 #include "app/Application.h"
 #include "app/Client.h"
 #include "app/DemoSimulator.h"
@@ -53,7 +54,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName("Vesk");
-    QApplication::setApplicationVersion("2.04");
+    QApplication::setApplicationVersion(vesk::toQString(vesk::clientVersion));
     QApplication::setWindowIcon(QIcon(":/vesk/icons/vesk.png"));
     // SIGTERM or Ctrl+C ends the client as File > Exit does, the demo's simulator with it. A
     // request that comes while the client is still starting waits for the window.

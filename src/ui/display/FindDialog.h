@@ -27,7 +27,6 @@ public:
 
     QLineEdit* textField() const { return text_; }
     QCheckBox* searchUpBox() const { return searchUp_; }
-    QCheckBox* ignoreCaseBox() const { return ignoreCase_; }
 
 private:
     FindState& state_;

@@ -22,8 +22,6 @@ public:
     void save(Preferences& preferences) override;
 
     QLineEdit* widthEdit() const { return widthEdit_; }
-    QCheckBox* loginDohickeyBox() const { return loginDohickey_; }
-    QCheckBox* clearEditFieldBox() const { return clearEditField_; }
     QCheckBox* commandEchoBox() const { return commandEcho_; }
     QCheckBox* playSoundsBox() const { return playSounds_; }
     // "Automatic", "UTF-8", "Latin-1": the items' order is the setting's value.

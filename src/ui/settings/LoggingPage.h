@@ -25,21 +25,17 @@ public:
     void load(const Preferences& preferences) override;
     void save(Preferences& preferences) override;
 
-    QRadioButton* everythingButton() const { return everything_; }
     QRadioButton* selectiveButton() const { return selective_; }
     QCheckBox* tellsBox() const { return tells_; }
     QCheckBox* saysBox() const { return says_; }
     QCheckBox* channelsBox() const { return channels_; }
     QCheckBox* shoutsBox() const { return shouts_; }
     QCheckBox* everythingElseBox() const { return everythingElse_; }
-    QCheckBox* prependBox() const { return prepend_; }
-    QCheckBox* onByDefaultBox() const { return onByDefault_; }
     QRadioButton* useFileButton() const { return useFile_; }
     QRadioButton* autoNameButton() const { return autoName_; }
     QLineEdit* fileEdit() const { return file_; }
     QCheckBox* characterNameBox() const { return characterName_; }
     QCheckBox* dateBox() const { return date_; }
-    QCheckBox* timeBox() const { return time_; }
 
 private:
     QWidget* createWhatGroup();

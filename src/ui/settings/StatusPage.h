@@ -21,17 +21,11 @@ public:
     void save(Preferences& preferences) override;
 
     QRadioButton* leftButton() const { return left_; }
-    QRadioButton* rightButton() const { return right_; }
     QRadioButton* narrowButton() const { return narrow_; }
-    QRadioButton* wideButton() const { return wide_; }
     QRadioButton* fixedButton() const { return fixed_; }
     QRadioButton* moveableButton() const { return moveable_; }
-    QRadioButton* damageButton() const { return damage_; }
     QRadioButton* armourButton() const { return armour_; }
     QCheckBox* lagMeterBox() const { return lagMeter_; }
-    QCheckBox* mainFontBox() const { return mainFont_; }
-    QCheckBox* smallBarsBox() const { return smallBars_; }
-    QCheckBox* partyFirstBox() const { return partyFirst_; }
     QGroupBox* fixedLocationGroup() const { return fixedGroup_; }
 
 private:

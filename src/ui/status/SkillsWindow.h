@@ -25,7 +25,6 @@ public:
     void setOpen(bool open);
     // The panel colour the window fills its background with (black unless the player picks one).
     void setPanelBackground(QColor colour);
-    QColor panelBackground() const { return background_; }
     // Moves and sizes the window as the settings say.
     void placeFromSettings();
 

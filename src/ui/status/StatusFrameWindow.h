@@ -26,7 +26,6 @@ public:
     // them another parent they are left alone and the view takes the whole height.
     void setLagDisplay(QWidget* readout, QWidget* bar, bool shown);
     void setLagMeterShown(bool shown);
-    bool lagMeterShown() const { return lagShown_; }
     // Moves and sizes the window as the settings say.
     void placeFromSettings();
 
