@@ -11,8 +11,6 @@
 namespace vesk::testing {
 namespace {
 
-using namespace std::chrono_literals;
-
 // One client core connected to a fresh simulator that cuts its writes at random places.
 class ClientAgainstSim : public ::testing::Test {
 protected:
@@ -48,17 +46,8 @@ protected:
 
     // Feeds what arrives to the client until the condition holds or ten seconds pass.
     bool runUntil(const std::function<bool()>& condition) {
-        const auto deadline = std::chrono::steady_clock::now() + 10s;
-        while (!condition()) {
-            if (std::chrono::steady_clock::now() > deadline || host->closedByServer()) {
-                return false;
-            }
-            const std::string bytes = host->receive(100ms);
-            if (!bytes.empty()) {
-                client->onReceived(bytes);
-            }
-        }
-        return true;
+        return host->deliverUntil([this](const std::string& bytes) { client->onReceived(bytes); },
+                                  condition);
     }
 
     std::string visibleText() {

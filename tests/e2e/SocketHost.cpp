@@ -64,4 +64,19 @@ std::string SocketHost::receive(std::chrono::milliseconds bound) {
     return std::string(buffer, static_cast<std::size_t>(count));
 }
 
+bool SocketHost::deliverUntil(const std::function<void(const std::string&)>& deliver,
+                              const std::function<bool()>& condition) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline || closed_) {
+            return false;
+        }
+        const std::string bytes = receive(std::chrono::milliseconds(100));
+        if (!bytes.empty()) {
+            deliver(bytes);
+        }
+    }
+    return true;
+}
+
 } // namespace vesk::testing

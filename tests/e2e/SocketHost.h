@@ -3,6 +3,7 @@
 #include "FakeHost.h"
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 namespace vesk::testing {
@@ -22,6 +23,10 @@ public:
     // Waits up to `bound` for bytes; empty when none came or the server closed.
     std::string receive(std::chrono::milliseconds bound);
     bool closedByServer() const { return closed_; }
+    // Hands what arrives to `deliver` until `condition` holds (true) or ten seconds pass or
+    // the server closes (false).
+    bool deliverUntil(const std::function<void(const std::string&)>& deliver,
+                      const std::function<bool()>& condition);
 
 private:
     int descriptor_ = -1;

@@ -35,6 +35,9 @@ void CharacterEditor::buildFields() {
     profile_ = new QComboBox(this);
     profile_->setObjectName("profile");
     profile_->setMinimumContentsLength(14);
+    // A character that has never logged in has no profile yet; the first login finds or makes
+    // the profile of its name, so the empty choice says that instead of looking broken.
+    profile_->setPlaceholderText(tr("Its own, made at first login"));
     editProfiles_ = new QPushButton(tr("Edit Profiles"), this);
     isDefault_ = new QCheckBox(tr("Default Selected Character"), this);
 

@@ -4,6 +4,7 @@
 #include "input/CommandSender.h"
 #include "remote/BrowserIcons.h"
 #include "remote/BrowserLayout.h"
+#include "remote/BrowserPlacement.h"
 #include "remote/FileBrowserModel.h"
 #include "remote/FileCommandMenu.h"
 #include "remote/NameListModel.h"
@@ -215,13 +216,7 @@ void FileBrowserWindow::resizeEvent(QResizeEvent* event) {
     const int lineHeight = statusLine_->fontMetrics().height();
     const BrowserLayout layout =
         layOutFileBrowser(width(), height(), fileBrowserFrameHeight(lineHeight), lineHeight);
-    const auto place = [](QWidget* widget, const LayoutRect& rect) {
-        widget->setGeometry(rect.x, rect.y, rect.width, rect.height);
-    };
-    place(tree_, layout.tree);
-    place(files_, layout.list);
-    place(statusFrame_, layout.statusFrame);
-    place(statusLine_, layout.statusLine);
+    placeBrowserParts(layout, {tree_, files_, statusFrame_, statusLine_});
 }
 
 } // namespace vesk

@@ -3,6 +3,7 @@
 #include "common/TextBoundary.h"
 #include "remote/BrowserIcons.h"
 #include "remote/BrowserLayout.h"
+#include "remote/BrowserPlacement.h"
 #include "remote/HelpBrowserModel.h"
 #include "remote/NameListModel.h"
 
@@ -101,13 +102,7 @@ void HelpBrowserWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const BrowserLayout layout =
         layOutHelpBrowser(width(), height(), statusLine_->fontMetrics().height());
-    const auto place = [](QWidget* widget, const LayoutRect& rect) {
-        widget->setGeometry(rect.x, rect.y, rect.width, rect.height);
-    };
-    place(tree_, layout.tree);
-    place(topics_, layout.list);
-    place(statusFrame_, layout.statusFrame);
-    place(statusLine_, layout.statusLine);
+    placeBrowserParts(layout, {tree_, topics_, statusFrame_, statusLine_});
 }
 
 } // namespace vesk

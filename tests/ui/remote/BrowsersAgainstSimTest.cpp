@@ -22,8 +22,6 @@
 namespace vesk::testing {
 namespace {
 
-using namespace std::chrono_literals;
-
 // The socket host passing every change on, as the main window does.
 class ForwardingSocketHost : public SocketHost {
 public:
@@ -72,17 +70,8 @@ private:
 
     // Feeds what arrives to the client until the condition holds or ten seconds pass.
     bool runUntil(const std::function<bool()>& condition) {
-        const auto deadline = std::chrono::steady_clock::now() + 10s;
-        while (!condition()) {
-            if (std::chrono::steady_clock::now() > deadline || host->closedByServer()) {
-                return false;
-            }
-            const std::string bytes = host->receive(100ms);
-            if (!bytes.empty()) {
-                client->onReceived(bytes);
-            }
-        }
-        return true;
+        return host->deliverUntil([this](const std::string& bytes) { client->onReceived(bytes); },
+                                  condition);
     }
 
     std::string editor() const { return folder.filePath("stub editor").toStdString(); }
