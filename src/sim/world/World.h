@@ -18,7 +18,8 @@ class CharacterLink;
 
 // Everyone in the game: the characters of connected players, the link-dead ones kept for a
 // while so their players can reconnect, and the simulated players. It routes game text between
-// them (rooms, tells, everyone) and announces logons and logoffs as text and as LOGON/LOGOFF.
+// them (rooms, tells, everyone) and announces logons and logoffs, as text and to each player's
+// link for the who list. It holds data only: what goes on the wire is the links' business.
 class World : public QObject {
     Q_OBJECT
 
