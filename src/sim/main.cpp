@@ -1,6 +1,6 @@
 // vesk-sim: a small FenmarchMUD for the demo and the end-to-end tests (see README.md).
-#include "SimOptions.h"
-#include "SimServer.h"
+#include "server/SimOptionsParser.h"
+#include "server/SimServer.h"
 
 #include <QCoreApplication>
 

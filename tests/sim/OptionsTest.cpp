@@ -1,6 +1,6 @@
 // vesk-sim's command line.
-#include "SimOptions.h"
 #include "SimProcess.h"
+#include "server/SimOptionsParser.h"
 
 #include <gtest/gtest.h>
 
