@@ -24,17 +24,13 @@ void TextBuffer::reserveNextSlot() {
     }
 }
 
-// Lines are mostly read in order (painting, searching, the receive path), so the block of the
-// last look-up is tried first.
-TextBuffer::Place TextBuffer::placeOf(int index) const {
-    std::size_t block = lastBlockFound_;
-    if (block >= blocks_.size() || index < blockStarts_[block] ||
-        index >= blockStarts_[block] + static_cast<int>(blocks_[block].size())) {
-        const auto after = std::upper_bound(blockStarts_.begin(), blockStarts_.end(), index);
-        block = static_cast<std::size_t>(after - blockStarts_.begin()) - 1;
-        lastBlockFound_ = block;
-    }
-    return {block, static_cast<std::size_t>(index - blockStarts_[block])};
+TextBuffer::Place TextBuffer::findPlace(int index) const {
+    const auto after = std::upper_bound(blockStarts_.begin(), blockStarts_.end(), index);
+    const auto block = static_cast<std::size_t>(after - blockStarts_.begin()) - 1;
+    foundBlock_ = block;
+    foundFirst_ = blockStarts_[block];
+    foundEnd_ = foundFirst_ + static_cast<int>(blocks_[block].size());
+    return {block, static_cast<std::size_t>(index - foundFirst_)};
 }
 
 TextBlock& TextBuffer::blockFor(std::size_t bytes) {
@@ -163,6 +159,7 @@ int TextBuffer::AddText(std::string_view chunk, bool continuesRow) {
         const bool joinedContinues = this->continuesRow(lastIndex());
         joined.append(chunk);
         blocks_.back().removeLast();
+        forgetPlace();
         --lineCount_;
         removeEmptyBlocksFrom(blocks_.size() - 1);
         addRows(joined, joinedContinues);
@@ -187,6 +184,7 @@ void TextBuffer::deleteLines(const std::vector<int>& ascendingIndices) {
     int removed = 0;
     const auto removeGathered = [&] {
         blocks_[block].remove(rows);
+        forgetPlace();
         removed += static_cast<int>(rows.size());
         rows.clear();
     };
@@ -234,7 +232,7 @@ void TextBuffer::removeEmptyBlocksFrom(std::size_t block) {
         blockStarts_[next] = start;
         start += static_cast<int>(blocks_[next].size());
     }
-    lastBlockFound_ = 0;
+    forgetPlace();
 }
 
 void TextBuffer::AppendToLine(int index, std::string_view text) {
@@ -286,7 +284,7 @@ void TextBuffer::dropOldestBeyondLimit() {
         start -= dropped;
     }
     lineCount_ -= dropped;
-    lastBlockFound_ = 0;
+    forgetPlace();
     droppedLines_ += static_cast<std::uint64_t>(dropped);
     ++revision_;
     shiftSelection(dropped);
@@ -413,7 +411,7 @@ void TextBuffer::FreeAll() {
     blocks_.clear();
     blockStarts_.clear();
     blockStarts_.shrink_to_fit();
-    lastBlockFound_ = 0;
+    forgetPlace();
     lineCount_ = 0;
     capacity_ = 0;
 }

@@ -154,7 +154,17 @@ private:
     PackedSgrState packedColourAtEnd(int index) const;
     static bool copyPlain(std::string_view text, std::string& plain);
     void reserveNextSlot();
-    Place placeOf(int index) const;
+    // Lines are mostly read in order (painting, searching, the receive path), so the block of
+    // the last look-up is tried first.
+    Place placeOf(int index) const {
+        if (index >= foundFirst_ && index < foundEnd_) {
+            return {foundBlock_, static_cast<std::size_t>(index - foundFirst_)};
+        }
+        return findPlace(index);
+    }
+    Place findPlace(int index) const;
+    // Blocks were removed, emptied or shortened: the last look-up no longer holds.
+    void forgetPlace() const { foundFirst_ = foundEnd_ = 0; }
     TextBlock& blockFor(std::size_t bytes);
     void removeEmptyBlocksFrom(std::size_t block);
     void dropOldestBeyondLimit();
@@ -163,7 +173,9 @@ private:
     std::deque<TextBlock> blocks_;
     // The index of each block's first line.
     std::vector<int> blockStarts_;
-    mutable std::size_t lastBlockFound_ = 0;
+    mutable std::size_t foundBlock_ = 0;
+    mutable int foundFirst_ = 0;
+    mutable int foundEnd_ = 0;
     int lineCount_ = 0;
     int capacity_ = 0;
     int wrapWidth_ = 80;
