@@ -12,7 +12,7 @@
 //
 //   vesk-flood-bench [--megabytes N] [--capture FILE]
 //                    [--shape news|files|topics|linefeeds] [--count N]
-//                    [--sim PATH] [--key-interval MS] [--bound SECONDS]
+//                    [--sim PATH] [--key-interval MS] [--bound SECONDS] [--repeat N]
 #include "CaptureGenerator.h"
 #include "ChangeTimer.h"
 #include "FloodRun.h"
@@ -45,6 +45,9 @@ struct BenchOptions {
     int count = 100000;
     QString simulator = VESK_SIM_PATH;
     int keyIntervalMs = 50;
+    // The simulator sends the capture this many times: a flood of hundreds of megabytes
+    // without a capture file (or a single write) that large.
+    int repeat = 1;
     int boundSeconds = 120;
 };
 
@@ -70,6 +73,8 @@ std::optional<BenchOptions> parse(const QStringList& arguments) {
             options.boundSeconds = std::max(1, value.toInt());
         } else if (name == "--key-interval") {
             options.keyIntervalMs = std::max(10, value.toInt());
+        } else if (name == "--repeat") {
+            options.repeat = std::max(1, value.toInt());
         } else {
             return std::nullopt;
         }
@@ -225,12 +230,12 @@ int main(int argc, char** argv) {
     if (!options) {
         std::fprintf(stderr, "usage: vesk-flood-bench [--megabytes N] [--capture FILE] "
                              "[--shape news|files|topics|linefeeds] [--count N] [--sim PATH] "
-                             "[--key-interval MS] [--bound SECONDS]\n");
+                             "[--key-interval MS] [--bound SECONDS] [--repeat N]\n");
         return 2;
     }
     QTemporaryDir folder;
     const QString capture = capturePath(*options, folder);
-    const qint64 bytes = QFile(capture).size();
+    const qint64 bytes = QFile(capture).size() * options->repeat;
     // The capture was made in this process; the peak that counts is the window's own.
     resetPeakResident();
     if (capture.isEmpty() || bytes <= 0) {
@@ -239,7 +244,8 @@ int main(int argc, char** argv) {
     }
     vesk::bench::SimulatorChild simulator(options->simulator,
                                           {"--game-port", "0", "--who-port", "0", "--devel-port",
-                                           "0", "--chatter-ms", "0", "--flood", capture});
+                                           "0", "--chatter-ms", "0", "--flood", capture, "--repeat",
+                                           QString::number(options->repeat)});
     const auto sites = simulator.waitUntilReady(std::chrono::seconds(10));
     if (!sites) {
         std::fprintf(stderr, "vesk-flood-bench: vesk-sim did not start (%s)\n",

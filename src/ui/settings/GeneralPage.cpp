@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIntValidator>
@@ -32,21 +33,20 @@ QLineEdit* numberEdit(SettingKey key, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     const SettingLimits& limits = SettingsTable::limits(key);
     edit->setMaxLength(limits.width);
-    edit->setMaximumWidth(limits.width > 4 ? 90 : 60);
+    edit->setMaximumWidth(90);
     edit->setAlignment(Qt::AlignRight);
     edit->setValidator(new QIntValidator(limits.minimum, limits.maximum, edit));
     return edit;
 }
 
-QHBoxLayout* numberRow(const QString& label, QLineEdit* edit, const QString& unit) {
-    auto* row = new QHBoxLayout;
+// One row of the group's grid: the name, the edit and its unit, the edits lined up.
+void addNumberRow(QGridLayout& grid, const QString& label, QLineEdit* edit, const QString& unit) {
+    const int row = grid.rowCount();
     auto* name = new QLabel(label);
     name->setBuddy(edit);
-    row->addWidget(name);
-    row->addWidget(edit);
-    row->addWidget(new QLabel(unit));
-    row->addStretch();
-    return row;
+    grid.addWidget(name, row, 0);
+    grid.addWidget(edit, row, 1);
+    grid.addWidget(new QLabel(unit), row, 2);
 }
 
 } // namespace
@@ -62,11 +62,14 @@ GeneralPage::GeneralPage(QWidget* parent) : OptionsPage(parent) {
 QWidget* GeneralPage::createWidthGroup() {
     auto* group = new QGroupBox(tr("Main Window"), this);
     auto* layout = new QVBoxLayout(group);
+    auto* grid = new QGridLayout;
+    grid->setColumnStretch(3, 1);
     widthEdit_ = numberEdit(setting::numCharactersWidth, group);
-    layout->addLayout(
-        numberRow(tr("Window width:"), widthEdit_, tr("characters (0: as wide as the window)")));
+    addNumberRow(*grid, tr("Window width:"), widthEdit_,
+                 tr("characters (0: as wide as the window)"));
     scrollbackEdit_ = numberEdit(setting::scrollbackLines, group);
-    layout->addLayout(numberRow(tr("Scroll-back:"), scrollbackEdit_, tr("lines")));
+    addNumberRow(*grid, tr("Scroll-back:"), scrollbackEdit_, tr("lines"));
+    layout->addLayout(grid);
     layout->addWidget(createNote(tr("The oldest lines are let go beyond this many, so a flood "
                                     "cannot fill the computer's memory."),
                                  group));
