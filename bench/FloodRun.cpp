@@ -71,12 +71,15 @@ void FloodRun::onChanged(Change what) {
         return;
     }
     const TextBuffer& buffer = client_.mainBuffer();
+    // Lines dropped off the top of the scroll-back move the ones seen up with them.
+    linesSeen_ -= static_cast<int>(buffer.droppedLines() - droppedSeen_);
+    droppedSeen_ = buffer.droppedLines();
     for (int index = std::max(0, linesSeen_ - 1); index < buffer.LineCount(); ++index) {
-        const std::string& text = buffer.line(index).text;
-        if (!typing_ && text.find(loginLine) != std::string::npos) {
+        const std::string_view text = buffer.lineText(index);
+        if (!typing_ && text.find(loginLine) != std::string_view::npos) {
             floodBegins();
         }
-        if (text.find(endMarker) != std::string::npos) {
+        if (text.find(endMarker) != std::string_view::npos) {
             return floodEnds();
         }
     }

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -79,6 +80,7 @@ private:
     std::chrono::milliseconds bound_;
     bool typing_ = false;
     int linesSeen_ = 0;
+    std::uint64_t droppedSeen_ = 0;
     std::optional<BenchClock::time_point> endShown_;
     BenchClock::time_point started_;
     QTimer watchdog_;

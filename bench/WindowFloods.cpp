@@ -59,6 +59,9 @@ std::optional<WindowFlood> windowFloodNamed(std::string_view name) {
     if (name == "topics") {
         return WindowFlood::Topics;
     }
+    if (name == "linefeeds") {
+        return WindowFlood::LineFeeds;
+    }
     return std::nullopt;
 }
 
@@ -68,6 +71,8 @@ std::string generateWindowFlood(WindowFlood flood, std::size_t size) {
         return newsFlood(size);
     case WindowFlood::Files:
         return filesFlood(size);
+    case WindowFlood::LineFeeds:
+        return std::string(size * 1024 * 1024, '\n');
     case WindowFlood::Topics:
         break;
     }

@@ -21,17 +21,28 @@ int fail(const std::string& message) {
     return 2;
 }
 
+// Read straight into a string of the file's size: a 50 MB capture is copied once, not through
+// a growing stream buffer and then again.
 std::optional<std::string> readFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
     if (!file) {
         return std::nullopt;
     }
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad()) {
+    const std::streamoff size = file.tellg();
+    if (size < 0) {
+        // A pipe has no size: it is read to its end.
+        file.clear();
+        std::ostringstream content;
+        content << file.rdbuf();
+        return file.bad() ? std::nullopt : std::optional<std::string>(content.str());
+    }
+    std::string content(static_cast<std::size_t>(size), '\0');
+    file.seekg(0);
+    file.read(content.data(), size);
+    if (file.gcount() != size) {
         return std::nullopt;
     }
-    return content.str();
+    return content;
 }
 
 // A new private folder for a run without --dir, removed again when the run ends however it
@@ -61,20 +72,27 @@ private:
 };
 
 // The reads of one run of consecutive captures: each whole, or their concatenation cut into
-// equal pieces.
-std::vector<std::string> readsOf(const std::vector<std::string>& captures, std::size_t chunkSize) {
+// equal pieces. The pieces are views into the captures, so a large capture is not copied again.
+template <typename Receive>
+void forEachRead(const std::vector<std::string>& captures, std::size_t chunkSize,
+                 const Receive& receive) {
     if (chunkSize == 0) {
-        return captures;
+        for (const auto& capture : captures) {
+            receive(std::string_view(capture));
+        }
+        return;
     }
-    std::string all;
-    for (const auto& capture : captures) {
-        all += capture;
+    std::string joined;
+    if (captures.size() > 1) {
+        for (const auto& capture : captures) {
+            joined += capture;
+        }
     }
-    std::vector<std::string> reads;
+    const std::string_view all =
+        captures.size() == 1 ? std::string_view(captures.front()) : std::string_view(joined);
     for (std::size_t position = 0; position < all.size(); position += chunkSize) {
-        reads.push_back(all.substr(position, chunkSize));
+        receive(all.substr(position, chunkSize));
     }
-    return reads;
 }
 
 struct Counts {
@@ -143,10 +161,10 @@ private:
     }
 
     void feed(std::vector<std::string>& captures) {
-        for (const auto& read : readsOf(captures, options_.chunkSize)) {
+        forEachRead(captures, options_.chunkSize, [this](std::string_view read) {
             client_.onReceived(read);
             ++counts_.chunks;
-        }
+        });
         captures.clear();
     }
 

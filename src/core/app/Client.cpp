@@ -5,6 +5,8 @@
 #include "protocol/ControlMarker.h"
 #include "settings/SettingsTable.h"
 
+#include <algorithm>
+
 namespace vesk {
 
 Client::Client(Host& host, std::filesystem::path workingDirectory)
@@ -76,6 +78,7 @@ std::string Client::mainViewText() const {
 // Settings that live outside the preferences object take their values again.
 void Client::applySettings() {
     followSetting(setting::numCharactersWidth);
+    followSetting(setting::scrollbackLines);
     followSetting(setting::skillsOpen);
     windows_.who = preferences_.settings.isOn(setting::showWhoWindow);
 }
@@ -92,6 +95,15 @@ void Client::followSetting(SettingKey key) {
     case setting::numCharactersWidth:
         mainBuffer_.setWrapWidth(settings.number(setting::numCharactersWidth));
         break;
+    case setting::scrollbackLines: {
+        // A file may hold any number; the scroll-back is bounded whatever it says.
+        const SettingLimits& limits = SettingsTable::limits(setting::scrollbackLines);
+        const int lines =
+            std::clamp(settings.number(setting::scrollbackLines), limits.minimum, limits.maximum);
+        mainBuffer_.setScrollbackLimit(lines);
+        chatBuffer_.setScrollbackLimit(lines);
+        break;
+    }
     case setting::skillsOpen:
         windows_.skillsShown = settings.isOn(setting::skillsOpen);
         break;

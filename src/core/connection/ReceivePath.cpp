@@ -45,12 +45,16 @@ bool ReceivePath::receive(std::string_view text) {
     if (buffer_.revision() != revisionAfterReceive_) {
         partialLineExperience_ = 0;
     }
-    text = withoutLoneCarriageReturns(text);
-    if (discarding_) {
-        text = skipDiscardedLine(text);
-    }
-    if (!text.empty() && !extendHeldFragment(text)) {
-        receiveWhole(text);
+    {
+        // The read's line indices hold until it is dispatched; the oldest lines go after.
+        const TextBuffer::DropHold hold(buffer_);
+        text = withoutLoneCarriageReturns(text);
+        if (discarding_) {
+            text = skipDiscardedLine(text);
+        }
+        if (!text.empty() && !extendHeldFragment(text)) {
+            receiveWhole(text);
+        }
     }
     revisionAfterReceive_ = buffer_.revision();
     return !text.empty();
@@ -367,7 +371,7 @@ void ReceivePath::dispatchLines(int startIndex, int& batch) {
         if (index > buffer_.lastIndex()) {
             break;
         }
-        buffer_.line(index).handled = batch;
+        buffer_.setHandled(index, batch);
         if (result != OrdinaryLine && result != RecognisedText) {
             if (stillUnfinished || current_.ends_with('\n')) {
                 endKeptRow();

@@ -6,7 +6,17 @@
 
 namespace vesk {
 
-FindState::FindState(TextBuffer& mainBuffer, Host& host) : buffer_(mainBuffer), host_(host) {}
+FindState::FindState(TextBuffer& mainBuffer, Host& host)
+    : buffer_(mainBuffer), dropped_(mainBuffer), host_(host) {}
+
+// The next step goes on after the same text when older lines were dropped meanwhile; from the
+// top when that text itself was dropped.
+void FindState::followDrops() {
+    searchLine_ -= dropped_.sinceLastLook();
+    if (searchLine_ < 0) {
+        searchLine_ = searchCol_ = 0;
+    }
+}
 
 void FindState::restartFrom(bool backwards) {
     const TextPosition start = backwards ? LastPosition(buffer_) : TextPosition{};
@@ -45,6 +55,7 @@ bool FindState::askToLoopBack(bool backwards) {
 // misses has covered the whole buffer and ends with the plain message, so the loop is finite.
 FindState::Result FindState::FindNext(const Request& request) {
     const bool backwards = request.searchUp;
+    followDrops();
     for (;;) {
         if (request.text != lastSearchText_) {
             restartFrom(backwards);

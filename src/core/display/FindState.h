@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/DroppedLines.h"
 #include "display/Search.h"
 
 #include <string>
@@ -55,7 +56,10 @@ private:
     bool searchedWholeBuffer(bool backwards) const;
     bool askToLoopBack(bool backwards);
 
+    void followDrops();
+
     TextBuffer& buffer_;
+    DroppedLines dropped_;
     Host& host_;
     int searchLine_ = 0;
     int searchCol_ = 0;

@@ -24,13 +24,64 @@ void TextBuffer::reserveNextSlot() {
     }
 }
 
+TextBuffer::Place TextBuffer::findPlace(int index) const {
+    const auto after = std::upper_bound(blockStarts_.begin(), blockStarts_.end(), index);
+    const auto block = static_cast<std::size_t>(after - blockStarts_.begin()) - 1;
+    foundBlock_ = block;
+    foundFirst_ = blockStarts_[block];
+    foundEnd_ = foundFirst_ + static_cast<int>(blocks_[block].size());
+    return {block, static_cast<std::size_t>(index - foundFirst_)};
+}
+
+TextBlock& TextBuffer::blockFor(std::size_t bytes) {
+    if (blocks_.empty() || !blocks_.back().hasRoomFor(bytes)) {
+        if (!blocks_.empty()) {
+            blocks_.back().seal();
+        }
+        blocks_.emplace_back();
+        blockStarts_.push_back(lineCount_);
+    }
+    return blocks_.back();
+}
+
 void TextBuffer::storeLine(std::string_view text, bool continuesRow) {
     reserveNextSlot();
     ++revision_;
-    lines_.push_back({std::string(text), 0, continuesRow, packedColourAtEnd(lastIndex())});
+    const PackedSgrState colour = packedColourAtEnd(lastIndex());
+    blockFor(text.size()).append(text, continuesRow, colour);
+    ++lineCount_;
+    dropOldestBeyondLimit();
     if (linesChanged_) {
         linesChanged_();
     }
+}
+
+TextLine TextBuffer::line(int index) const {
+    const Place place = placeOf(index);
+    const TextBlock& block = blocks_[place.block];
+    const TextBlock::Entry& entry = block.entry(place.row);
+    return {block.text(place.row), static_cast<std::int32_t>(entry.handled),
+            entry.continuesRow != 0};
+}
+
+std::string_view TextBuffer::lineText(int index) const {
+    const Place place = placeOf(index);
+    return blocks_[place.block].text(place.row);
+}
+
+std::int32_t TextBuffer::handled(int index) const {
+    const Place place = placeOf(index);
+    return static_cast<std::int32_t>(blocks_[place.block].entry(place.row).handled);
+}
+
+void TextBuffer::setHandled(int index, std::int32_t mark) {
+    const Place place = placeOf(index);
+    blocks_[place.block].entry(place.row).handled = static_cast<std::uint32_t>(mark) & 0x7fffffffU;
+}
+
+bool TextBuffer::continuesRow(int index) const {
+    const Place place = placeOf(index);
+    return blocks_[place.block].entry(place.row).continuesRow != 0;
 }
 
 void TextBuffer::AddString(std::string_view text) {
@@ -60,7 +111,11 @@ void TextBuffer::addRows(std::string_view text, bool firstContinues) {
 }
 
 bool TextBuffer::lastLineComplete() const {
-    return !lines_.empty() && !lines_.back().text.empty() && lines_.back().text.back() == '\n';
+    if (empty()) {
+        return false;
+    }
+    const std::string_view last = blocks_.back().text(blocks_.back().size() - 1);
+    return !last.empty() && last.back() == '\n';
 }
 
 // `stored` remembers an empty line stored on the way: a chunk such as CR LF CR has stored one
@@ -79,7 +134,7 @@ int TextBuffer::AddText(std::string_view chunk, bool continuesRow) {
         }
         // An empty buffer is like one whose last line is complete: a leading line break is an
         // empty line of its own rather than the first byte of the next line.
-        if (lines_.empty() || lastLineComplete()) {
+        if (empty() || lastLineComplete()) {
             if (chunk.front() != '\n') {
                 addRows(chunk, continuesRow);
                 return 1;
@@ -100,49 +155,84 @@ int TextBuffer::AddText(std::string_view chunk, bool continuesRow) {
             return 1;
         }
         ++revision_;
-        std::string joined = std::move(lines_.back().text);
-        const bool joinedContinues = lines_.back().continuesRow;
+        std::string joined(lineText(lastIndex()));
+        const bool joinedContinues = this->continuesRow(lastIndex());
         joined.append(chunk);
-        lines_.pop_back();
+        blocks_.back().removeLast();
+        forgetPlace();
+        --lineCount_;
+        removeEmptyBlocksFrom(blocks_.size() - 1);
         addRows(joined, joinedContinues);
         return -1;
     }
 }
 
 void TextBuffer::DeleteLine(int index) {
-    if (index < 0 || index > lastIndex()) {
-        return;
-    }
-    ++revision_;
-    lines_.erase(lines_.begin() + index);
-    recolourFrom(index);
+    deleteLines({index});
 }
 
+// The rows to delete are gathered block by block; each touched block closes its gaps once.
 void TextBuffer::deleteLines(const std::vector<int>& ascendingIndices) {
     if (ascendingIndices.empty() || ascendingIndices.front() < 0 ||
         ascendingIndices.front() > lastIndex()) {
         return;
     }
     ++revision_;
-    auto target = lines_.begin() + ascendingIndices.front();
-    std::size_t next = 0;
-    for (auto source = target; source != lines_.end(); ++source) {
-        const int index = static_cast<int>(source - lines_.begin());
-        if (next < ascendingIndices.size() && ascendingIndices[next] == index) {
-            ++next;
-            continue;
+    const std::size_t firstBlock = placeOf(ascendingIndices.front()).block;
+    std::vector<std::size_t> rows;
+    std::size_t block = firstBlock;
+    int removed = 0;
+    const auto removeGathered = [&] {
+        blocks_[block].remove(rows);
+        forgetPlace();
+        removed += static_cast<int>(rows.size());
+        rows.clear();
+    };
+    for (const int index : ascendingIndices) {
+        if (index > lastIndex()) {
+            break;
         }
-        if (target != source) {
-            *target = std::move(*source);
+        const Place place = placeOf(index);
+        if (place.block != block) {
+            removeGathered();
+            block = place.block;
         }
-        ++target;
+        rows.push_back(place.row);
     }
-    lines_.erase(target, lines_.end());
+    removeGathered();
+    lineCount_ -= removed;
+    removeEmptyBlocksFrom(firstBlock);
     // Each gap joins two lines that were apart; the start colours behind each are checked.
     int removedBefore = 0;
     for (const int index : ascendingIndices) {
+        if (removedBefore == removed) {
+            break;
+        }
         recolourFrom(index - removedBefore++);
     }
+}
+
+// Blocks left empty go, and the first lines of the blocks from `block` on are counted again.
+void TextBuffer::removeEmptyBlocksFrom(std::size_t block) {
+    std::size_t kept = block;
+    for (std::size_t next = block; next < blocks_.size(); ++next) {
+        if (blocks_[next].empty()) {
+            continue;
+        }
+        if (kept != next) {
+            blocks_[kept] = std::move(blocks_[next]);
+        }
+        ++kept;
+    }
+    blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(kept), blocks_.end());
+    blockStarts_.resize(blocks_.size());
+    int start =
+        block == 0 ? 0 : blockStarts_[block - 1] + static_cast<int>(blocks_[block - 1].size());
+    for (std::size_t next = block; next < blocks_.size(); ++next) {
+        blockStarts_[next] = start;
+        start += static_cast<int>(blocks_[next].size());
+    }
+    forgetPlace();
 }
 
 void TextBuffer::AppendToLine(int index, std::string_view text) {
@@ -150,14 +240,16 @@ void TextBuffer::AppendToLine(int index, std::string_view text) {
         return;
     }
     ++revision_;
-    lines_[static_cast<std::size_t>(index)].text.append(text);
+    const Place place = placeOf(index);
+    blocks_[place.block].appendTo(place.row, text);
     recolourFrom(index + 1);
 }
 
 void TextBuffer::recolourFrom(int index) {
     for (int line = std::max(index, 0); line <= lastIndex(); ++line) {
         const PackedSgrState start = packedColourAtEnd(line - 1);
-        TextLine& stored = lines_[static_cast<std::size_t>(line)];
+        const Place place = placeOf(line);
+        TextBlock::Entry& stored = blocks_[place.block].entry(place.row);
         if (stored.startColour == start) {
             return;
         }
@@ -165,11 +257,68 @@ void TextBuffer::recolourFrom(int index) {
     }
 }
 
+void TextBuffer::setScrollbackLimit(int lines) {
+    scrollbackLimit_ = lines < 0 ? 0 : lines;
+    dropOldestBeyondLimit();
+}
+
+// Whole blocks go, oldest first, as long as the lines behind them still fill the limit. The
+// first line kept keeps its start colour: the colour the server set above it is still in force.
+void TextBuffer::dropOldestBeyondLimit() {
+    if (dropHolds_ > 0 || scrollbackLimit_ <= 0) {
+        return;
+    }
+    int dropped = 0;
+    while (blocks_.size() > 1 &&
+           lineCount_ - dropped - static_cast<int>(blocks_.front().size()) >= scrollbackLimit_) {
+        dropped += static_cast<int>(blocks_.front().size());
+        blocks_.pop_front();
+    }
+    if (dropped == 0) {
+        return;
+    }
+    blockStarts_.erase(blockStarts_.begin(),
+                       blockStarts_.begin() +
+                           static_cast<std::ptrdiff_t>(blockStarts_.size() - blocks_.size()));
+    for (int& start : blockStarts_) {
+        start -= dropped;
+    }
+    lineCount_ -= dropped;
+    forgetPlace();
+    droppedLines_ += static_cast<std::uint64_t>(dropped);
+    ++revision_;
+    shiftSelection(dropped);
+}
+
+// A selection moves up with its text; the part of it that was dropped is gone.
+void TextBuffer::shiftSelection(int dropped) {
+    if (selStartLine < 0) {
+        return;
+    }
+    selStartLine -= dropped;
+    selEndLine -= dropped;
+    if (selEndLine < 0) {
+        selStartLine = selStartCol = selEndLine = selEndCol = -1;
+    } else if (selStartLine < 0) {
+        selStartLine = 0;
+        selStartCol = 0;
+    }
+}
+
+std::size_t TextBuffer::storageBytes() const {
+    std::size_t bytes = blockStarts_.capacity() * sizeof(int);
+    for (const TextBlock& block : blocks_) {
+        bytes += block.storageBytes() + sizeof(TextBlock);
+    }
+    return bytes;
+}
+
 SgrState TextBuffer::colourAtStart(int index) const {
     if (index < 0 || index > lastIndex()) {
         return {};
     }
-    return lines_[static_cast<std::size_t>(index)].startColour.unpack();
+    const Place place = placeOf(index);
+    return blocks_[place.block].entry(place.row).startColour.unpack();
 }
 
 SgrState TextBuffer::colourAtEnd(int index) const {
@@ -181,11 +330,14 @@ PackedSgrState TextBuffer::packedColourAtEnd(int index) const {
     if (index < 0 || index > lastIndex()) {
         return {};
     }
-    const TextLine& stored = lines_[static_cast<std::size_t>(index)];
-    if (stored.text.find('\x1b') == std::string::npos) {
-        return stored.startColour;
+    const Place place = placeOf(index);
+    const TextBlock& block = blocks_[place.block];
+    const PackedSgrState start = block.entry(place.row).startColour;
+    const std::string_view text = block.text(place.row);
+    if (text.find('\x1b') == std::string_view::npos) {
+        return start;
     }
-    return PackedSgrState(SgrReader::stateAfter(stored.text, stored.startColour.unpack()));
+    return PackedSgrState(SgrReader::stateAfter(text, start.unpack()));
 }
 
 std::optional<std::string> TextBuffer::GetPlainLine(int index) const {
@@ -201,13 +353,13 @@ bool TextBuffer::GetPlainLine(int index, std::string& plain) const {
     if (index < 0 || index > lastIndex()) {
         return false;
     }
-    copyPlain(lines_[static_cast<std::size_t>(index)].text, plain);
+    copyPlain(lineText(index), plain);
     return true;
 }
 
 // Runs of displayable bytes are copied whole: a search reads every stored line this way. True
 // when a byte above 0x7F was copied.
-bool TextBuffer::copyPlain(const std::string& text, std::string& plain) {
+bool TextBuffer::copyPlain(std::string_view text, std::string& plain) {
     plain.reserve(text.size());
     unsigned char seen = 0;
     std::size_t position = 0;
@@ -223,7 +375,7 @@ bool TextBuffer::copyPlain(const std::string& text, std::string& plain) {
         plain.append(text, position, runEnd - position);
         if (runEnd + 1 < text.size() && text[runEnd] == '\x1b' && text[runEnd + 1] == '[') {
             const std::size_t end = text.find('m', runEnd + 2);
-            if (end == std::string::npos) {
+            if (end == std::string_view::npos) {
                 break;
             }
             runEnd = end;
@@ -246,7 +398,7 @@ bool TextBuffer::getPlainCharacters(int index, std::string& characters) const {
     if (index < 0 || index > lastIndex()) {
         return false;
     }
-    const std::string& text = lines_[static_cast<std::size_t>(index)].text;
+    const std::string_view text = lineText(index);
     // Plain ASCII, the common line, reads the same either way.
     if (copyPlain(text, characters) && decodingOf(text) == Decoding::Latin1) {
         characters = toUtf8(characters, Decoding::Latin1);
@@ -256,8 +408,11 @@ bool TextBuffer::getPlainCharacters(int index, std::string& characters) const {
 
 void TextBuffer::FreeAll() {
     ++revision_;
-    lines_.clear();
-    lines_.shrink_to_fit();
+    blocks_.clear();
+    blockStarts_.clear();
+    blockStarts_.shrink_to_fit();
+    forgetPlace();
+    lineCount_ = 0;
     capacity_ = 0;
 }
 

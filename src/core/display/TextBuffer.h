@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/SgrState.h"
+#include "display/TextBlock.h"
 #include "protocol/ControlLineStart.h"
 
 #include <cstdint>
@@ -13,33 +14,32 @@
 
 namespace vesk {
 
-// One stored row of a text pane: the text exactly as it arrived (colour sequences, tabs and a
-// trailing line feed included) and the receive path's dispatch mark. The colour in force where
-// the row starts is kept beside them; the buffer keeps it right and hands it out through
-// colourAtStart(). A row that continues the row before it (wrapped off it) is the middle of a
-// line, so the parser never reads it as the start of one: another player's words wrapped onto
-// a row of their own stay words.
+// One stored row of a text pane as a reader sees it: the text exactly as it arrived (colour
+// sequences, tabs and a trailing line feed included) and the receive path's dispatch mark. A
+// row that continues the row before it (wrapped off it) is the middle of a line, so the parser
+// never reads it as the start of one: another player's words wrapped onto a row of their own
+// stay words. The text is a view into the buffer, good until the buffer next changes.
 struct TextLine {
-    std::string text;
-    // The mark and the flag share four bytes: a mark counts the lines of one read, far below
-    // 2^30, and every stored line pays for these fields.
-    std::int32_t handled : 31 = 0;
-    bool continuesRow : 1 = false;
-    PackedSgrState startColour;
+    std::string_view text;
+    std::int32_t handled = 0;
+    bool continuesRow = false;
 };
 
 // The scroll-back store behind one text pane: the main buffer holds everything received,
 // notices and echoes; the chat buffer holds echoed channel commands. Lines are wrapped when they
 // are stored at the width setting (the pane breaks a stored line wider than itself into more
-// rows when it draws it). Nothing is discarded until the pane is cleared.
+// rows when it draws it).
 //
 // Each stored line knows the colour in force at its start: the effect of every colour sequence
 // before it in the buffer, worked out once when the line is stored and again only for the lines
 // behind a change (a line deleted, continued or appended to). So a line draws the same whatever
 // is on screen above it.
 //
-// Storage is a deque, so appending is amortised O(1) without ever copying the table; `capacity`
-// still reports the nominal size the rest of the client has always seen (100, growing by 100).
+// Lines live in blocks of a few thousand (TextBlock): a line costs its bytes and a small fixed
+// entry, never a heap string of its own. Beyond the scroll-back limit the oldest blocks are
+// dropped whole; `droppedLines` counts every line dropped so far, so whoever keeps a line index
+// (a selection, Find, a scrolled-back view) can move it with the text. `capacity` still
+// reports the nominal size the rest of the client has always seen (100, growing by 100).
 class TextBuffer {
 public:
     // A control line is stored as one row so the parser sees it whole; the receive path never
@@ -81,18 +81,21 @@ public:
     void Clear();
     void FreeAll();
 
-    int LineCount() const { return static_cast<int>(lines_.size()); }
+    int LineCount() const { return lineCount_; }
     int lastIndex() const { return LineCount() - 1; }
     int capacity() const { return capacity_; }
     // Slots the original table kept allocated: always capacity + 5.
     int slotCount() const { return capacity_ + 5; }
-    bool empty() const { return lines_.empty(); }
+    bool empty() const { return lineCount_ == 0; }
     // Counts every change to the stored lines, so a reader can tell whether anyone touched the
     // buffer since it last looked.
     std::uint64_t revision() const { return revision_; }
 
-    const TextLine& line(int index) const { return lines_[static_cast<std::size_t>(index)]; }
-    TextLine& line(int index) { return lines_[static_cast<std::size_t>(index)]; }
+    TextLine line(int index) const;
+    std::string_view lineText(int index) const;
+    std::int32_t handled(int index) const;
+    void setHandled(int index, std::int32_t mark);
+    bool continuesRow(int index) const;
     // The last stored line is complete when it ends in a line feed; an empty text is partial.
     bool lastLineComplete() const;
 
@@ -106,6 +109,31 @@ public:
     // not an ever longer line.
     static constexpr int paneWidthBound = 1024;
 
+    // How many lines the buffer keeps at least; beyond that (by less than one block) the
+    // oldest blocks are dropped. 0 keeps everything.
+    void setScrollbackLimit(int lines);
+    int scrollbackLimit() const { return scrollbackLimit_; }
+    // Every line dropped from the front since the buffer was made.
+    std::uint64_t droppedLines() const { return droppedLines_; }
+    // While a writer keeps line indices across several changes (the receive path over one
+    // read), nothing is dropped; the oldest lines go when the last hold ends.
+    class DropHold {
+    public:
+        explicit DropHold(TextBuffer& buffer) : buffer_(buffer) { ++buffer_.dropHolds_; }
+        ~DropHold() {
+            if (--buffer_.dropHolds_ == 0) {
+                buffer_.dropOldestBeyondLimit();
+            }
+        }
+        DropHold(const DropHold&) = delete;
+        DropHold& operator=(const DropHold&) = delete;
+
+    private:
+        TextBuffer& buffer_;
+    };
+    // Bytes the buffer holds for its lines: text, entries and the room kept for the next ones.
+    std::size_t storageBytes() const;
+
     // Called after every stored line so the pane can update its scroll bar.
     void setLinesChanged(std::function<void()> callback) { linesChanged_ = std::move(callback); }
 
@@ -113,18 +141,47 @@ public:
     std::int32_t selStartLine = -1, selStartCol = -1, selEndLine = -1, selEndCol = -1;
 
 private:
+    struct Place {
+        std::size_t block = 0;
+        std::size_t row = 0;
+    };
+
     void storeLine(std::string_view text, bool continuesRow);
     void addRows(std::string_view text, bool firstContinues);
     // The start colours from `index` on follow the lines before them again; stops at the first
     // line whose start colour stays the same, as every line behind it then does too.
     void recolourFrom(int index);
     PackedSgrState packedColourAtEnd(int index) const;
-    static bool copyPlain(const std::string& text, std::string& plain);
+    static bool copyPlain(std::string_view text, std::string& plain);
     void reserveNextSlot();
+    // Lines are mostly read in order (painting, searching, the receive path), so the block of
+    // the last look-up is tried first.
+    Place placeOf(int index) const {
+        if (index >= foundFirst_ && index < foundEnd_) {
+            return {foundBlock_, static_cast<std::size_t>(index - foundFirst_)};
+        }
+        return findPlace(index);
+    }
+    Place findPlace(int index) const;
+    // Blocks were removed, emptied or shortened: the last look-up no longer holds.
+    void forgetPlace() const { foundFirst_ = foundEnd_ = 0; }
+    TextBlock& blockFor(std::size_t bytes);
+    void removeEmptyBlocksFrom(std::size_t block);
+    void dropOldestBeyondLimit();
+    void shiftSelection(int dropped);
 
-    std::deque<TextLine> lines_;
+    std::deque<TextBlock> blocks_;
+    // The index of each block's first line.
+    std::vector<int> blockStarts_;
+    mutable std::size_t foundBlock_ = 0;
+    mutable int foundFirst_ = 0;
+    mutable int foundEnd_ = 0;
+    int lineCount_ = 0;
     int capacity_ = 0;
     int wrapWidth_ = 80;
+    int scrollbackLimit_ = 0;
+    int dropHolds_ = 0;
+    std::uint64_t droppedLines_ = 0;
     std::uint64_t revision_ = 0;
     std::function<void()> linesChanged_;
 };

@@ -13,6 +13,7 @@ void TextSelection::clear() {
 }
 
 void TextSelection::begin(std::optional<TextPosition> anchor) {
+    dropped_.sinceLastLook();
     clear();
     if (anchor) {
         anchor_ = anchor;
@@ -21,7 +22,19 @@ void TextSelection::begin(std::optional<TextPosition> anchor) {
     }
 }
 
+void TextSelection::followDrops() {
+    const int dropped = dropped_.sinceLastLook();
+    if (dropped == 0 || !anchor_) {
+        return;
+    }
+    anchor_->line -= dropped;
+    if (anchor_->line < 0) {
+        *anchor_ = {};
+    }
+}
+
 void TextSelection::drag(std::optional<TextPosition> pointer) {
+    followDrops();
     if (!dragging_ || !anchor_) {
         return;
     }
@@ -33,6 +46,7 @@ void TextSelection::drag(std::optional<TextPosition> pointer) {
 }
 
 void TextSelection::end(std::optional<TextPosition> release) {
+    followDrops();
     if (!anchor_) {
         return;
     }

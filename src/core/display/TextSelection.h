@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/DroppedLines.h"
 #include "display/Search.h"
 #include "display/TextBuffer.h"
 
@@ -23,7 +24,7 @@ inline constexpr std::string_view platformLineEnd = "\n";
 // characters of each line's plain text.
 class TextSelection {
 public:
-    explicit TextSelection(TextBuffer& buffer) : buffer_(buffer) {}
+    explicit TextSelection(TextBuffer& buffer) : buffer_(buffer), dropped_(buffer) {}
 
     void clear();
     // Button down on a character (nothing when the press missed every row).
@@ -45,8 +46,12 @@ public:
 
 private:
     void show(TextPosition from, TextPosition to);
+    // The anchor moves up with its line when older lines were dropped (to the first character
+    // left when its own line went); the buffer moves the shown range itself.
+    void followDrops();
 
     TextBuffer& buffer_;
+    DroppedLines dropped_;
     std::optional<TextPosition> anchor_;
     bool dragging_ = false;
 };

@@ -19,6 +19,17 @@ void Viewport::follow(int lineCount) {
     }
 }
 
+void Viewport::linesDropped(int count) {
+    if (!scrolledBack_ || count <= 0) {
+        return;
+    }
+    position_ -= count;
+    if (position_ < 1) {
+        position_ = 1;
+        rowsBelow_ = std::max(0, rowsOf(0) - 1);
+    }
+}
+
 int Viewport::scrollMaximum(int lineCount) const {
     return page_ + std::max(lineCount, 1) - 1;
 }

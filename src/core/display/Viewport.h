@@ -44,6 +44,9 @@ public:
     // page above the bottom (lower when it is tall, so its first row shows). Following is not
     // changed, so a following view jumps back to the end with the next line.
     void scrollToLine(int line, int lineCount);
+    // Lines were dropped off the top of the buffer: a scrolled-back view moves up with its text,
+    // so it keeps showing the same lines; when they are gone it shows the first row of line 0.
+    void linesDropped(int count);
     // After "Clear": the one remaining line at the bottom.
     void reset() {
         position_ = 0;

@@ -121,6 +121,10 @@ constexpr SettingDefinition table[] = {
     // The text size, in pixels, that Ctrl+0 returns to: the size chosen with "Set Font", or the
     // size before the first zoom; 0 until either happens.
     number(Key::normalFontHeight, window, "NormalFontHeight", "NormalFontHeight       %d\n", 0),
+    // The scroll-back's length in lines: a flood, however long, cannot fill the machine's
+    // memory. Written after the keys every client knows; a client that predates it skips it.
+    number(Key::scrollbackLines, window, "ScrollbackLines", "ScrollbackLines        %d\n",
+           1'000'000, {1'000, 100'000'000, 9}),
 
     number(Key::statusOpen, status, "Open", "Open             %d\n", 1, flag),
     number(Key::statusMoveable, status, "Moveable", "Moveable         %d\n", 0, flag),

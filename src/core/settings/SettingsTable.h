@@ -38,6 +38,8 @@ enum class SettingKey : std::uint8_t {
     // GeneralWindow
     numCharactersWidth,
     normalFontHeight,
+    // How many lines the scroll-back keeps at least before its oldest are dropped.
+    scrollbackLines,
     // StatusWindow
     statusOpen,
     statusMoveable,

@@ -11,6 +11,7 @@ namespace vesk {
 
 ServerSocket::ServerSocket(Client& client, ReadGate& gate, QObject* parent)
     : QObject(parent), client_(client), gate_(gate) {
+    socket_.setReadBufferSize(readBufferBytes);
     connect(&socket_, &QTcpSocket::hostFound, this, [this] { client_.onConnecting(); });
     connect(&socket_, &QTcpSocket::connected, this, &ServerSocket::onConnected);
     connect(&socket_, &QTcpSocket::errorOccurred, this, &ServerSocket::onError);
@@ -68,7 +69,7 @@ void ServerSocket::onDisconnected() {
     }
     // What the server wrote before it closed is shown before "Connection closed.".
     while (socket_.bytesAvailable() > 0) {
-        deliver(socket_.read(sliceBytes));
+        readSlice();
     }
     ending_ = true;
     client_.OnConnectionEnded(false);
@@ -137,11 +138,18 @@ void ServerSocket::readPending() {
         return;
     }
     reading_ = true;
-    deliver(socket_.read(sliceBytes));
+    readSlice();
     reading_ = false;
     if (socket_.bytesAvailable() > 0) {
         scheduleRead();
     }
+}
+
+void ServerSocket::readSlice() {
+    slice_.resize(sliceBytes);
+    const qint64 read = socket_.read(slice_.data(), sliceBytes);
+    slice_.resize(read > 0 ? read : 0);
+    deliver(slice_);
 }
 
 // One read of the socket is one read for the core (the lag meter counts it as one reply); the

@@ -27,7 +27,9 @@ public:
 // delay is off so a key press reaches the server at once.
 //
 // A flood is read in slices: after each slice the event loop gets a turn (paints, key presses)
-// before the next, so typing stays responsive however fast the server writes.
+// before the next, so typing stays responsive however fast the server writes. The socket holds
+// at most `readBufferBytes` the client has not taken yet: a server that writes faster than the
+// window takes its text waits in TCP flow control instead of filling the client's memory.
 class ServerSocket : public QObject {
     Q_OBJECT
 public:
@@ -45,6 +47,7 @@ public:
     void resumeReads() { scheduleRead(); }
 
     static constexpr qint64 sliceBytes = 256 * 1024;
+    static constexpr qint64 readBufferBytes = 1024 * 1024;
 
 protected:
     bool event(QEvent* event) override;
@@ -57,10 +60,13 @@ private:
     void readPending();
     void scheduleRead();
     void deliver(const QByteArray& bytes);
+    void readSlice();
 
     Client& client_;
     ReadGate& gate_;
     QTcpSocket socket_;
+    // One slice's room, kept from read to read so a flood allocates nothing per slice.
+    QByteArray slice_;
     bool reading_ = false;
     bool readScheduled_ = false;
     bool ending_ = false;

@@ -40,7 +40,8 @@ int pixel(double x) {
 } // namespace
 
 OutputView::OutputView(TextBuffer& buffer, QWidget* parent)
-    : QWidget(parent), buffer_(buffer), selection_(buffer), layouts_(buffer, measure_) {
+    : QWidget(parent), buffer_(buffer), selection_(buffer), dropped_(buffer),
+      layouts_(buffer, measure_) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::IBeamCursor);
@@ -81,6 +82,7 @@ void OutputView::setColours(const ColourPalette& palette) {
 }
 
 void OutputView::refresh() {
+    prepareLayouts();
     viewport_.follow(buffer_.LineCount());
     updateScrollBar();
     update();
@@ -93,6 +95,8 @@ double OutputView::availableWidth() const {
 void OutputView::prepareLayouts() {
     layouts_.prepare(availableWidth());
     viewport_.setPage(Viewport::pageFor(height(), lineHeight_));
+    // Lines dropped off the top since the last look: a scrolled-back view keeps its text.
+    viewport_.linesDropped(dropped_.sinceLastLook());
 }
 
 int OutputView::displayRowsOf(int line) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "display/ColourPalette.h"
+#include "display/DroppedLines.h"
 #include "display/LineLayout.h"
 #include "display/TextMeasure.h"
 #include "display/TextSelection.h"
@@ -113,6 +114,7 @@ private:
 
     TextBuffer& buffer_;
     TextSelection selection_;
+    DroppedLines dropped_;
     Viewport viewport_;
     ColourPalette colours_;
     QFont font_;

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIntValidator>
@@ -26,6 +27,28 @@ QCheckBox* addSwitch(QVBoxLayout& layout, const QString& text, const QString& no
     return box;
 }
 
+// A number edit that takes only what the setting's limits allow, so no typed value is dropped
+// without a word.
+QLineEdit* numberEdit(SettingKey key, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    const SettingLimits& limits = SettingsTable::limits(key);
+    edit->setMaxLength(limits.width);
+    edit->setMaximumWidth(90);
+    edit->setAlignment(Qt::AlignRight);
+    edit->setValidator(new QIntValidator(limits.minimum, limits.maximum, edit));
+    return edit;
+}
+
+// One row of the group's grid: the name, the edit and its unit, the edits lined up.
+void addNumberRow(QGridLayout& grid, const QString& label, QLineEdit* edit, const QString& unit) {
+    const int row = grid.rowCount();
+    auto* name = new QLabel(label);
+    name->setBuddy(edit);
+    grid.addWidget(name, row, 0);
+    grid.addWidget(edit, row, 1);
+    grid.addWidget(new QLabel(unit), row, 2);
+}
+
 } // namespace
 
 GeneralPage::GeneralPage(QWidget* parent) : OptionsPage(parent) {
@@ -38,20 +61,18 @@ GeneralPage::GeneralPage(QWidget* parent) : OptionsPage(parent) {
 
 QWidget* GeneralPage::createWidthGroup() {
     auto* group = new QGroupBox(tr("Main Window"), this);
-    auto* row = new QHBoxLayout(group);
-    widthEdit_ = new QLineEdit(group);
-    const SettingLimits& limits = SettingsTable::limits(setting::numCharactersWidth);
-    widthEdit_->setMaxLength(limits.width);
-    widthEdit_->setMaximumWidth(60);
-    widthEdit_->setAlignment(Qt::AlignRight);
-    // Only a width the client takes can be typed, so none is dropped without a word.
-    widthEdit_->setValidator(new QIntValidator(limits.minimum, limits.maximum, widthEdit_));
-    auto* label = new QLabel(tr("Window width:"), group);
-    label->setBuddy(widthEdit_);
-    row->addWidget(label);
-    row->addWidget(widthEdit_);
-    row->addWidget(new QLabel(tr("characters (0: as wide as the window)"), group));
-    row->addStretch();
+    auto* layout = new QVBoxLayout(group);
+    auto* grid = new QGridLayout;
+    grid->setColumnStretch(3, 1);
+    widthEdit_ = numberEdit(setting::numCharactersWidth, group);
+    addNumberRow(*grid, tr("Window width:"), widthEdit_,
+                 tr("characters (0: as wide as the window)"));
+    scrollbackEdit_ = numberEdit(setting::scrollbackLines, group);
+    addNumberRow(*grid, tr("Scroll-back:"), scrollbackEdit_, tr("lines"));
+    layout->addLayout(grid);
+    layout->addWidget(createNote(tr("The oldest lines are let go beyond this many, so a flood "
+                                    "cannot fill the computer's memory."),
+                                 group));
     return group;
 }
 
@@ -93,6 +114,7 @@ QWidget* GeneralPage::createEncodingGroup() {
 void GeneralPage::load(const Preferences& preferences) {
     const Settings& settings = preferences.settings;
     widthEdit_->setText(QString::number(settings.number(setting::numCharactersWidth)));
+    scrollbackEdit_->setText(QString::number(settings.number(setting::scrollbackLines)));
     loadFlag(*loginDohickey_, settings, setting::usePasswordDohickey);
     loadFlag(*clearEditField_, settings, setting::clearEditField);
     loadFlag(*commandEcho_, settings, setting::cmdEcho);
@@ -113,6 +135,10 @@ void GeneralPage::save(Preferences& preferences) {
     if (const auto width = SettingsTable::numberFromText(setting::numCharactersWidth,
                                                          toBytes(widthEdit_->text()))) {
         settings.setNumber(setting::numCharactersWidth, *width);
+    }
+    if (const auto lines = SettingsTable::numberFromText(setting::scrollbackLines,
+                                                         toBytes(scrollbackEdit_->text()))) {
+        settings.setNumber(setting::scrollbackLines, *lines);
     }
 }
 

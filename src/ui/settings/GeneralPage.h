@@ -8,8 +8,9 @@ class QLineEdit;
 
 namespace vesk {
 
-// "General": the wrap width of the main view, the switches of the login, the input line, the
-// echo and the trigger sounds, and the encoding typed text goes to the server in.
+// "General": the wrap width and the scroll-back length of the main view, the switches of the login,
+// the input line, the echo and the trigger sounds, and the encoding typed text goes to the server
+// in.
 class GeneralPage : public OptionsPage {
     Q_OBJECT
 
@@ -18,10 +19,12 @@ public:
 
     void load(const Preferences& preferences) override;
     // A width outside 0..999, or text that is no number, leaves the width as it was without
-    // a message: the old width keeps the view readable.
+    // a message: the old width keeps the view readable. So does a scroll-back length outside
+    // its limits.
     void save(Preferences& preferences) override;
 
     QLineEdit* widthEdit() const { return widthEdit_; }
+    QLineEdit* scrollbackEdit() const { return scrollbackEdit_; }
     QCheckBox* commandEchoBox() const { return commandEcho_; }
     QCheckBox* playSoundsBox() const { return playSounds_; }
     // "Automatic", "UTF-8", "Latin-1": the items' order is the setting's value.
@@ -33,6 +36,7 @@ private:
     QWidget* createEncodingGroup();
 
     QLineEdit* widthEdit_ = nullptr;
+    QLineEdit* scrollbackEdit_ = nullptr;
     QCheckBox* loginDohickey_ = nullptr;
     QCheckBox* clearEditField_ = nullptr;
     QCheckBox* commandEcho_ = nullptr;

@@ -100,6 +100,15 @@ TEST(Utf8StreamCheckTest, JudgesTheStreamHoweverItIsCut) {
         {"surrogate", "\xed\xa0\x80", false},
         {"above U+10FFFF", "\xf4\x90\x80\x80", false},
         {"invalid lead", "\xff", false},
+        // Runs of plain text long enough to be passed over a word at a time.
+        {"long ascii around utf8",
+         "The room is dark and cold.  caf\xc3\xa9 au lait, said the cook\n", true},
+        {"latin1 inside long ascii", "The room is dark and cold.  caf\xe9 au lait, said the cook\n",
+         false},
+        {"lead byte before a long ascii run",
+         "\xc3"
+         "abcdefghijklmnopqrstuvwxyz",
+         false},
     };
     for (const StreamCase& test : cases) {
         SCOPED_TRACE(test.name);

@@ -29,7 +29,7 @@ struct PipelineRig {
     std::vector<std::string> texts() const {
         std::vector<std::string> result;
         for (int index = 0; index < buffer.LineCount(); ++index) {
-            result.push_back(buffer.line(index).text);
+            result.emplace_back(buffer.line(index).text);
         }
         return result;
     }

@@ -129,12 +129,9 @@ TEST(TextBufferColour, StartColoursAreTheSameForEveryCutOfALine) {
     }
 }
 
-TEST(TextBufferColour, TheStartColourTakesNoRoomOfItsOwn) {
-    struct WithoutColour {
-        std::string text;
-        std::int32_t handled = 0;
-    };
-    EXPECT_EQ(sizeof(TextLine), sizeof(WithoutColour));
+// A stored line's fixed cost: where it ends, its marks and its start colour, twelve bytes.
+TEST(TextBufferColour, TheStartColourSitsInTheLinesTwelveByteEntry) {
+    EXPECT_EQ(sizeof(TextBlock::Entry), 12u);
 }
 
 } // namespace

@@ -11,7 +11,7 @@ namespace {
 std::vector<std::string> texts(const TextBuffer& buffer) {
     std::vector<std::string> result;
     for (int index = 0; index < buffer.LineCount(); ++index) {
-        result.push_back(buffer.line(index).text);
+        result.emplace_back(buffer.line(index).text);
     }
     return result;
 }
@@ -83,7 +83,7 @@ TEST(TextBuffer, DeleteLinesRemovesTheGivenIndicesInOnePass) {
 TEST(TextBuffer, JoinedLineIsDispatchedAfresh) {
     TextBuffer buffer;
     buffer.AddText("abc");
-    buffer.line(0).handled = 1;
+    buffer.setHandled(0, 1);
     buffer.AddText("def\n");
     EXPECT_EQ(buffer.line(0).handled, 0);
 }
@@ -151,8 +151,8 @@ TEST(TextBuffer, DeleteLineMovesLaterLinesWithTheirMarks) {
     for (const char* text : {"a\n", "b\n", "c\n"}) {
         buffer.AddString(text);
     }
-    buffer.line(1).handled = 3;
-    buffer.line(2).handled = 1;
+    buffer.setHandled(1, 3);
+    buffer.setHandled(2, 1);
     buffer.DeleteLine(0);
     EXPECT_EQ(texts(buffer), (std::vector<std::string>{"b\n", "c\n"}));
     EXPECT_EQ(buffer.line(0).handled, 3);

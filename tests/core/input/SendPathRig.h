@@ -40,7 +40,8 @@ struct SendPathRig {
     SendPathRig() {
         connection.setPhase(Connection::Phase::Connected);
         mainBuffer.setLinesChanged([this] {
-            host.events.push_back("echo " + mainBuffer.line(mainBuffer.lastIndex()).text);
+            host.events.push_back("echo " +
+                                  std::string(mainBuffer.lineText(mainBuffer.lastIndex())));
         });
     }
 
@@ -55,7 +56,7 @@ struct SendPathRig {
     static std::vector<std::string> linesOf(const TextBuffer& buffer) {
         std::vector<std::string> lines;
         for (int index = 0; index < buffer.LineCount(); ++index) {
-            lines.push_back(buffer.line(index).text);
+            lines.emplace_back(buffer.line(index).text);
         }
         return lines;
     }

@@ -149,7 +149,7 @@ private:
             std::string text = "--- view:\n";
             const TextBuffer& buffer = client.mainBuffer();
             for (int index = 0; index < buffer.LineCount(); ++index) {
-                text += buffer.line(index).text + "\n";
+                text += std::string(buffer.lineText(index)) + "\n";
             }
             return text + "--- sim:\n" + sim.output();
         }
