@@ -21,6 +21,11 @@ QCheckBox* addSwitch(QVBoxLayout& layout, const QString& text, const QString& no
     if (!note.isEmpty()) {
         QLabel* label = createNote(note, nullptr);
         label->setContentsMargins(24, 0, 0, 6);
+        // The indent and the gap below take room from the text: the height it needs is asked
+        // again with them, or the note's lines are cut at the top and bottom.
+        const int width = label->minimumWidth() + 24;
+        label->setMinimumWidth(width);
+        label->setMinimumHeight(label->heightForWidth(width));
         layout.addWidget(label);
     }
     return box;

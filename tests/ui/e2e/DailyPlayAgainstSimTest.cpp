@@ -80,13 +80,16 @@ private:
             return count;
         }
         bool shows(const std::string& text) { return linesHolding(client.mainBuffer(), text) > 0; }
-        void logIn(const std::string& name, const std::string& password) {
+        // Logs in with a stored character, as the login dialog's Connect does; true once the
+        // server has named it.
+        bool logIn(const std::string& name, const std::string& password) {
             Preferences& preferences = client.preferences();
             const int slot = preferences.characters.addNew();
             preferences.characters[slot].name = name;
             preferences.characters[slot].password = password;
             client.connectWithCharacter(slot);
             commands->connectToGame();
+            return QTest::qWaitFor([this] { return loggedIn(); }, bound);
         }
         void type(const QString& text) {
             QTest::keyClicks(&window->inputLine(), text);
@@ -102,8 +105,7 @@ private slots:
         QTemporaryDir folder;
         Rig rig(folder);
         QVERIFY(rig.window);
-        rig.logIn("Tamsin", "tamsin");
-        QTRY_VERIFY_WITH_TIMEOUT(rig.loggedIn(), bound);
+        QVERIFY(rig.logIn("Tamsin", "tamsin"));
         const std::vector<std::string> ports = rig.samePorts();
         rig.sim.reset();
         QTRY_VERIFY_WITH_TIMEOUT(rig.shows("Connection closed."), bound);
@@ -127,8 +129,7 @@ private slots:
         QTemporaryDir folder;
         Rig rig(folder);
         QVERIFY(rig.window);
-        rig.logIn("Brannoc", "brannoc");
-        QTRY_VERIFY_WITH_TIMEOUT(rig.loggedIn(), bound);
+        QVERIFY(rig.logIn("Brannoc", "brannoc"));
         rig.type("quit");
         QTRY_VERIFY_WITH_TIMEOUT(rig.shows("Connection closed."), bound);
         QVERIFY(!rig.client.reconnection().active());
@@ -155,8 +156,7 @@ private slots:
         rig.window->menu().logToFile->trigger();
         rig.window->menu().chatPane->trigger();
         QVERIFY(settings.isOn(setting::chatOpen));
-        rig.logIn("Tamsin", "tamsin");
-        QTRY_VERIFY_WITH_TIMEOUT(rig.loggedIn(), bound);
+        QVERIFY(rig.logIn("Tamsin", "tamsin"));
         rig.type("tell Bob are you there?");
         const std::string answer = "Bob tells you: Sorry, I'm busy.";
         QTRY_VERIFY_WITH_TIMEOUT(rig.linesHolding(rig.client.chatBuffer(), answer) == 1, bound);
@@ -178,8 +178,7 @@ private slots:
         {
             Rig rig(folder);
             QVERIFY(rig.window);
-            rig.logIn("Quill", "quill");
-            QTRY_VERIFY_WITH_TIMEOUT(rig.loggedIn(), bound);
+            QVERIFY(rig.logIn("Quill", "quill"));
             rig.type("say remember the dragon");
             QTRY_VERIFY_WITH_TIMEOUT(rig.shows("You say: remember the dragon"), bound);
             rig.type("look");
@@ -191,8 +190,7 @@ private slots:
                  QFile::Permissions());
         Rig rig(folder);
         QVERIFY(rig.window);
-        rig.logIn("Quill", "quill");
-        QTRY_VERIFY_WITH_TIMEOUT(rig.loggedIn(), bound);
+        QVERIFY(rig.logIn("Quill", "quill"));
         InputLineEdit& input = rig.window->inputLine();
         QTest::keyClicks(&input, "drag");
         QTest::keyClick(&input, Qt::Key_Up, Qt::ControlModifier);
