@@ -63,6 +63,7 @@ void FakeHost::clearRecords() {
     played.clear();
     started.clear();
     openedUrls.clear();
+    wakeUps.clear();
     loginDialogs = 0;
 }
 

@@ -33,6 +33,9 @@ public:
                            const std::vector<std::string>& arguments) override;
     bool processRunning(ProcessId process) override { return running.count(process) > 0; }
     void openUrl(const std::string& url) override { openedUrls.push_back(url); }
+    void requestWakeUp(std::uint32_t afterMilliseconds) override {
+        wakeUps.push_back(afterMilliseconds);
+    }
     std::optional<LoginDetails> askLoginDetails() override;
 
     struct StartedProcess {
@@ -54,6 +57,8 @@ public:
     std::vector<std::string> played;
     std::vector<StartedProcess> started;
     std::vector<std::string> openedUrls;
+    // Every wake-up asked for, in milliseconds from the request.
+    std::vector<std::uint32_t> wakeUps;
     std::string clipboard;
 
     // Scripted answers to askQuestion, used front first; when empty the answer is No.

@@ -1,7 +1,9 @@
 #include "app/Client.h"
 
+#include "app/CompletionCandidates.h"
 #include "app/WindowTitle.h"
 #include "common/TextFormat.h"
+#include "input/HistoryFile.h"
 #include "protocol/ControlMarker.h"
 #include "settings/SettingsTable.h"
 
@@ -19,8 +21,9 @@ Client::Client(Host& host, std::filesystem::path workingDirectory)
       skills_(host), browser_(host, connection_, [this] { return connection_.connected(); }),
       transfer_(host, connection_, workingDirectory_, transferEnvironment()),
       help_(host, connection_, workingDirectory_, helpEnvironment()), news_(host),
+      reconnection_(host, preferences_.settings), chat_(preferences_.settings, chatBuffer_, host),
       router_({host, connection_.session(), preferences_, log_, autoLogin_, who_, skills_,
-               transfer_, browser_, help_, news_, windows_}),
+               transfer_, browser_, help_, news_, windows_, reconnection_, chat_}),
       telnet_([&host](std::string_view reply) { host.sendToServer(reply); }),
       sender_(connection_, typedText_, preferences_.settings, mainBuffer_, chatBuffer_, log_, host,
               [this] { return telnet_.serverEchoes(); }),
@@ -28,6 +31,8 @@ Client::Client(Host& host, std::filesystem::path workingDirectory)
       parser_(status_, connection_, router_, connection_.session()),
       receivePath_(mainBuffer_, parser_, triggers_) {
     transfer_.setBrowser(&browser_);
+    sender_.setCommandObserver(
+        [this](std::string_view command) { reconnection_.commandSent(command); });
     preferences_.settings.setListener([this](SettingKey key) { onSettingChanged(key); });
     receivePath_.setDropNote(
         [this](const std::string& note) { reporting_.appendToDiagnosticLog(note); });
@@ -113,12 +118,40 @@ void Client::followSetting(SettingKey key) {
 }
 
 bool Client::saveSettings() {
+    saveCommandHistory();
     return preferences_.SavePreferences(workingDirectory_, reporting_);
+}
+
+std::vector<std::string> Client::completionCandidates() const {
+    return vesk::completionCandidates(who_, chat_.recentSpeakers(), mainBuffer_);
+}
+
+// Once the server names a character, the history is that character's: what it typed in
+// earlier sessions. What was typed before the login is left out: on a server that does not
+// switch its echo off at the password prompt, the password is among it. Another character's
+// commands are written to its own file first.
+void Client::followCharacterHistory() {
+    if (!connection_.session().loggedIn || log_.characterName().empty() ||
+        log_.characterName() == historyCharacter_) {
+        return;
+    }
+    saveCommandHistory();
+    historyCharacter_ = log_.characterName();
+    sender_.history().replaceEntries(
+        HistoryFile::read(HistoryFile::pathFor(workingDirectory_, historyCharacter_)));
+}
+
+void Client::saveCommandHistory() {
+    if (historyCharacter_.empty()) {
+        return;
+    }
+    HistoryFile::write(HistoryFile::pathFor(workingDirectory_, historyCharacter_),
+                       sender_.history().entries());
 }
 
 std::string Client::title() const {
     if (!connection_.connected()) {
-        return title_;
+        return title_ + reconnection_.titleSuffix(host_.milliseconds());
     }
     const Connection::Target& target = connection_.target();
     ConnectedTitle facts;
@@ -146,6 +179,10 @@ bool Client::ConnectToSite(std::string_view hostName, std::string_view portText,
         reporting_.warningBox("Disconnect first");
         return false;
     }
+    // The player's own connect ends any wait to reconnect; an attempt goes on as one.
+    if (!reconnection_.attempting()) {
+        reconnection_.stop();
+    }
     connection_.setTarget(hostName, portText, siteName);
     if (!connection_.portNumber()) {
         reporting_.fatalError("Port should be a number");
@@ -158,7 +195,9 @@ bool Client::ConnectToSite(std::string_view hostName, std::string_view portText,
 
 void Client::onHostLookupFailed() {
     connection_.setPhase(Connection::Phase::NotConnected);
-    reporting_.warningBox("Unknown host");
+    if (!reconnectAttemptFailed()) {
+        reporting_.warningBox("Unknown host");
+    }
     setTitle("Vesk - Not Connected");
 }
 
@@ -169,8 +208,22 @@ void Client::onConnecting() {
 
 void Client::onConnectFailed() {
     connection_.setPhase(Connection::Phase::NotConnected);
-    reporting_.warningBox("Failed to connect to FenmarchMUD");
+    if (!reconnectAttemptFailed()) {
+        reporting_.warningBox("Failed to connect to FenmarchMUD");
+    }
     setTitle("Vesk - Not Connected");
+}
+
+// A failed attempt to reconnect gets one line in the output instead of a box, which would
+// stop the player at every attempt of a server that is down. False when no attempt was
+// under way.
+bool Client::reconnectAttemptFailed() {
+    if (!reconnection_.attempting()) {
+        return false;
+    }
+    addNotice("[31m", reconnection_.attemptFailed(host_.milliseconds()), 0);
+    host_.changed(Change::Menu);
+    return true;
 }
 
 // A notice in colour: the colour, the text, a colour reset and a trailing ESC, followed by
@@ -190,6 +243,7 @@ void Client::onConnected() {
     typedText_.onConnected();
     receivePath_.reset();
     connection_.setPhase(Connection::Phase::Connected);
+    reconnection_.connectionMade();
     addNotice("[33m", "Connected!", 2);
     startLogSection();
     host_.changed(Change::Title);
@@ -219,6 +273,7 @@ void Client::onReceived(std::string_view bytes) {
     if (receivePath_.receive(received_)) {
         host_.changed(Change::MainBuffer);
     }
+    followCharacterHistory();
     lag_.onReply(arrived, host_.milliseconds());
 }
 
@@ -231,6 +286,8 @@ void Client::OnConnectionEnded(bool byExit) {
     if (connection_.phase() == Connection::Phase::NotConnected) {
         return;
     }
+    const bool characterLoggedIn = connection_.session().loggedIn;
+    saveCommandHistory();
     connection_.setPhase(Connection::Phase::NotConnected);
     autoLogin_.setLoggedIn(false);
     lag_.onConnectionEnded();
@@ -240,15 +297,30 @@ void Client::OnConnectionEnded(bool byExit) {
     telnet_.reset();
     log_.setInputHidden(false);
     if (byExit) {
+        reconnection_.stop();
         return;
     }
     log_.SetCharacterName("");
-    setTitle("Vesk - Not Connected");
     addNotice("[31m", "Connection closed.", 1);
+    reconnection_.connectionLost(characterLoggedIn, host_.milliseconds());
+    setTitle("Vesk - Not Connected");
     host_.changed(Change::Menu);
     if (preferences_.settings.isOn(setting::displayLoginAtDisconnect)) {
         host_.openLoginDialog();
     }
+}
+
+void Client::playerDisconnected() {
+    OnConnectionEnded(false);
+    reconnection_.stop();
+    host_.changed(Change::Title);
+    host_.changed(Change::Menu);
+}
+
+bool Client::onWakeUp(bool loginDialogAsking) {
+    const bool attemptNow = reconnection_.wakeUp(host_.milliseconds(), loginDialogAsking);
+    host_.changed(Change::Title);
+    return attemptNow;
 }
 
 void Client::skillsWindowShown(bool shown) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ChatGathering.h"
+#include "app/Reconnection.h"
 #include "app/ServerEventRouter.h"
 #include "common/Host.h"
 #include "common/Reporting.h"
@@ -66,6 +68,21 @@ public:
     void onReadError();
     // The connection ended: the peer closed, Disconnect, or the application is exiting.
     void OnConnectionEnded(bool byExit);
+    // Disconnect: the connection (when there is one) ends as the player asked, and any wait to
+    // reconnect stops.
+    void playerDisconnected();
+    // The host's wake-up (Host::requestWakeUp). True when an attempt to reconnect is to start
+    // now: the front end then connects to connection().target() again. No attempt starts while
+    // a login dialog asks for input.
+    bool onWakeUp(bool loginDialogAsking);
+    Reconnection& reconnection() { return reconnection_; }
+    // What Tab in the input line completes from: the who list's names, recent speakers, then
+    // the words of the last screens of output.
+    std::vector<std::string> completionCandidates() const;
+    // The command history of the character in the game is written to its file now (it also is
+    // at every disconnect and at exit).
+    void saveCommandHistory();
+    ChatGathering& chatGathering() { return chat_; }
 
     // Asks the server to describe the character again, once it has named one.
     void Refresh();
@@ -117,6 +134,8 @@ private:
     void onSettingChanged(SettingKey key);
     void followSetting(SettingKey key);
     void startLogSection();
+    bool reconnectAttemptFailed();
+    void followCharacterHistory();
     FileTransfer::Environment transferEnvironment();
     HelpBrowserModel::Environment helpEnvironment();
 
@@ -139,6 +158,8 @@ private:
     HelpBrowserModel help_;
     NewsText news_;
     WindowPresence windows_;
+    Reconnection reconnection_;
+    ChatGathering chat_;
     ServerEventRouter router_;
     TelnetFilter telnet_;
     CommandSender sender_;
@@ -148,6 +169,8 @@ private:
     std::string title_ = "Vesk - Not Connected";
     bool hostShownInTitle_ = false;
     std::string received_;
+    // The character whose stored history the command history holds ("" for none).
+    std::string historyCharacter_;
 };
 
 } // namespace vesk

@@ -4,8 +4,12 @@
 
 namespace vesk {
 
+// Every game line passes here with its category, so the reconnect hears the game's farewell
+// and conversation gathers in the chat pane; the log writes the line once.
 void ServerEventRouter::writeLog(std::string_view line, int category) {
     parts_.log.WriteLog(line, category);
+    parts_.reconnection.serverLine(line);
+    parts_.chat.receivedLine(line, category, parts_.log.characterName());
 }
 
 // The automatic login follows the session's login state, which only the server's NAME sets.
@@ -26,6 +30,7 @@ void ServerEventRouter::selectProfileForCharacter(std::string_view name) {
 void ServerEventRouter::setLogCharacterName(std::string_view name) {
     parts_.log.SetCharacterName(name);
     parts_.autoLogin.setLoggedIn(true);
+    parts_.reconnection.loggedIn();
 }
 
 void ServerEventRouter::grantCodingAccess() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ChatGathering.h"
+#include "app/Reconnection.h"
 #include "info/NewsText.h"
 #include "log/SessionLog.h"
 #include "login/AutoLogin.h"
@@ -44,6 +46,8 @@ public:
         HelpBrowserModel& help;
         NewsText& news;
         WindowPresence& windows;
+        Reconnection& reconnection;
+        ChatGathering& chat;
     };
 
     explicit ServerEventRouter(Parts parts) : parts_(parts) {}

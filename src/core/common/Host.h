@@ -96,6 +96,10 @@ public:
     // Opens a web address in the desktop's browser.
     virtual void openUrl(const std::string& url) = 0;
 
+    // Asks to be woken once, after about this many milliseconds (Client::onWakeUp); a later
+    // request replaces an earlier one. A host without timers never wakes the core.
+    virtual void requestWakeUp(std::uint32_t /*afterMilliseconds*/) {}
+
     // Opens the automatic-login dialog again (after a disconnect, when the player wants it).
     virtual void openLoginDialog() {}
 

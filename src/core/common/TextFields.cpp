@@ -56,4 +56,16 @@ std::string firstLetterUpper(std::string_view text) {
     return result;
 }
 
+std::string safeForFileName(std::string_view name, std::size_t longest) {
+    std::string safe(name.substr(0, longest));
+    for (char& letter : safe) {
+        const bool plain = (letter >= 'a' && letter <= 'z') || (letter >= 'A' && letter <= 'Z') ||
+                           (letter >= '0' && letter <= '9') || letter == '-' || letter == '_';
+        if (!plain) {
+            letter = '_';
+        }
+    }
+    return safe;
+}
+
 } // namespace vesk

@@ -26,4 +26,9 @@ bool sameName(std::string_view first, std::string_view second);
 // The first byte upper-cased, the rest untouched.
 std::string firstLetterUpper(std::string_view text);
 
+// A name from the server made fit to be part of a file name: cut to `longest` bytes, and every
+// byte but letters, digits, '-' and '_' becomes '_', so it can never climb out of its folder
+// or name a device.
+std::string safeForFileName(std::string_view name, std::size_t longest);
+
 } // namespace vesk

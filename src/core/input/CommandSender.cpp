@@ -105,6 +105,9 @@ void CommandSender::SendCommand(std::string_view text) {
     if (!separator) {
         EchoCommand(command);
         connection_.DoSend(command.ends_with('\n') ? command : command + '\n');
+        if (commandObserver_) {
+            commandObserver_(command);
+        }
         return;
     }
     for (std::string_view piece : splitStackedCommand(command, separator)) {
@@ -118,6 +121,9 @@ void CommandSender::sendPiece(std::string_view piece) {
     std::string line(piece);
     line.push_back('\n');
     connection_.DoSend(line);
+    if (commandObserver_) {
+        commandObserver_(piece);
+    }
 }
 
 void CommandSender::SendUserCommand(std::string_view text, bool remember) {

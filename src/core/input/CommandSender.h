@@ -58,6 +58,11 @@ public:
     // channel name in lower case, alone or followed by "emote". Letter case must match.
     static bool isChatCommand(std::string_view text);
 
+    // Hears every command piece as it goes on the wire (the reconnect listens for "quit").
+    void setCommandObserver(std::function<void(std::string_view)> observer) {
+        commandObserver_ = std::move(observer);
+    }
+
     CommandHistory& history() { return history_; }
     const CommandHistory& history() const { return history_; }
 
@@ -72,6 +77,7 @@ private:
     SessionLog& log_;
     Host& host_;
     std::function<bool()> serverEchoes_;
+    std::function<void(std::string_view)> commandObserver_;
     CommandHistory history_;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace vesk {
@@ -17,6 +18,10 @@ public:
     virtual bool hasSelection() const = 0;
     // Whether all of a text (not an empty one) is selected.
     virtual bool wholeTextSelected() const = 0;
+    // The caret as a byte offset into text().
+    virtual std::size_t caret() const = 0;
+    // Replaces the text and puts the caret at a byte offset into it.
+    virtual void setTextAndCaret(const std::string& text, std::size_t caret) = 0;
 };
 
 } // namespace vesk

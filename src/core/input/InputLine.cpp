@@ -16,6 +16,7 @@ namespace Character {
 enum : int {
     CtrlA = 1,
     CtrlC = 3,
+    Tab = 9,
     LineFeed = 10,
     Enter = 13,
     CtrlF = 6,
@@ -51,6 +52,16 @@ KeyResponse InputLine::onKeyDown(int virtualKey, const KeyboardState& keyboard) 
     // says: Insert alone must not paste because Shift was once pressed here.
     shiftHeld_ = shiftHeld_ && keyboard.isDown(VirtualKey::Shift);
     controlHeld_ = controlHeld_ && keyboard.isDown(VirtualKey::Control);
+    // Ctrl with an arrow reaches the history even when the arrow carries a macro.
+    if (keyboard.isDown(VirtualKey::Control) &&
+        (virtualKey == VirtualKey::Up || virtualKey == VirtualKey::Down)) {
+        if (virtualKey == VirtualKey::Up) {
+            historySearchBack();
+        } else {
+            historySearchForward();
+        }
+        return swallowed;
+    }
     if (const auto name = macroKeys_.GetMacroKeyName(keyboard); name && sendMacro(*name)) {
         return swallowed;
     }
@@ -137,6 +148,9 @@ KeyResponse InputLine::characterByCode(int code) {
         return swallowed;
     case Character::CtrlS:
         return swallowed;
+    case Character::Tab:
+        completeWord();
+        return swallowed;
     case Character::CtrlT:
         return {sender_.connected() ? InputAction::None : InputAction::ConnectToDevelopmentSite,
                 true};
@@ -183,6 +197,23 @@ void InputLine::historyBack() {
 
 void InputLine::historyForward() {
     editor_.setText(sender_.history().forward());
+}
+
+void InputLine::historySearchBack() {
+    if (auto entry = sender_.history().searchBack(editor_.text())) {
+        editor_.setText(*entry);
+    }
+}
+
+void InputLine::historySearchForward() {
+    editor_.setText(sender_.history().searchForward(editor_.text()));
+}
+
+void InputLine::completeWord() {
+    const WordCompletion::Line line{editor_.text(), editor_.caret()};
+    if (const auto completed = completion_.complete(line, completionCandidates_)) {
+        editor_.setTextAndCaret(completed->text, completed->caret);
+    }
 }
 
 std::optional<std::vector<std::string>> InputLine::splitPastedText(std::string_view text) {

@@ -2,6 +2,7 @@
 
 #include "input/KeyboardState.h"
 #include "input/MacroKeys.h"
+#include "input/WordCompletion.h"
 
 #include <optional>
 #include <string>
@@ -46,7 +47,8 @@ struct KeyResponse {
 // copies the line's own selection when it has one, else the output view's. Ctrl+A selects the
 // line's text as any edit box does, and all of the output's scroll-back when the line is empty
 // or already wholly selected (so a second Ctrl+A reaches the output). Escape drops the output's
-// selection and does nothing else. The
+// selection and does nothing else. Ctrl+Up and Ctrl+Down search the history for the text in the
+// line (before any macro on Up or Down), and Tab completes the word before the caret. The
 // widget feeds it its key-down, character and key-up events with the keyboard state and does
 // what the answer asks; the text itself lives in the widget, reached through InputEditor.
 class InputLine {
@@ -68,6 +70,15 @@ public:
     InputAction PasteIntoInput();
     void historyBack();
     void historyForward();
+    // Ctrl+Up and Ctrl+Down: the history searched for the text typed in the line.
+    void historySearchBack();
+    void historySearchForward();
+    // Tab: the word before the caret completed, or the next candidate after a Tab.
+    void completeWord();
+    // Where Tab's candidates come from (names first); without one Tab completes nothing.
+    void setCompletionCandidates(WordCompletion::Candidates candidates) {
+        completionCandidates_ = std::move(candidates);
+    }
 
     // Presses and releases the macro key of a name ("F1", "Ctrl + A") as a keyboard would,
     // Ctrl included for the letters. The actions the key asked for; nothing for an unknown name.
@@ -94,6 +105,8 @@ private:
     InputEditor& editor_;
     Host& host_;
     MacroKeys macroKeys_;
+    WordCompletion completion_;
+    WordCompletion::Candidates completionCandidates_;
     bool shiftHeld_ = false;
     bool controlHeld_ = false;
 };

@@ -8,8 +8,11 @@ namespace vesk {
 class InputText : public InputEditor {
 public:
     std::string text() const override { return text_; }
-    void setText(const std::string& text) override {
+    void setText(const std::string& text) override { setTextAndCaret(text, text.size()); }
+    std::size_t caret() const override { return caret_; }
+    void setTextAndCaret(const std::string& text, std::size_t caret) override {
         text_ = text;
+        caret_ = caret < text.size() ? caret : text.size();
         selected_ = false;
     }
     void selectAll() override { selected_ = !text_.empty(); }
@@ -18,6 +21,7 @@ public:
 
 private:
     std::string text_;
+    std::size_t caret_ = 0;
     bool selected_ = false;
 };
 

@@ -23,21 +23,6 @@ std::string replaced(std::string text, char from, char to) {
 // "Log_", the date, the time and ".txt" the whole name always fits.
 constexpr std::size_t longestNameInFileName = 200;
 
-// The character name comes from the server. Only letters, digits and a few harmless marks
-// may reach a file name, so a name can never climb out of the working folder or name a
-// device, and a long one is cut.
-std::string safeForFileName(std::string_view name) {
-    std::string safe(name.substr(0, longestNameInFileName));
-    for (char& letter : safe) {
-        const bool plain = (letter >= 'a' && letter <= 'z') || (letter >= 'A' && letter <= 'Z') ||
-                           (letter >= '0' && letter <= '9') || letter == '-' || letter == '_';
-        if (!plain) {
-            letter = '_';
-        }
-    }
-    return safe;
-}
-
 bool flagIsOne(const Settings& settings, int index) {
     return settings.number(setting::logAutoNameOpt, index) == 1;
 }
@@ -109,7 +94,7 @@ std::string SessionLog::LogFileName() const {
     }
     std::string name = "Log";
     if (!characterName_.empty() && flagIsOne(settings_, 0)) {
-        name += "_" + safeForFileName(characterName_);
+        name += "_" + safeForFileName(characterName_, longestNameInFileName);
     }
     if (!connectionDate_.empty() && flagIsOne(settings_, 1)) {
         name += "__" + replaced(connectionDate_, '/', '_');

@@ -114,6 +114,9 @@ constexpr SettingDefinition table[] = {
     // Written after the keys every client knows; a client that predates it skips the line.
     number(Key::typedTextEncoding, general, "TypedTextEncoding", "TypedTextEncoding        %d\n", 0,
            {0, 2, 1}),
+    // Newer still, written after it for the same reason.
+    number(Key::autoReconnect, general, "AutoReconnect", "AutoReconnect            %d\n", 1, flag),
+    number(Key::gatherChat, general, "GatherChat", "GatherChat               %d\n", 1, flag),
 
     // The wrap width in characters, typed into a field of 15 characters; 0 wraps at the pane.
     number(Key::numCharactersWidth, window, "Num_CharactersWidth", "Num_CharactersWidth    %d\n",

@@ -35,6 +35,10 @@ enum class SettingKey : std::uint8_t {
     createNewProfiles,
     // How typed text goes on the wire: 0 automatic, 1 UTF-8, 2 Latin-1 (TypedTextEncoding).
     typedTextEncoding,
+    // Try the server again by itself after a connection ended without the player asking.
+    autoReconnect,
+    // Copy other players' tells, says, shouts and channel lines into the open chat pane.
+    gatherChat,
     // GeneralWindow
     numCharactersWidth,
     normalFontHeight,

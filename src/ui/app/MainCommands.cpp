@@ -48,6 +48,11 @@ MainCommands::MainCommands(Client& client, QtHost& host, ServerSocket& socket, M
     connect(&window_.inputLine(), &InputLineEdit::connectToDevelopmentSite, this,
             &MainCommands::connectToDevelopmentSite);
     connect(&host_, &QtHost::changedSignal, this, &MainCommands::onChanged);
+    wakeUp_ = new QTimer(this);
+    wakeUp_->setSingleShot(true);
+    connect(wakeUp_, &QTimer::timeout, this, &MainCommands::onWakeUp);
+    connect(&host_, &QtHost::wakeUpRequested, this,
+            [this](std::uint32_t milliseconds) { wakeUp_->start(static_cast<int>(milliseconds)); });
     connect(&host_, &QtHost::settingChangedSignal, this, [this](SettingKey key) {
         if (key == setting::showWhoLevel || key == setting::showWhoName ||
             key == setting::showWhoRace || key == setting::showWhoClass) {
@@ -91,6 +96,7 @@ void MainCommands::connectMenu() {
     MainMenu& menu = window_.menu();
     connect(menu.connectGame, &QAction::triggered, this, &MainCommands::connectToGame);
     connect(menu.disconnect, &QAction::triggered, this, &MainCommands::disconnectFromServer);
+    connect(menu.reconnect, &QAction::triggered, this, &MainCommands::reconnect);
     connect(menu.whosOnline, &QAction::triggered, this, &MainCommands::connectToWhoService);
     connect(menu.logToFile, &QAction::triggered, this, &MainCommands::toggleLogging);
     connect(menu.exit, &QAction::triggered, this, &MainCommands::exitClient);
@@ -181,6 +187,31 @@ void MainCommands::connectToDevelopmentSite() {
 
 void MainCommands::disconnectFromServer() {
     socket_.disconnectFromServer();
+}
+
+void MainCommands::reconnect() {
+    if (client_.connection().connected()) {
+        socket_.disconnectFromServer();
+    }
+    client_.reconnection().stop();
+    connectToLastSite();
+}
+
+void MainCommands::connectToLastSite() {
+    const Connection::Target& target = client_.connection().target();
+    if (target.hostName.empty()) {
+        return;
+    }
+    const auto port = client_.connection().portNumber();
+    socket_.connectToSite(toQString(target.hostName), port.value_or(0), toQString(target.siteName));
+}
+
+// An attempt waits while a login dialog (or any box) asks the player for something.
+void MainCommands::onWakeUp() {
+    const bool loginDialogAsking = autoLogin_ || host_.modalDepth() > 0;
+    if (client_.onWakeUp(loginDialogAsking)) {
+        connectToLastSite();
+    }
 }
 
 void MainCommands::exitClient() {

@@ -11,6 +11,7 @@
 class QDialog;
 class QFont;
 class QMenu;
+class QTimer;
 
 namespace vesk {
 
@@ -38,6 +39,9 @@ public:
     void connectToWhoService();
     void connectToDevelopmentSite();
     void disconnectFromServer();
+    // File > Reconnect: the site last used again, the stored character answering its prompts
+    // as at the first connection; an open connection is ended first.
+    void reconnect();
     // File > Exit, also the system's request to end: the connection ends, the window closes.
     void exitClient();
     void toggleLogging();
@@ -74,6 +78,8 @@ private:
     void onChanged(Change what);
     void refreshAutoLogin();
     void toggleSetting(SettingKey key);
+    void connectToLastSite();
+    void onWakeUp();
 
     Client& client_;
     QtHost& host_;
@@ -85,6 +91,7 @@ private:
     HelpBrowserWindow* help_ = nullptr;
     FileBrowserWindow* fileBrowser_ = nullptr;
     QPointer<QDialog> autoLogin_;
+    QTimer* wakeUp_ = nullptr;
     // Set by Exit (or the window's close): from then on nothing the closing windows do is
     // recorded as the player's choice.
     bool exiting_ = false;

@@ -24,6 +24,10 @@ void MainMenu::buildFileMenu() {
     fileMenu_ = window_.menuBar()->addMenu("&File");
     connectGame = fileMenu_->addAction("Connect to &FenmarchMUD");
     disconnect = fileMenu_->addAction("Dis&connect");
+    // Ctrl with a letter belongs to the macros; with Shift as well it is the client's.
+    reconnect = fileMenu_->addAction("&Reconnect");
+    reconnect->setShortcut(QKeySequence("Ctrl+Shift+R"));
+    reconnect->setShortcutContext(Qt::WindowShortcut);
     autoLogin = fileMenu_->addAction("&AutoLogin");
     whosOnline = fileMenu_->addAction("&Who's Online");
     fileMenu_->addSeparator();
@@ -102,7 +106,12 @@ void MainMenu::refresh() {
     connectGame->setEnabled(idle);
     whosOnline->setEnabled(idle);
     autoLogin->setEnabled(idle);
-    disconnect->setEnabled(client_.connection().connected());
+    // Disconnect also stops a wait to reconnect.
+    disconnect->setEnabled(client_.connection().connected() || client_.reconnection().active());
+    const Connection::Phase phase = client_.connection().phase();
+    reconnect->setEnabled(
+        !client_.connection().target().hostName.empty() &&
+        (phase == Connection::Phase::NotConnected || phase == Connection::Phase::Connected));
     logToFile->setChecked(client_.sessionLog().loggingOn());
     const Settings& settings = client_.preferences().settings;
     statusWindow->setChecked(settings.isOn(setting::statusOpen));

@@ -16,7 +16,8 @@ namespace vesk {
 class Client;
 
 // The main window's menu bar and the state of its items: the connect items are greyed while a
-// connection exists and Disconnect while none does; "Log To File", "Status Window" and "Skills
+// connection exists and Disconnect while none does (nor a wait to reconnect); Reconnect once a
+// site has been used; "Log To File", "Status Window" and "Skills
 // Window" carry check marks; "&Coding" is inserted once, when the server grants coder access.
 class MainMenu : public QObject {
     Q_OBJECT
@@ -28,6 +29,8 @@ public:
 
     QAction* connectGame = nullptr;
     QAction* disconnect = nullptr;
+    // Connects again to the site last used (ending the connection first when there is one).
+    QAction* reconnect = nullptr;
     QAction* autoLogin = nullptr;
     QAction* whosOnline = nullptr;
     QAction* logToFile = nullptr;

@@ -82,6 +82,7 @@ void MainWindow::createPanes() {
         connect(view, &OutputView::zoomRequested, this, &MainWindow::zoomText);
     }
     input_ = new InputLineEdit(client_.commandSender(), client_.preferences(), host_, panes_);
+    input_->rules().setCompletionCandidates([this] { return client_.completionCandidates(); });
     lagReadout_ = new LagReadout("Lag-o-Meter: 0.000 s", panes_);
     lagBar_ = new LagBar(client_.lagMeter(), panes_);
     createStatusWindows();

@@ -145,6 +145,10 @@ void QtHost::openUrl(const std::string& url) {
     QDesktopServices::openUrl(QUrl(toQString(url)));
 }
 
+void QtHost::requestWakeUp(std::uint32_t afterMilliseconds) {
+    emit wakeUpRequested(afterMilliseconds);
+}
+
 void QtHost::openLoginDialog() {
     if (loginOpener_) {
         loginOpener_();

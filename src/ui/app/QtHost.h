@@ -58,6 +58,7 @@ public:
     bool processRunning(ProcessId process) override;
     void openUrl(const std::string& url) override;
     void openLoginDialog() override;
+    void requestWakeUp(std::uint32_t afterMilliseconds) override;
     void terminate(int status) override;
     std::optional<LoginDetails> askLoginDetails() override;
 
@@ -100,6 +101,8 @@ signals:
     void changedSignal(vesk::Change what);
     void settingChangedSignal(vesk::SettingKey setting);
     void modalClosed();
+    // Host::requestWakeUp: the core wants Client::onWakeUp after this many milliseconds.
+    void wakeUpRequested(std::uint32_t afterMilliseconds);
 
 private:
     QWidget* parentWidget() const { return dialogParent_.data(); }

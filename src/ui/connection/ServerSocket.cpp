@@ -75,14 +75,13 @@ void ServerSocket::onDisconnected() {
     client_.OnConnectionEnded(false);
 }
 
-// Disconnect acts on an open connection only; the menu offers it only then.
+// Disconnect ends an open connection; without one it only stops a wait to reconnect.
 void ServerSocket::disconnectFromServer() {
-    if (!client_.connection().connected()) {
-        return;
+    if (client_.connection().connected()) {
+        ending_ = true;
+        socket_.abort();
     }
-    ending_ = true;
-    socket_.abort();
-    client_.OnConnectionEnded(false);
+    client_.playerDisconnected();
 }
 
 void ServerSocket::closeForExit() {

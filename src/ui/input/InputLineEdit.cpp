@@ -29,6 +29,16 @@ void InputLineEdit::setText(const std::string& text) {
     end(false);
 }
 
+// The core counts the caret in bytes of the UTF-8 text.
+std::size_t InputLineEdit::caret() const {
+    return toBytes(QLineEdit::text().left(cursorPosition())).size();
+}
+
+void InputLineEdit::setTextAndCaret(const std::string& text, std::size_t caret) {
+    QLineEdit::setText(toQString(text));
+    setCursorPosition(static_cast<int>(toQString(text.substr(0, caret)).size()));
+}
+
 void InputLineEdit::selectAll() {
     QLineEdit::selectAll();
 }

@@ -41,6 +41,8 @@ public:
     void selectAll() override;
     bool hasSelection() const override;
     bool wholeTextSelected() const override;
+    std::size_t caret() const override;
+    void setTextAndCaret(const std::string& text, std::size_t caret) override;
 
 signals:
     void scrollPageUp();

@@ -22,6 +22,11 @@ QCheckBox* addSwitch(QVBoxLayout& layout, const QString& text, const QString& no
     if (!note.isEmpty()) {
         QLabel* label = createNote(note, nullptr);
         label->setContentsMargins(24, 0, 0, 6);
+        // The indent and the gap below take room from the text: the height it needs is asked
+        // again with them, or the note's lines are cut at the top and bottom.
+        const int width = label->minimumWidth() + 24;
+        label->setMinimumWidth(width);
+        label->setMinimumHeight(label->heightForWidth(width));
         layout.addWidget(label);
     }
     return box;
@@ -90,6 +95,12 @@ QWidget* GeneralPage::createSwitchesGroup() {
                              tr("Echo any commands that you send to the MUD in the main view "
                                 "window?"));
     playSounds_ = addSwitch(*layout, tr("Play Sounds"), tr("Play sounds embedded in Triggers?"));
+    autoReconnect_ = addSwitch(*layout, tr("Reconnect by itself"),
+                               tr("Try the server again, with growing waits for up to ten "
+                                  "minutes, when a game connection is lost."));
+    gatherChat_ = addSwitch(*layout, tr("Gather conversation in the Chat Pane"),
+                            tr("While the Chat Pane is open, copy what other players tell you, "
+                               "say, shout and send on channels into it as well."));
     return group;
 }
 
@@ -119,6 +130,8 @@ void GeneralPage::load(const Preferences& preferences) {
     loadFlag(*clearEditField_, settings, setting::clearEditField);
     loadFlag(*commandEcho_, settings, setting::cmdEcho);
     loadFlag(*playSounds_, settings, setting::soundsEnabled);
+    loadFlag(*autoReconnect_, settings, setting::autoReconnect);
+    loadFlag(*gatherChat_, settings, setting::gatherChat);
     const int encoding = settings.number(setting::typedTextEncoding);
     typedTextEncoding_->setCurrentIndex(
         encoding >= 0 && encoding < typedTextEncoding_->count() ? encoding : 0);
@@ -130,6 +143,8 @@ void GeneralPage::save(Preferences& preferences) {
     saveFlag(*clearEditField_, settings, setting::clearEditField);
     saveFlag(*commandEcho_, settings, setting::cmdEcho);
     saveFlag(*playSounds_, settings, setting::soundsEnabled);
+    saveFlag(*autoReconnect_, settings, setting::autoReconnect);
+    saveFlag(*gatherChat_, settings, setting::gatherChat);
     settings.setNumber(setting::typedTextEncoding, typedTextEncoding_->currentIndex());
     // A width out of its limits, or text that is no number, leaves the width as it was.
     if (const auto width = SettingsTable::numberFromText(setting::numCharactersWidth,

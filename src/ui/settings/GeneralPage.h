@@ -8,9 +8,9 @@ class QLineEdit;
 
 namespace vesk {
 
-// "General": the wrap width and the scroll-back length of the main view, the switches of the login,
-// the input line, the echo and the trigger sounds, and the encoding typed text goes to the server
-// in.
+// "General": the wrap width and the scroll-back length of the main view, the switches of the
+// login, the input line, the echo, the trigger sounds, reconnecting and gathering conversation,
+// and the encoding typed text goes to the server in.
 class GeneralPage : public OptionsPage {
     Q_OBJECT
 
@@ -27,6 +27,8 @@ public:
     QLineEdit* scrollbackEdit() const { return scrollbackEdit_; }
     QCheckBox* commandEchoBox() const { return commandEcho_; }
     QCheckBox* playSoundsBox() const { return playSounds_; }
+    QCheckBox* autoReconnectBox() const { return autoReconnect_; }
+    QCheckBox* gatherChatBox() const { return gatherChat_; }
     // "Automatic", "UTF-8", "Latin-1": the items' order is the setting's value.
     QComboBox* typedTextEncodingBox() const { return typedTextEncoding_; }
 
@@ -41,6 +43,8 @@ private:
     QCheckBox* clearEditField_ = nullptr;
     QCheckBox* commandEcho_ = nullptr;
     QCheckBox* playSounds_ = nullptr;
+    QCheckBox* autoReconnect_ = nullptr;
+    QCheckBox* gatherChat_ = nullptr;
     QComboBox* typedTextEncoding_ = nullptr;
 };
 

@@ -78,7 +78,7 @@ TEST_F(ClientTest, DisconnectShowsTheRedNoticeButExitDoesNot) {
     connect();
     client->onReceived("##VESK NAME Tamsin\n");
     EXPECT_TRUE(client->connection().session().loggedIn);
-    client->OnConnectionEnded(false);
+    client->playerDisconnected();
     EXPECT_EQ(rows().back(), "");
     EXPECT_EQ(rows()[rows().size() - 2], "Connection closed.");
     EXPECT_EQ(client->title(), "Vesk - Not Connected");

@@ -18,7 +18,8 @@ protected:
         : client(host, folder.path()),
           router({host, session, client.preferences(), client.sessionLog(), client.autoLogin(),
                   client.whoList(), client.skills(), client.transfer(), client.fileBrowser(),
-                  client.helpBrowser(), client.news(), windows}) {
+                  client.helpBrowser(), client.news(), windows, client.reconnection(),
+                  client.chatGathering()}) {
         client.preferences().characters[0] = {"Thorn", "s3cret", -1, 0};
     }
 

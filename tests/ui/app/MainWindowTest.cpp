@@ -158,7 +158,7 @@ private slots:
         QCOMPARE(window.windowTitle(), QString("Vesk (Tamsin) (OED: Receiving)"));
         rig.client.onReceived("##VESK FILEEND\n");
         QCOMPARE(window.windowTitle(), QString("Vesk (Tamsin)"));
-        rig.client.OnConnectionEnded(false);
+        rig.client.playerDisconnected();
         QCOMPARE(window.windowTitle(), QString("Vesk - Not Connected"));
         rig.client.ConnectToSite("127.0.0.1", "3333", "FenmarchDevel");
         rig.client.onConnecting();

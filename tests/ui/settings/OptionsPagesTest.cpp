@@ -100,6 +100,11 @@ private slots:
              "cleared, when you press [ENTER]"},
             {"Command Echo", "Echo any commands that you send to the MUD in the main view window?"},
             {"Play Sounds", "Play sounds embedded in Triggers?"},
+            {"Reconnect by itself", "Try the server again, with growing waits for up to ten "
+                                    "minutes, when a game connection is lost."},
+            {"Gather conversation in the Chat Pane",
+             "While the Chat Pane is open, copy what other players tell you, say, shout and send "
+             "on channels into it as well."},
         };
         for (const auto& testCase : cases) {
             const QCheckBox* box = nullptr;
@@ -115,7 +120,22 @@ private slots:
             const QPoint boxAt = box->mapTo(&page, QPoint(0, 0));
             const QPoint noteAt = note->mapTo(&page, QPoint(0, 0));
             QVERIFY2(noteAt.y() > boxAt.y(), testCase.note);
+            // Tall enough for all its lines: the indent and the gap below take no line away.
+            QVERIFY2(note->height() >= note->heightForWidth(note->width()), testCase.note);
         }
+    }
+
+    void reconnectAndGatheringAreSwitchedOnTheGeneralPage() {
+        Preferences preferences;
+        GeneralPage page;
+        page.load(preferences);
+        QVERIFY(page.autoReconnectBox()->isChecked());
+        QVERIFY(page.gatherChatBox()->isChecked());
+        page.autoReconnectBox()->setChecked(false);
+        page.gatherChatBox()->setChecked(false);
+        page.save(preferences);
+        QCOMPARE(preferences.settings.number(setting::autoReconnect), 0);
+        QCOMPARE(preferences.settings.number(setting::gatherChat), 0);
     }
 
     void widthOutsideTheRangeOrNoNumberIsIgnoredSilently() {
