@@ -4,6 +4,7 @@
 #include "common/TextFormat.h"
 #include "protocol/ControlMarker.h"
 #include "settings/SettingsTable.h"
+#include "status/StatusWords.h"
 
 namespace vesk {
 
@@ -237,6 +238,15 @@ void Client::OnConnectionEnded(bool byExit) {
     if (preferences_.settings.isOn(setting::displayLoginAtDisconnect)) {
         host_.openLoginDialog();
     }
+}
+
+std::string Client::describeStatus() {
+    std::string words = vesk::describeStatus(status_);
+    // A row of its own, complete, so the server's next text does not continue it.
+    mainBuffer_.AddString(
+        formatText("\x1b[36m%.*s\x1b[0;37;40m\n", static_cast<int>(words.size()), words.data()));
+    host_.changed(Change::MainBuffer);
+    return words;
 }
 
 void Client::skillsWindowShown(bool shown) {

@@ -27,7 +27,7 @@ void TextBuffer::reserveNextSlot() {
 void TextBuffer::storeLine(std::string_view text, bool continuesRow) {
     reserveNextSlot();
     ++revision_;
-    lines_.push_back({std::string(text), 0, continuesRow, packedColourAtEnd(lastIndex())});
+    lines_.push_back({std::string(text), 0, continuesRow, false, packedColourAtEnd(lastIndex())});
     if (linesChanged_) {
         linesChanged_();
     }
@@ -106,6 +106,12 @@ int TextBuffer::AddText(std::string_view chunk, bool continuesRow) {
         lines_.pop_back();
         addRows(joined, joinedContinues);
         return -1;
+    }
+}
+
+void TextBuffer::markEchoedFrom(int index) {
+    for (int line = std::max(index, 0); line < LineCount(); ++line) {
+        lines_[static_cast<std::size_t>(line)].echoed = true;
     }
 }
 

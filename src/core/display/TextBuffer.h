@@ -21,10 +21,13 @@ namespace vesk {
 // a row of their own stay words.
 struct TextLine {
     std::string text;
-    // The mark and the flag share four bytes: a mark counts the lines of one read, far below
-    // 2^30, and every stored line pays for these fields.
-    std::int32_t handled : 31 = 0;
+    // The mark and the flags share four bytes: a mark counts the lines of one read, far below
+    // 2^29, and every stored line pays for these fields.
+    std::int32_t handled : 30 = 0;
     bool continuesRow : 1 = false;
+    // The row holds the echo of a command the client sent (a prompt it completed included), so
+    // a screen reader can be spared the player's own words.
+    bool echoed : 1 = false;
     PackedSgrState startColour;
 };
 
@@ -60,6 +63,8 @@ public:
     // one read costs time linear in the lines behind the first one, not in their product.
     void deleteLines(const std::vector<int>& ascendingIndices);
     void AppendToLine(int index, std::string_view text);
+    // Marks the rows from `index` to the last as the echo of a sent command.
+    void markEchoedFrom(int index);
     // The line's displayable bytes: printable ASCII and every byte above 0x7F as it came;
     // colour sequences, tabs, line breaks and other control bytes left out. Files written from
     // the buffer take these bytes.

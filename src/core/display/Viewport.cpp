@@ -24,13 +24,35 @@ int Viewport::scrollMaximum(int lineCount) const {
 }
 
 // At or past the end with no row hidden below, the view follows new lines again.
+// Leaving the end remembers how many lines there were, so the lines that arrive afterwards
+// can be told of.
 void Viewport::settle(int lineCount) {
     if (position_ >= lineCount && rowsBelow_ == 0) {
         scrolledBack_ = false;
         position_ = std::max(lineCount, 1);
     } else {
+        if (!scrolledBack_) {
+            linesAtScrollBack_ = lineCount;
+        }
         scrolledBack_ = true;
     }
+}
+
+void Viewport::scrollToEnd(int lineCount) {
+    scrolledBack_ = false;
+    position_ = std::max(lineCount, 1);
+    rowsBelow_ = 0;
+}
+
+void Viewport::linesDropped(int count) {
+    if (count <= 0) {
+        return;
+    }
+    if (position_ - count < 1) {
+        rowsBelow_ = 0;
+    }
+    position_ = std::max(1, position_ - count);
+    linesAtScrollBack_ = std::max(0, linesAtScrollBack_ - count);
 }
 
 void Viewport::scrollTo(int position, int lineCount) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -44,11 +45,16 @@ public:
     // page above the bottom (lower when it is tall, so its first row shows). Following is not
     // changed, so a following view jumps back to the end with the next line.
     void scrollToLine(int line, int lineCount);
+    // End, Ctrl+End, or a command sent: back to the end, following new lines again.
+    void scrollToEnd(int lineCount);
     // After "Clear": the one remaining line at the bottom.
     void reset() {
         position_ = 0;
         rowsBelow_ = 0;
+        linesAtScrollBack_ = 0;
     }
+    // The oldest `count` lines left the buffer: the place shown stays on the same lines.
+    void linesDropped(int count);
 
     // The line under a point `y` pixels from the top of a pane `height` high, or nothing when
     // the point is above the first row; a point below the last row is on the last row.
@@ -60,6 +66,11 @@ public:
     int rowsBelow() const { return rowsBelow_; }
     int page() const { return page_; }
     bool scrolledBack() const { return scrolledBack_; }
+    // Lines stored since the player scrolled away from the end (0 while following): the text a
+    // pane scrolled back has not shown, which the "more below" marker tells of.
+    int linesSinceScrollBack(int lineCount) const {
+        return scrolledBack_ ? std::max(0, lineCount - linesAtScrollBack_) : 0;
+    }
     // The display rows of a line (at least one).
     int rowsOf(int line) const;
 
@@ -71,6 +82,7 @@ private:
     int rowsBelow_ = 0;
     int page_ = 0;
     bool scrolledBack_ = false;
+    int linesAtScrollBack_ = 0;
     RowCount rows_;
 };
 

@@ -31,6 +31,8 @@ enum class InputAction {
     ConnectToDevelopmentSite,
     // Let the edit box paste the clipboard into the line as it stands.
     OrdinaryPaste,
+    // Bring the main output view back to its end, joining a split view.
+    ScrollToEnd,
 };
 
 struct KeyResponse {
@@ -46,7 +48,8 @@ struct KeyResponse {
 // copies the line's own selection when it has one, else the output view's. Ctrl+A selects the
 // line's text as any edit box does, and all of the output's scroll-back when the line is empty
 // or already wholly selected (so a second Ctrl+A reaches the output). Escape drops the output's
-// selection and does nothing else. The
+// selection and does nothing else. End and Ctrl+End also bring the output back to its end, and
+// a command sent by Enter or a macro key does too unless the player turned that off. The
 // widget feeds it its key-down, character and key-up events with the keyboard state and does
 // what the answer asks; the text itself lives in the widget, reached through InputEditor.
 class InputLine {
@@ -87,6 +90,9 @@ private:
     KeyResponse arrowKey(std::string_view keyName, void (InputLine::*builtIn)());
     KeyResponse insertKey();
     KeyResponse keyDownByKey(int virtualKey);
+    // The response to a key that sent a command: the output joins again when the player
+    // wants it ("SplitJoinOnSend").
+    KeyResponse sentCommand() const;
     KeyResponse characterByCode(int code);
 
     CommandSender& sender_;

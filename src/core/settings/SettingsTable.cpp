@@ -121,6 +121,12 @@ constexpr SettingDefinition table[] = {
     // The text size, in pixels, that Ctrl+0 returns to: the size chosen with "Set Font", or the
     // size before the first zoom; 0 until either happens.
     number(Key::normalFontHeight, window, "NormalFontHeight", "NormalFontHeight       %d\n", 0),
+    // The split output view's tail, in percent of the view; set by dragging its divider.
+    number(Key::splitTailShare, window, "SplitTailShare", "SplitTailShare         %d\n", 33,
+           {10, 90, 2}),
+    number(Key::splitJoinOnSend, window, "SplitJoinOnSend", "SplitJoinOnSend        %d\n", 1, flag),
+    number(Key::announceOwnCommands, window, "AnnounceOwnCommands", "AnnounceOwnCommands    %d\n",
+           1, flag),
 
     number(Key::statusOpen, status, "Open", "Open             %d\n", 1, flag),
     number(Key::statusMoveable, status, "Moveable", "Moveable         %d\n", 0, flag),

@@ -38,6 +38,12 @@ enum class SettingKey : std::uint8_t {
     // GeneralWindow
     numCharactersWidth,
     normalFontHeight,
+    // The share of the main output view, in percent, that the live tail takes while split.
+    splitTailShare,
+    // Sending a command joins a split output view again.
+    splitJoinOnSend,
+    // A screen reader is told of the player's own echoed commands as well as the server's text.
+    announceOwnCommands,
     // StatusWindow
     statusOpen,
     statusMoveable,

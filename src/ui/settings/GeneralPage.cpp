@@ -69,6 +69,13 @@ QWidget* GeneralPage::createSwitchesGroup() {
                              tr("Echo any commands that you send to the MUD in the main view "
                                 "window?"));
     playSounds_ = addSwitch(*layout, tr("Play Sounds"), tr("Play sounds embedded in Triggers?"));
+    joinOnSend_ = addSwitch(
+        *layout, tr("Sending a command ends the split view"),
+        tr("While you read back, the newest text shows below a divider; sending a command "
+           "brings the whole window back to the end."));
+    announceOwnCommands_ =
+        addSwitch(*layout, tr("Screen reader reads my own commands"),
+                  tr("When unchecked, a screen reader is told only of the text the MUD sends."));
     return group;
 }
 
@@ -97,6 +104,8 @@ void GeneralPage::load(const Preferences& preferences) {
     loadFlag(*clearEditField_, settings, setting::clearEditField);
     loadFlag(*commandEcho_, settings, setting::cmdEcho);
     loadFlag(*playSounds_, settings, setting::soundsEnabled);
+    loadFlag(*joinOnSend_, settings, setting::splitJoinOnSend);
+    loadFlag(*announceOwnCommands_, settings, setting::announceOwnCommands);
     const int encoding = settings.number(setting::typedTextEncoding);
     typedTextEncoding_->setCurrentIndex(
         encoding >= 0 && encoding < typedTextEncoding_->count() ? encoding : 0);
@@ -108,6 +117,8 @@ void GeneralPage::save(Preferences& preferences) {
     saveFlag(*clearEditField_, settings, setting::clearEditField);
     saveFlag(*commandEcho_, settings, setting::cmdEcho);
     saveFlag(*playSounds_, settings, setting::soundsEnabled);
+    saveFlag(*joinOnSend_, settings, setting::splitJoinOnSend);
+    saveFlag(*announceOwnCommands_, settings, setting::announceOwnCommands);
     settings.setNumber(setting::typedTextEncoding, typedTextEncoding_->currentIndex());
     // A width out of its limits, or text that is no number, leaves the width as it was.
     if (const auto width = SettingsTable::numberFromText(setting::numCharactersWidth,

@@ -39,6 +39,8 @@ private:
     QCheckBox* clearEditField_ = nullptr;
     QCheckBox* commandEcho_ = nullptr;
     QCheckBox* playSounds_ = nullptr;
+    QCheckBox* joinOnSend_ = nullptr;
+    QCheckBox* announceOwnCommands_ = nullptr;
     QComboBox* typedTextEncoding_ = nullptr;
 };
 
