@@ -100,8 +100,7 @@ void BM_SplitOutputRepaint(benchmark::State& state) {
     vesk::TextBuffer buffer;
     fill(buffer, lines);
     vesk::OutputPane pane(buffer);
-    pane.upper().setTextFont(vesk::defaultMainFont());
-    pane.tail().setTextFont(vesk::defaultMainFont());
+    pane.setTextFont(vesk::defaultMainFont());
     pane.setColours(vesk::ColourPalette::fromSettings(vesk::Settings()));
     pane.resize(1920, 1080);
     pane.upper().refresh();

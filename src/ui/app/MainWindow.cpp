@@ -300,7 +300,7 @@ void MainWindow::saveSoon() {
 
 void MainWindow::applyMainFont(const QFont& font) {
     mainFont_ = font;
-    output_->setTextFont(font);
+    outputPane_->setTextFont(font);
     chat_->setTextFont(font);
     input_->setFont(font);
     relayout();

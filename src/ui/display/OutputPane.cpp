@@ -31,6 +31,12 @@ OutputPane::OutputPane(TextBuffer& buffer, QWidget* parent)
     connect(tail_, &OutputView::selectionChanged, upper_, qOverload<>(&QWidget::update));
 }
 
+void OutputPane::setTextFont(const QFont& font) {
+    upper_->setTextFont(font);
+    tail_->setTextFont(font);
+    relayout();
+}
+
 void OutputPane::setColours(const ColourPalette& palette) {
     upper_->setColours(palette);
     tail_->setColours(palette);

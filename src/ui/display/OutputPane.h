@@ -32,6 +32,8 @@ public:
     // The tail's share of the pane, in percent (the player's setting).
     void setTailShare(int percent);
     int tailShare() const { return tailPercent_; }
+    // Both parts draw with the main font.
+    void setTextFont(const QFont& font);
     // The text panes' colours; the divider and the marker take the selection colour.
     void setColours(const ColourPalette& palette);
     QWidget& divider() { return *divider_; }

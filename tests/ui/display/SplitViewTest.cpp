@@ -55,6 +55,7 @@ private slots:
         rig.scrollBack();
         QVERIFY(rig.pane().split());
         QVERIFY(rig.pane().tail().isVisible());
+        QCOMPARE(rig.pane().tail().textFont(), rig.upper().textFont());
         QVERIFY2(!rig.pane().moreBelowShown(), "nothing arrived yet");
         const int place = rig.upper().viewport().position();
         // About a third of the pane, below the divider.
