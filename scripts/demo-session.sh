@@ -2,18 +2,23 @@
 # on a private X display (Xvfb), logs in as the demo character through the login dialog, puts
 # the news and the who list out of the way and clicks into the input line. Sets `main` (the
 # main window's id), WIDTH and HEIGHT; ends the client and the display on exit. VESK_BUILD
-# names a build folder that already holds both programs (nothing is built then).
+# names a build folder that already holds both programs (nothing is built then); VESK_DISPLAY
+# names the X display to start.
 build=${VESK_BUILD:-build/demo}
 if [ -z "${VESK_BUILD:-}" ]; then
   scripts/install-deps.sh
   cmake -S . -B build/demo -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build build/demo -j "$(nproc)" --target vesk vesk-sim
 fi
-display=:$((90 + RANDOM % 100))
+display=${VESK_DISPLAY:-:$((90 + RANDOM % 100))}
 Xvfb "$display" -screen 0 1280x860x24 >/dev/null 2>&1 &
 xvfb=$!
 folder=$(mktemp -d)
-cleanup() { kill "$client" "$xvfb" 2>/dev/null || true; rm -rf "$folder"; }
+cleanup() {
+  kill "$client" "$xvfb" 2>/dev/null || true
+  wait "$client" 2>/dev/null || true
+  rm -rf "$folder"
+}
 trap cleanup EXIT
 export DISPLAY=$display
 sleep 1

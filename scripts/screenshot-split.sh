@@ -9,7 +9,7 @@ mkdir -p "$(dirname "$out")"
 source scripts/demo-session.sh
 play "help" "look" "say Good morning, Fenmarch!" "south" "south" "look" "kill orc"
 # Read back while the fight goes on: the upper part stays, the tail shows the blows.
-xdotool key Prior Prior
+xdotool key Prior
 sleep 4
 import -window "$main" "$out"
 echo "saved $out"
