@@ -1,9 +1,12 @@
 // A full repaint of the main output pane at 1920x1080: it paints only the visible rows, so the
 // cost must not grow with the scroll-back (a hundred lines or a million), with or without a
 // selection across the page. The narrow case is a pane 500 pixels wide, where every stored
-// line is broken into two or three display rows.
+// line is broken into two or three display rows. The split case is the pane scrolled back to
+// the middle of the scroll-back: the upper part at the place read, the tail at the end, both
+// painted in the one repaint.
 #include "app/MainFont.h"
 #include "display/ColourPalette.h"
+#include "display/OutputPane.h"
 #include "display/OutputView.h"
 #include "display/TextBuffer.h"
 #include "settings/Settings.h"
@@ -90,6 +93,33 @@ void BM_OutputRepaint(benchmark::State& state) {
 BENCHMARK(BM_OutputRepaint)
     ->ArgsProduct({{100, 1'000'000}, {0, 1}, {0, 1}})
     ->ArgNames({"lines", "selection", "narrow"})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_SplitOutputRepaint(benchmark::State& state) {
+    const int lines = static_cast<int>(state.range(0));
+    vesk::TextBuffer buffer;
+    fill(buffer, lines);
+    vesk::OutputPane pane(buffer);
+    pane.setTextFont(vesk::defaultMainFont());
+    pane.setColours(vesk::ColourPalette::fromSettings(vesk::Settings()));
+    pane.resize(1920, 1080);
+    pane.upper().refresh();
+    pane.upper().scrollToLine(lines / 2);
+    pane.upper().pageUp();
+    if (!pane.split()) {
+        state.SkipWithError("the pane did not split");
+        return;
+    }
+    QImage image(pane.size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        pane.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_SplitOutputRepaint)
+    ->Arg(100)
+    ->Arg(1'000'000)
+    ->ArgNames({"lines"})
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "input/HistoryFile.h"
 #include "protocol/ControlMarker.h"
 #include "settings/SettingsTable.h"
+#include "status/StatusWords.h"
 
 #include <algorithm>
 
@@ -321,6 +322,15 @@ bool Client::onWakeUp(bool loginDialogAsking) {
     const bool attemptNow = reconnection_.wakeUp(host_.milliseconds(), loginDialogAsking);
     host_.changed(Change::Title);
     return attemptNow;
+}
+
+std::string Client::describeStatus() {
+    std::string words = vesk::describeStatus(status_);
+    // A row of its own, complete, so the server's next text does not continue it.
+    mainBuffer_.AddString(
+        formatText("\x1b[36m%.*s\x1b[0;37;40m\n", static_cast<int>(words.size()), words.data()));
+    host_.changed(Change::MainBuffer);
+    return words;
 }
 
 void Client::skillsWindowShown(bool shown) {

@@ -91,6 +91,9 @@ public:
     // channel asks for skills at login only while the window is open).
     void skillsWindowShown(bool shown);
     std::string lagReadout(bool narrow) const { return lag_.readoutText(narrow); }
+    // The status pane in words, on the player's request: written into the main view as a note
+    // (so a screen reader reads it as it reads new text) and returned.
+    std::string describeStatus();
 
     TextBuffer& mainBuffer() { return mainBuffer_; }
     TextBuffer& chatBuffer() { return chatBuffer_; }

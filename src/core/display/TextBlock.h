@@ -25,8 +25,11 @@ public:
 
     struct Entry {
         std::uint32_t end = 0;
-        std::uint32_t handled : 31 = 0;
+        // A mark counts the lines of one read, far below 2^30.
+        std::uint32_t handled : 30 = 0;
         std::uint32_t continuesRow : 1 = 0;
+        // The echo of a command the client sent, which a screen reader may skip.
+        std::uint32_t echoed : 1 = 0;
         PackedSgrState startColour;
     };
 

@@ -61,7 +61,7 @@ TextLine TextBuffer::line(int index) const {
     const TextBlock& block = blocks_[place.block];
     const TextBlock::Entry& entry = block.entry(place.row);
     return {block.text(place.row), static_cast<std::int32_t>(entry.handled),
-            entry.continuesRow != 0};
+            entry.continuesRow != 0, entry.echoed != 0};
 }
 
 std::string_view TextBuffer::lineText(int index) const {
@@ -76,7 +76,7 @@ std::int32_t TextBuffer::handled(int index) const {
 
 void TextBuffer::setHandled(int index, std::int32_t mark) {
     const Place place = placeOf(index);
-    blocks_[place.block].entry(place.row).handled = static_cast<std::uint32_t>(mark) & 0x7fffffffU;
+    blocks_[place.block].entry(place.row).handled = static_cast<std::uint32_t>(mark) & 0x3fffffffU;
 }
 
 bool TextBuffer::continuesRow(int index) const {
@@ -164,6 +164,13 @@ int TextBuffer::AddText(std::string_view chunk, bool continuesRow) {
         removeEmptyBlocksFrom(blocks_.size() - 1);
         addRows(joined, joinedContinues);
         return -1;
+    }
+}
+
+void TextBuffer::markEchoedFrom(int index) {
+    for (int line = std::max(index, 0); line < LineCount(); ++line) {
+        const Place place = placeOf(line);
+        blocks_[place.block].entry(place.row).echoed = 1;
     }
 }
 

@@ -23,6 +23,9 @@ struct TextLine {
     std::string_view text;
     std::int32_t handled = 0;
     bool continuesRow = false;
+    // The row holds the echo of a command the client sent (a prompt it completed included), so
+    // a screen reader can be spared the player's own words.
+    bool echoed = false;
 };
 
 // The scroll-back store behind one text pane: the main buffer holds everything received,
@@ -60,6 +63,8 @@ public:
     // one read costs time linear in the lines behind the first one, not in their product.
     void deleteLines(const std::vector<int>& ascendingIndices);
     void AppendToLine(int index, std::string_view text);
+    // Marks the rows from `index` to the last as the echo of a sent command.
+    void markEchoedFrom(int index);
     // The line's displayable bytes: printable ASCII and every byte above 0x7F as it came;
     // colour sequences, tabs, line breaks and other control bytes left out. Files written from
     // the buffer take these bytes.

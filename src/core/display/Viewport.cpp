@@ -19,8 +19,14 @@ void Viewport::follow(int lineCount) {
     }
 }
 
+// The count of lines that arrived since the scroll-back moves with the drop too, so the "more
+// below" marker keeps counting the same lines.
 void Viewport::linesDropped(int count) {
-    if (!scrolledBack_ || count <= 0) {
+    if (count <= 0) {
+        return;
+    }
+    linesAtScrollBack_ = std::max(0, linesAtScrollBack_ - count);
+    if (!scrolledBack_) {
         return;
     }
     position_ -= count;
@@ -35,13 +41,24 @@ int Viewport::scrollMaximum(int lineCount) const {
 }
 
 // At or past the end with no row hidden below, the view follows new lines again.
+// Leaving the end remembers how many lines there were, so the lines that arrive afterwards
+// can be told of.
 void Viewport::settle(int lineCount) {
     if (position_ >= lineCount && rowsBelow_ == 0) {
         scrolledBack_ = false;
         position_ = std::max(lineCount, 1);
     } else {
+        if (!scrolledBack_) {
+            linesAtScrollBack_ = lineCount;
+        }
         scrolledBack_ = true;
     }
+}
+
+void Viewport::scrollToEnd(int lineCount) {
+    scrolledBack_ = false;
+    position_ = std::max(lineCount, 1);
+    rowsBelow_ = 0;
 }
 
 void Viewport::scrollTo(int position, int lineCount) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -47,10 +48,13 @@ public:
     // Lines were dropped off the top of the buffer: a scrolled-back view moves up with its text,
     // so it keeps showing the same lines; when they are gone it shows the first row of line 0.
     void linesDropped(int count);
+    // End, Ctrl+End, or a command sent: back to the end, following new lines again.
+    void scrollToEnd(int lineCount);
     // After "Clear": the one remaining line at the bottom.
     void reset() {
         position_ = 0;
         rowsBelow_ = 0;
+        linesAtScrollBack_ = 0;
     }
 
     // The line under a point `y` pixels from the top of a pane `height` high, or nothing when
@@ -63,6 +67,11 @@ public:
     int rowsBelow() const { return rowsBelow_; }
     int page() const { return page_; }
     bool scrolledBack() const { return scrolledBack_; }
+    // Lines stored since the player scrolled away from the end (0 while following): the text a
+    // pane scrolled back has not shown, which the "more below" marker tells of.
+    int linesSinceScrollBack(int lineCount) const {
+        return scrolledBack_ ? std::max(0, lineCount - linesAtScrollBack_) : 0;
+    }
     // The display rows of a line (at least one).
     int rowsOf(int line) const;
 
@@ -74,6 +83,7 @@ private:
     int rowsBelow_ = 0;
     int page_ = 0;
     bool scrolledBack_ = false;
+    int linesAtScrollBack_ = 0;
     RowCount rows_;
 };
 

@@ -147,7 +147,12 @@ void CommandSender::EchoCommand(std::string_view text) {
     }
     std::string echoed(text);
     echoed.push_back('\n');
+    // An echo that completes an unfinished line (a prompt) marks that row too.
+    const int firstRow = mainBuffer_.empty() || mainBuffer_.lastLineComplete()
+                             ? mainBuffer_.LineCount()
+                             : mainBuffer_.lastIndex();
     mainBuffer_.AddText(echoed);
+    mainBuffer_.markEchoedFrom(firstRow);
     host_.changed(Change::MainBuffer);
     log_.logEchoedCommand(text);
 }

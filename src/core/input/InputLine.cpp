@@ -63,9 +63,16 @@ KeyResponse InputLine::onKeyDown(int virtualKey, const KeyboardState& keyboard) 
         return swallowed;
     }
     if (const auto name = macroKeys_.GetMacroKeyName(keyboard); name && sendMacro(*name)) {
-        return swallowed;
+        return sentCommand();
     }
     return keyDownByKey(virtualKey);
+}
+
+KeyResponse InputLine::sentCommand() const {
+    if (preferences_.settings.isOn(setting::splitJoinOnSend)) {
+        return {InputAction::ScrollToEnd, false};
+    }
+    return swallowed;
 }
 
 KeyResponse InputLine::keyDownByKey(int virtualKey) {
@@ -85,10 +92,12 @@ KeyResponse InputLine::keyDownByKey(int virtualKey) {
         return {InputAction::ScrollPageUp, true};
     case VirtualKey::PageDown:
         return {InputAction::ScrollPageDown, true};
+    case VirtualKey::End:
+        return {InputAction::ScrollToEnd, true};
     case VirtualKey::Left:
-        return sendMacro("Left") ? swallowed : ordinary;
+        return sendMacro("Left") ? sentCommand() : ordinary;
     case VirtualKey::Right:
-        return sendMacro("Right") ? swallowed : ordinary;
+        return sendMacro("Right") ? sentCommand() : ordinary;
     case VirtualKey::Up:
         return arrowKey("Up", &InputLine::historyBack);
     case VirtualKey::Down:
@@ -102,7 +111,7 @@ KeyResponse InputLine::keyDownByKey(int virtualKey) {
 
 KeyResponse InputLine::arrowKey(std::string_view keyName, void (InputLine::*builtIn)()) {
     if (sendMacro(keyName)) {
-        return swallowed;
+        return sentCommand();
     }
     (this->*builtIn)();
     return ordinary;
@@ -143,9 +152,11 @@ KeyResponse InputLine::characterByCode(int code) {
         return {editor_.hasSelection() ? InputAction::None : InputAction::CopyOutputSelection,
                 true};
     case Character::LineFeed:
-    case Character::Enter:
+    case Character::Enter: {
+        const bool sends = sender_.connected();
         SubmitInputLine();
-        return swallowed;
+        return sends ? sentCommand() : swallowed;
+    }
     case Character::CtrlS:
         return swallowed;
     case Character::Tab:

@@ -32,6 +32,8 @@ enum class InputAction {
     ConnectToDevelopmentSite,
     // Let the edit box paste the clipboard into the line as it stands.
     OrdinaryPaste,
+    // Bring the main output view back to its end, joining a split view.
+    ScrollToEnd,
 };
 
 struct KeyResponse {
@@ -48,7 +50,9 @@ struct KeyResponse {
 // line's text as any edit box does, and all of the output's scroll-back when the line is empty
 // or already wholly selected (so a second Ctrl+A reaches the output). Escape drops the output's
 // selection and does nothing else. Ctrl+Up and Ctrl+Down search the history for the text in the
-// line (before any macro on Up or Down), and Tab completes the word before the caret. The
+// line (before any macro on Up or Down), and Tab completes the word before the caret. End and
+// Ctrl+End also bring the output back to its end, and a command sent by Enter or a macro key
+// does too unless the player turned that off. The
 // widget feeds it its key-down, character and key-up events with the keyboard state and does
 // what the answer asks; the text itself lives in the widget, reached through InputEditor.
 class InputLine {
@@ -98,6 +102,9 @@ private:
     KeyResponse arrowKey(std::string_view keyName, void (InputLine::*builtIn)());
     KeyResponse insertKey();
     KeyResponse keyDownByKey(int virtualKey);
+    // The response to a key that sent a command: the output joins again when the player
+    // wants it ("SplitJoinOnSend").
+    KeyResponse sentCommand() const;
     KeyResponse characterByCode(int code);
 
     CommandSender& sender_;

@@ -15,6 +15,7 @@ enum : int {
     Escape = 27,
     PageUp = 33,
     PageDown = 34,
+    End = 35,
     Left = 37,
     Up = 38,
     Right = 39,

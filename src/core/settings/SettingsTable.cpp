@@ -128,6 +128,12 @@ constexpr SettingDefinition table[] = {
     // memory. Written after the keys every client knows; a client that predates it skips it.
     number(Key::scrollbackLines, window, "ScrollbackLines", "ScrollbackLines        %d\n",
            1'000'000, {1'000, 100'000'000, 9}),
+    // The split output view's tail, in percent of the view; set by dragging its divider.
+    number(Key::splitTailShare, window, "SplitTailShare", "SplitTailShare         %d\n", 33,
+           {10, 90, 2}),
+    number(Key::splitJoinOnSend, window, "SplitJoinOnSend", "SplitJoinOnSend        %d\n", 1, flag),
+    number(Key::announceOwnCommands, window, "AnnounceOwnCommands", "AnnounceOwnCommands    %d\n",
+           1, flag),
 
     number(Key::statusOpen, status, "Open", "Open             %d\n", 1, flag),
     number(Key::statusMoveable, status, "Moveable", "Moveable         %d\n", 0, flag),

@@ -44,6 +44,12 @@ enum class SettingKey : std::uint8_t {
     normalFontHeight,
     // How many lines the scroll-back keeps at least before its oldest are dropped.
     scrollbackLines,
+    // The share of the main output view, in percent, that the live tail takes while split.
+    splitTailShare,
+    // Sending a command joins a split output view again.
+    splitJoinOnSend,
+    // A screen reader is told of the player's own echoed commands as well as the server's text.
+    announceOwnCommands,
     // StatusWindow
     statusOpen,
     statusMoveable,

@@ -9,6 +9,7 @@
 #include "connection/ServerSocket.h"
 #include "display/FindDialog.h"
 #include "display/OutputMenu.h"
+#include "display/OutputPane.h"
 #include "display/OutputView.h"
 #include "display/TextSelection.h"
 #include "info/AboutDialog.h"
@@ -130,7 +131,8 @@ void MainCommands::connectDialogMenu() {
         connect(menu.openEditor, &QAction::triggered, this, &MainCommands::openEditor);
         connect(menu.fileBrowser, &QAction::triggered, this, &MainCommands::showFileBrowser);
     });
-    for (OutputView* view : {&window_.outputView(), &window_.chatView()}) {
+    for (OutputView* view :
+         {&window_.outputView(), &window_.outputPane().tail(), &window_.chatView()}) {
         connect(view, &OutputView::menuRequested, this, [this, view](QPoint position) {
             buildOutputMenu(*view, position)->popup(view->mapToGlobal(position));
         });
@@ -237,11 +239,13 @@ QMenu* MainCommands::buildOutputMenu(OutputView& view, QPoint position) {
     };
     hooks.openAddress = [this](const std::string& address) { host_.openUrl(address); };
     hooks.copyBuffer = [this] { host_.setClipboardText(QueryText(client_.mainBuffer())); };
-    hooks.clear = [this, &view] {
+    // The tail is the main view's lower part: clearing it clears the main view.
+    OutputView& cleared = &view == &window_.outputPane().tail() ? window_.outputView() : view;
+    hooks.clear = [this, &cleared] {
         if (FindDialog* find = window_.findDialog()) {
             find->close();
         }
-        view.clear();
+        cleared.clear();
     };
     return OutputMenu::build(view, position, client_.codingAccess(), hooks, &window_);
 }

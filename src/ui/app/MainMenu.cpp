@@ -77,6 +77,8 @@ void MainMenu::buildWindowMenu() {
     chatPane = windowMenu_->addAction("&Chat Pane");
     chatPane->setCheckable(true);
     chatOptions = windowMenu_->addAction("Chat Window &Options...");
+    describeStatus = windowMenu_->addAction("&Describe Status");
+    describeStatus->setShortcut(QKeySequence("Alt+S"));
     windowMenu_->addSeparator();
     whoList = windowMenu_->addAction("Who &List");
     whoList->setCheckable(true);

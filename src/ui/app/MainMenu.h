@@ -47,6 +47,8 @@ public:
     QAction* whoList = nullptr;
     QAction* friendsLists = nullptr;
     QAction* whoOptions = nullptr;
+    // Alt+S: the status pane in words, written into the output for a screen reader to read.
+    QAction* describeStatus = nullptr;
     QAction* chatOptions = nullptr;
     // The option pages on their own, each with the page it opens.
     std::vector<std::pair<QAction*, OptionsPageKind>> optionPageActions;

@@ -11,11 +11,14 @@
 #include "connection/LagReadout.h"
 #include "display/ColourPalette.h"
 #include "display/FindDialog.h"
+#include "display/OutputPane.h"
 #include "display/OutputView.h"
+#include "display/OutputViewAccessible.h"
 #include "display/TextZoom.h"
 #include "input/InputLineEdit.h"
 #include "settings/SettingsTable.h"
 #include "status/SkillsWindow.h"
+#include "status/StatusAccessible.h"
 #include "status/StatusPane.h"
 #include "status/StatusWindows.h"
 
@@ -40,6 +43,8 @@ const WindowPlacement::Keys placementKeys{setting::windowLocation, setting::wind
 
 MainWindow::MainWindow(Client& client, QtHost& host)
     : client_(client), host_(host), findState_(client.mainBuffer(), host) {
+    OutputViewAccessible::install();
+    StatusAccessible::install();
     refreshTitle();
     host_.setDialogParent(this);
     createPanes();
@@ -47,6 +52,7 @@ MainWindow::MainWindow(Client& client, QtHost& host)
     connect(menu_->copy, &QAction::triggered, this, &MainWindow::copySelection);
     connect(menu_->paste, &QAction::triggered, input_, &InputLineEdit::paste);
     connect(menu_->find, &QAction::triggered, this, &MainWindow::openFind);
+    connect(menu_->describeStatus, &QAction::triggered, this, [this] { client_.describeStatus(); });
     connectInput();
     connect(&host_, &QtHost::changedSignal, this, &MainWindow::onChanged);
     applyMainFont(mainFontFrom(client_.preferences().font));
@@ -68,26 +74,44 @@ void MainWindow::createPanes() {
     panes_ = new QWidget(this);
     panes_->installEventFilter(this);
     setCentralWidget(panes_);
-    output_ = new OutputView(client_.mainBuffer(), panes_);
+    outputPane_ = new OutputPane(client_.mainBuffer(), panes_);
+    output_ = &outputPane_->upper();
     outputScroll_ = new QScrollBar(Qt::Vertical, panes_);
     output_->setScrollBar(outputScroll_);
     chat_ = new OutputView(client_.chatBuffer(), panes_);
     chatScroll_ = new QScrollBar(Qt::Vertical, panes_);
     chat_->setScrollBar(chatScroll_);
     chat_->setWheelScrolls(false);
+    output_->setAccessibleName(tr("Output"));
+    outputPane_->tail().setAccessibleName(tr("Newest output"));
+    chat_->setAccessibleName(tr("Chat"));
+    outputScroll_->setAccessibleName(tr("Output scroll bar"));
+    chatScroll_->setAccessibleName(tr("Chat scroll bar"));
     applyColours();
-    for (OutputView* view : {output_, chat_}) {
+    for (OutputView* view : {output_, &outputPane_->tail(), chat_}) {
         connect(view, &OutputView::leftPressed, this, &MainWindow::clearSelections);
         connect(view, &OutputView::selectionFinished, this, &MainWindow::afterSelection);
         connect(view, &OutputView::zoomRequested, this, &MainWindow::zoomText);
     }
+    connectOutputPane();
     input_ = new InputLineEdit(client_.commandSender(), client_.preferences(), host_, panes_);
     input_->rules().setCompletionCandidates([this] { return client_.completionCandidates(); });
+    input_->setAccessibleName(tr("Command"));
     lagReadout_ = new LagReadout("Lag-o-Meter: 0.000 s", panes_);
     lagBar_ = new LagBar(client_.lagMeter(), panes_);
     createStatusWindows();
     output_->refresh();
     chat_->refresh();
+}
+
+// The split view's share is the player's setting; new text is told to a screen reader.
+void MainWindow::connectOutputPane() {
+    Settings& settings = client_.preferences().settings;
+    outputPane_->setTailShare(settings.number(setting::splitTailShare));
+    connect(outputPane_, &OutputPane::tailShareChosen, this, [this](int percent) {
+        client_.preferences().settings.setNumber(setting::splitTailShare, percent);
+    });
+    output_->setAnnounces(true, settings.isOn(setting::announceOwnCommands));
 }
 
 void MainWindow::createStatusWindows() {
@@ -109,6 +133,7 @@ void MainWindow::connectInput() {
     connect(input_, &InputLineEdit::clearOutputSelection, this, &MainWindow::clearSelections);
     input_->installEventFilter(this);
     connect(input_, &InputLineEdit::openFind, this, &MainWindow::openFind);
+    connect(input_, &InputLineEdit::scrollToEnd, output_, &OutputView::scrollToEnd);
     input_->setFocus();
 }
 
@@ -170,7 +195,7 @@ void MainWindow::copySelection() {
 }
 
 void MainWindow::clearSelections() {
-    for (OutputView* view : {output_, chat_}) {
+    for (OutputView* view : {output_, &outputPane_->tail(), chat_}) {
         view->selection().clear();
         view->update();
     }
@@ -206,7 +231,7 @@ void MainWindow::openFind() {
 
 void MainWindow::applyColours() {
     const ColourPalette palette = ColourPalette::fromSettings(client_.preferences().settings);
-    output_->setColours(palette);
+    outputPane_->setColours(palette);
     chat_->setColours(palette);
 }
 
@@ -214,6 +239,12 @@ void MainWindow::followSetting(SettingKey key) {
     switch (key) {
     case setting::numCharactersWidth:
         output_->refresh();
+        break;
+    case setting::splitTailShare:
+        outputPane_->setTailShare(client_.preferences().settings.number(key));
+        break;
+    case setting::announceOwnCommands:
+        output_->setAnnounces(true, client_.preferences().settings.isOn(key));
         break;
     case setting::statusOpen:
     case setting::statusMoveable:
@@ -270,7 +301,7 @@ void MainWindow::saveSoon() {
 
 void MainWindow::applyMainFont(const QFont& font) {
     mainFont_ = font;
-    output_->setTextFont(font);
+    outputPane_->setTextFont(font);
     chat_->setTextFont(font);
     input_->setFont(font);
     relayout();
@@ -302,7 +333,7 @@ void MainWindow::relayout() {
         widget->setVisible(shown);
     };
     place(input_, layout_.input, true);
-    place(output_, layout_.output, true);
+    place(outputPane_, layout_.output, true);
     place(outputScroll_, layout_.outputScroll, true);
     place(chat_, layout_.chat, in.chatOpen);
     place(chatScroll_, layout_.chatScroll, in.chatOpen);

@@ -20,6 +20,7 @@ class InputLineEdit;
 class LagBar;
 class LagReadout;
 class MainMenu;
+class OutputPane;
 class OutputView;
 class QtHost;
 class StatusWindows;
@@ -60,6 +61,9 @@ public:
     void followSetting(SettingKey key);
 
     OutputView& outputView() { return *output_; }
+    // The main output view with its live tail, split while the player reads back.
+    OutputPane& outputPane() { return *outputPane_; }
+    QScrollBar& outputScrollBar() { return *outputScroll_; }
     OutputView& chatView() { return *chat_; }
     InputLineEdit& inputLine() { return *input_; }
     MainMenu& menu() { return *menu_; }
@@ -81,6 +85,7 @@ protected:
 
 private:
     void createPanes();
+    void connectOutputPane();
     void createStatusWindows();
     void connectInput();
     void onChanged(Change what);
@@ -102,6 +107,7 @@ private:
     QtHost& host_;
     FindState findState_;
     QWidget* panes_ = nullptr;
+    OutputPane* outputPane_ = nullptr;
     OutputView* output_ = nullptr;
     QScrollBar* outputScroll_ = nullptr;
     OutputView* chat_ = nullptr;

@@ -1,6 +1,11 @@
 #include "display/OutputView.h"
 
+#include "common/AccessibleEvents.h"
+#include "common/TextBoundary.h"
 #include "display/TextBuffer.h"
+
+#include <QAccessible>
+#include <QTimer>
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -39,9 +44,11 @@ int pixel(double x) {
 
 } // namespace
 
-OutputView::OutputView(TextBuffer& buffer, QWidget* parent)
-    : QWidget(parent), buffer_(buffer), selection_(buffer), dropped_(buffer),
-      layouts_(buffer, measure_) {
+OutputView::OutputView(TextBuffer& buffer, QWidget* parent, TextSelection* sharedSelection)
+    : QWidget(parent), buffer_(buffer),
+      ownSelection_(sharedSelection ? nullptr : std::make_unique<TextSelection>(buffer)),
+      selection_(sharedSelection ? *sharedSelection : *ownSelection_), dropped_(buffer),
+      offsets_(buffer), arriving_(buffer), layouts_(buffer, measure_) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::IBeamCursor);
@@ -50,7 +57,10 @@ OutputView::OutputView(TextBuffer& buffer, QWidget* parent)
         return line >= 0 && line < buffer_.LineCount() ? layouts_.of(line).rowCount() : 1;
     });
     setTextFont(font());
+    arriving_.skipToEnd();
 }
+
+OutputView::~OutputView() = default;
 
 void OutputView::setScrollBar(QScrollBar* bar) {
     scrollBar_ = bar;
@@ -59,6 +69,7 @@ void OutputView::setScrollBar(QScrollBar* bar) {
         if (!updatingScrollBar_) {
             viewport_.scrollTo(value, buffer_.LineCount());
             update();
+            emit viewChanged();
         }
     });
     updateScrollBar();
@@ -86,6 +97,44 @@ void OutputView::refresh() {
     viewport_.follow(buffer_.LineCount());
     updateScrollBar();
     update();
+    announceSoon();
+}
+
+void OutputView::setAnnounces(bool announces, bool ownCommands) {
+    if (announces && !announces_) {
+        arriving_.skipToEnd();
+    }
+    announces_ = announces;
+    announceOwnCommands_ = ownCommands;
+}
+
+// The receive path reports a change while it still reads (a trigger's echo), before it has
+// taken its control lines away again, so the news is gathered at the next turn.
+void OutputView::announceSoon() {
+    if (!announces_ || announcePending_) {
+        return;
+    }
+    announcePending_ = true;
+    QTimer::singleShot(0, this, &OutputView::announce);
+}
+
+// Each row's new text is one insertion, at its place in the text a screen reader reads. With
+// nobody listening the text only counts as told.
+void OutputView::announce() {
+    announcePending_ = false;
+    followDroppedLines();
+    if (!AccessibleEvents::listening()) {
+        arriving_.skipToEnd();
+        return;
+    }
+    for (const ArrivedText& arrived : arriving_.take()) {
+        if (arrived.echoed && !announceOwnCommands_) {
+            continue;
+        }
+        QAccessibleTextInsertEvent event(this, offsets_.offsetOf(arrived.start),
+                                         toQString(arrived.text));
+        AccessibleEvents::deliver(event);
+    }
 }
 
 double OutputView::availableWidth() const {
@@ -95,8 +144,18 @@ double OutputView::availableWidth() const {
 void OutputView::prepareLayouts() {
     layouts_.prepare(availableWidth());
     viewport_.setPage(Viewport::pageFor(height(), lineHeight_));
-    // Lines dropped off the top since the last look: a scrolled-back view keeps its text.
-    viewport_.linesDropped(dropped_.sinceLastLook());
+    followDroppedLines();
+}
+
+// Lines dropped off the top since the last look: a scrolled-back view keeps its text, the
+// screen reader's offsets are worked out again and its next news starts at the same text.
+void OutputView::followDroppedLines() {
+    const int dropped = dropped_.sinceLastLook();
+    if (dropped > 0) {
+        viewport_.linesDropped(dropped);
+        arriving_.linesDropped(dropped);
+        offsets_.invalidateFrom(0);
+    }
 }
 
 int OutputView::displayRowsOf(int line) {
@@ -118,9 +177,17 @@ void OutputView::scrollToLine(int line) {
     update();
 }
 
+void OutputView::scrollToEnd() {
+    viewport_.scrollToEnd(buffer_.LineCount());
+    updateScrollBar();
+    update();
+}
+
 void OutputView::clear() {
     selection_.clear();
     buffer_.Clear();
+    offsets_.invalidateFrom(0);
+    arriving_.skipToEnd();
     viewport_.reset();
     viewport_.follow(buffer_.LineCount());
     updateScrollBar();
@@ -148,7 +215,7 @@ void OutputView::onScrollBarAction(int action) {
 }
 
 // The bar counts stored lines: its value is the bottom line's index plus one.
-void OutputView::updateScrollBar() {
+void OutputView::updateScrollRange() {
     if (!scrollBar_) {
         return;
     }
@@ -160,6 +227,11 @@ void OutputView::updateScrollBar() {
     scrollBar_->setSingleStep(1);
     scrollBar_->setValue(viewport_.position());
     updatingScrollBar_ = false;
+}
+
+void OutputView::updateScrollBar() {
+    updateScrollRange();
+    emit viewChanged();
 }
 
 void OutputView::resizeEvent(QResizeEvent* event) {
@@ -274,6 +346,24 @@ std::optional<OutputView::Spot> OutputView::spotAt(QPoint point) {
     return Spot{hit->line, column, boundary, to};
 }
 
+std::optional<QRect> OutputView::characterRect(TextPosition position) {
+    prepareLayouts();
+    for (const ScreenRow& row : visibleRows()) {
+        const LineLayout& layout = layouts_.of(row.line);
+        const int from = layout.rowStart(row.row);
+        const int to = layout.rowEnd(row.row);
+        if (row.line != position.line || position.column < from || position.column > to ||
+            position.column >= layout.columns()) {
+            continue;
+        }
+        const double origin = leftMargin - layout.cellLeft(from);
+        const int left = pixel(origin + layout.cellLeft(position.column));
+        const int right = pixel(origin + layout.cellLeft(position.column + 1));
+        return QRect(left, row.top, std::max(1, right - left), lineHeight_);
+    }
+    return std::nullopt;
+}
+
 std::optional<TextPosition> OutputView::hitTest(QPoint point) {
     const auto spot = spotAt(point);
     if (!spot) {
@@ -305,12 +395,14 @@ std::optional<std::string> OutputView::wordAt(QPoint point, std::string_view del
 void OutputView::beginSelection(QPoint point) {
     selection_.begin(boundaryAt(point));
     update();
+    emit selectionChanged();
 }
 
 void OutputView::dragSelection(QPoint point) {
     if (selection_.dragging()) {
         selection_.drag(boundaryAt(point));
         update();
+        emit selectionChanged();
     }
 }
 
@@ -320,6 +412,7 @@ void OutputView::endSelection(QPoint point) {
     }
     selection_.end(rect().contains(point) ? boundaryAt(point) : std::nullopt);
     update();
+    emit selectionChanged();
     emit selectionFinished();
 }
 

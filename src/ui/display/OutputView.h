@@ -1,9 +1,11 @@
 #pragma once
 
+#include "display/ArrivingText.h"
 #include "display/ColourPalette.h"
 #include "display/DroppedLines.h"
 #include "display/LineLayout.h"
 #include "display/TextMeasure.h"
+#include "display/TextOffsets.h"
 #include "display/TextSelection.h"
 #include "display/Viewport.h"
 
@@ -12,6 +14,7 @@
 #include <QScrollBar>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 namespace vesk {
@@ -27,7 +30,11 @@ class TextBuffer;
 class OutputView : public QWidget {
     Q_OBJECT
 public:
-    OutputView(TextBuffer& buffer, QWidget* parent = nullptr);
+    // A second view of the same buffer (the live tail of a split view) shares the first one's
+    // selection, so what is selected in either part is the one selection copied.
+    OutputView(TextBuffer& buffer, QWidget* parent = nullptr,
+               TextSelection* sharedSelection = nullptr);
+    ~OutputView() override;
 
     void setScrollBar(QScrollBar* bar);
     void setTextFont(const QFont& font);
@@ -40,12 +47,22 @@ public:
     void pageUp() { scrollBy(&Viewport::pageUp); }
     void pageDown() { scrollBy(&Viewport::pageDown); }
     void scrollToLine(int line);
+    // Back to the end of the buffer, following new lines again.
+    void scrollToEnd();
     // "Clear": one blank line remains, shown at the bottom.
     void clear();
     // Selects all of the scroll-back.
     void selectAll();
 
     TextSelection& selection() { return selection_; }
+    TextBuffer& buffer() { return buffer_; }
+    // Tells a screen reader of new text as it arrives (the main view does); `ownCommands`
+    // whether the player's own echoed commands are told of too.
+    void setAnnounces(bool announces, bool ownCommands);
+    // What a screen reader reads: the whole scroll-back as one text.
+    TextOffsets& offsets() { return offsets_; }
+    // Where a character is drawn, when it is on screen.
+    std::optional<QRect> characterRect(TextPosition position);
     const Viewport& viewport() const { return viewport_; }
     int lineHeight() const { return lineHeight_; }
     const QFont& textFont() const { return font_; }
@@ -76,6 +93,10 @@ signals:
     // A drag finished on this pane; with easy copy on, the main window copies it.
     void selectionFinished();
     void menuRequested(QPoint position);
+    // The place shown moved, or the buffer changed under it (a split view follows this).
+    void viewChanged();
+    // The player changed the selection in this pane.
+    void selectionChanged();
     // Ctrl and the wheel: larger (+1) or smaller (-1) text, one step per notch.
     void zoomRequested(int steps);
 
@@ -102,19 +123,29 @@ private:
     };
 
     void prepareLayouts();
+    void followDroppedLines();
     double availableWidth() const;
     std::vector<ScreenRow> visibleRows();
     std::optional<Spot> spotAt(QPoint point);
     void scrollBy(void (Viewport::*step)(int));
     void updateScrollBar();
+    void updateScrollRange();
+    void announceSoon();
+    void announce();
     void onScrollBarAction(int action);
     void paintRow(QPainter& painter, const ScreenRow& screenRow);
     void paintRun(QPainter& painter, const LaidOutRun& run, int line, int from, int to, double x,
                   int top);
 
     TextBuffer& buffer_;
-    TextSelection selection_;
+    std::unique_ptr<TextSelection> ownSelection_;
+    TextSelection& selection_;
     DroppedLines dropped_;
+    TextOffsets offsets_;
+    ArrivingText arriving_;
+    bool announces_ = false;
+    bool announceOwnCommands_ = true;
+    bool announcePending_ = false;
     Viewport viewport_;
     ColourPalette colours_;
     QFont font_;

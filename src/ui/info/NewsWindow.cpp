@@ -35,6 +35,7 @@ NewsWindow::NewsWindow(const NewsText& news, Host& host, QWidget* parent)
     setWindowTitle(toQString(NewsText::title));
     setModal(false);
     text_ = new QPlainTextEdit(this);
+    text_->setAccessibleName(tr("News"));
     text_->setReadOnly(true);
     // Nothing typed here is ever undone; an undo record of every news line would only cost.
     text_->setUndoRedoEnabled(false);

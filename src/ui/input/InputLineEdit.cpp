@@ -85,6 +85,9 @@ bool InputLineEdit::act(KeyResponse response) {
     case InputAction::OrdinaryPaste:
         QLineEdit::paste();
         break;
+    case InputAction::ScrollToEnd:
+        emit scrollToEnd();
+        break;
     case InputAction::None:
         break;
     }

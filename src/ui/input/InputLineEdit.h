@@ -52,6 +52,8 @@ signals:
     void clearOutputSelection();
     void openFind();
     void connectToDevelopmentSite();
+    // End, Ctrl+End or a command sent: the main output view back at its end.
+    void scrollToEnd();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

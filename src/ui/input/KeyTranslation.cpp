@@ -48,6 +48,8 @@ int ordinaryKey(int key) {
         return VirtualKey::PageUp;
     case Qt::Key_PageDown:
         return VirtualKey::PageDown;
+    case Qt::Key_End:
+        return VirtualKey::End;
     case Qt::Key_Left:
         return VirtualKey::Left;
     case Qt::Key_Up:

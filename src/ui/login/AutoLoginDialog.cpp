@@ -56,6 +56,7 @@ QGroupBox* AutoLoginDialog::buildCharactersBox() {
     auto* box = new QGroupBox(tr("Characters"), this);
     characters_ = new QListWidget(box);
     characters_->setObjectName("characters");
+    characters_->setAccessibleName(box->title());
     characters_->setMinimumWidth(160);
     newCharacter_ = new QPushButton(tr("New Character"), box);
     copyCharacter_ = new QPushButton(tr("Copy Character"), box);

@@ -49,6 +49,9 @@ void CharacterEditor::buildFields() {
     nameLabel_ = new QLabel(tr("Name:"), this);
     passwordLabel_ = new QLabel(tr("Password:"), this);
     profileLabel_ = new QLabel(tr("Profile:"), this);
+    nameLabel_->setBuddy(name_);
+    passwordLabel_->setBuddy(password_);
+    profileLabel_->setBuddy(profile_);
     form->addRow(nameLabel_, name_);
     form->addRow(passwordLabel_, password_);
     form->addRow(profileLabel_, profileRow);

@@ -30,6 +30,7 @@ MacrosPage::MacrosPage(QWidget* parent)
     : QWidget(parent), keyList_(new QListWidget(this)),
       keySelected_(new QLabel(noKeySelected, this)), macroField_(new QLineEdit(this)) {
     keyList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    keyList_->setAccessibleName(QStringLiteral("Macro keys"));
     // Wide enough for the longest key name beside the scroll bar, so no name is cut.
     keyList_->setFixedWidth(
         keyList_->fontMetrics().horizontalAdvance(QStringLiteral("Keypad Right + Num Lock")) +

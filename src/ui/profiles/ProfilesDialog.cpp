@@ -32,6 +32,8 @@ ProfilesDialog::ProfilesDialog(Preferences& preferences, const QString& soundFol
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     nameField_->setMaxLength(static_cast<int>(nameWidth));
     nameLabel_->setBuddy(nameField_);
+    list_->setAccessibleName(QStringLiteral("Profiles"));
+    tabs_->setAccessibleName(QStringLiteral("Profile pages"));
     tabs_->addTab(macros_, QStringLiteral("Macros"));
     tabs_->addTab(triggers_, QStringLiteral("Triggers"));
 

@@ -38,6 +38,7 @@ SelectActiveProfileDialog::SelectActiveProfileDialog(Preferences& preferences, Q
     setWindowTitle(QStringLiteral("Select Active Profile"));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setMinimumWidth(180);
+    list_->setAccessibleName(QStringLiteral("Profiles"));
     editProfilesButton_->setAutoDefault(false);
     autoLoginButton_->setAutoDefault(false);
 

@@ -58,6 +58,7 @@ TriggersPage::TriggersPage(Settings& settings, QString soundFolder, QWidget* par
     };
     // A tree control used as a flat list: no header, no branch lines, one picture per row.
     list_->setHeaderHidden(true);
+    list_->setAccessibleName(QStringLiteral("Triggers"));
     list_->setRootIsDecorated(false);
     list_->setColumnCount(1);
     list_->setIconSize(TriggerPictures::size);

@@ -46,6 +46,8 @@ FileBrowserWindow::FileBrowserWindow(FileBrowserModel& model, CommandSender& sen
           this)),
       statusFrame_(new QFrame(this)), statusLine_(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Vesk File Browser"));
+    tree_->setAccessibleName(QStringLiteral("Folders"));
+    files_->setAccessibleName(QStringLiteral("Files"));
     fileImages_ = {BrowserIcons::plainFile(), BrowserIcons::sourceFile(),
                    BrowserIcons::headerFile()};
     tree_->setHeaderHidden(true);

@@ -33,6 +33,8 @@ HelpBrowserWindow::HelpBrowserWindow(HelpBrowserModel& model, QWidget* parent)
           this)),
       statusFrame_(new QFrame(this)), statusLine_(new QLabel(this)) {
     setWindowTitle(QStringLiteral("FenmarchMUD Help"));
+    tree_->setAccessibleName(QStringLiteral("Help categories"));
+    topics_->setAccessibleName(QStringLiteral("Help topics"));
     tree_->setHeaderHidden(true);
     tree_->setRootIsDecorated(false);
     fillCategories();

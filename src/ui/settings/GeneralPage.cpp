@@ -101,6 +101,13 @@ QWidget* GeneralPage::createSwitchesGroup() {
     gatherChat_ = addSwitch(*layout, tr("Gather conversation in the Chat Pane"),
                             tr("While the Chat Pane is open, copy what other players tell you, "
                                "say, shout and send on channels into it as well."));
+    joinOnSend_ = addSwitch(
+        *layout, tr("Sending a command ends the split view"),
+        tr("While you read back, the newest text shows below a divider; sending a command "
+           "brings the whole window back to the end."));
+    announceOwnCommands_ =
+        addSwitch(*layout, tr("Screen reader reads my own commands"),
+                  tr("When unchecked, a screen reader is told only of the text the MUD sends."));
     return group;
 }
 
@@ -132,6 +139,8 @@ void GeneralPage::load(const Preferences& preferences) {
     loadFlag(*playSounds_, settings, setting::soundsEnabled);
     loadFlag(*autoReconnect_, settings, setting::autoReconnect);
     loadFlag(*gatherChat_, settings, setting::gatherChat);
+    loadFlag(*joinOnSend_, settings, setting::splitJoinOnSend);
+    loadFlag(*announceOwnCommands_, settings, setting::announceOwnCommands);
     const int encoding = settings.number(setting::typedTextEncoding);
     typedTextEncoding_->setCurrentIndex(
         encoding >= 0 && encoding < typedTextEncoding_->count() ? encoding : 0);
@@ -145,6 +154,8 @@ void GeneralPage::save(Preferences& preferences) {
     saveFlag(*playSounds_, settings, setting::soundsEnabled);
     saveFlag(*autoReconnect_, settings, setting::autoReconnect);
     saveFlag(*gatherChat_, settings, setting::gatherChat);
+    saveFlag(*joinOnSend_, settings, setting::splitJoinOnSend);
+    saveFlag(*announceOwnCommands_, settings, setting::announceOwnCommands);
     settings.setNumber(setting::typedTextEncoding, typedTextEncoding_->currentIndex());
     // A width out of its limits, or text that is no number, leaves the width as it was.
     if (const auto width = SettingsTable::numberFromText(setting::numCharactersWidth,

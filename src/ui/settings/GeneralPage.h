@@ -45,6 +45,8 @@ private:
     QCheckBox* playSounds_ = nullptr;
     QCheckBox* autoReconnect_ = nullptr;
     QCheckBox* gatherChat_ = nullptr;
+    QCheckBox* joinOnSend_ = nullptr;
+    QCheckBox* announceOwnCommands_ = nullptr;
     QComboBox* typedTextEncoding_ = nullptr;
 };
 

@@ -20,6 +20,7 @@ OptionsDialog::OptionsDialog(Preferences& preferences, QWidget* parent)
     : QDialog(parent), preferences_(preferences) {
     setWindowTitle(tr("Vesk Options"));
     tabs_ = new QTabWidget(this);
+    tabs_->setAccessibleName(tr("Option pages"));
     for (int index = 0; index < optionsPageCount; ++index) {
         const auto kind = static_cast<OptionsPageKind>(index);
         OptionsPage* page = createOptionsPage(kind, preferences_, tabs_);

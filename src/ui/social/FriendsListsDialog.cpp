@@ -49,6 +49,7 @@ QWidget* FriendsListsDialog::buildListsBox() {
     auto* box = new QGroupBox(tr("Lists"), this);
     lists_ = new QListWidget(box);
     lists_->setObjectName("lists");
+    lists_->setAccessibleName(box->title());
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(lists_, 1);
     connect(addButton(tr("New List"), layout, box), &QPushButton::clicked, this,
@@ -64,6 +65,7 @@ QWidget* FriendsListsDialog::buildFriendsBox() {
     auto* box = new QGroupBox(tr("Friends"), this);
     members_ = new QListWidget(box);
     members_->setObjectName("friends");
+    members_->setAccessibleName(box->title());
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(members_, 1);
     connect(addButton(tr("Add Friend"), layout, box), &QPushButton::clicked, this,

@@ -44,6 +44,7 @@ WhoListWindow::WhoListWindow(const WhoList& list, Preferences& preferences, QWid
     setWindowTitle(tr("Who List"));
     setModal(false);
     table_ = new WhoListTable(this);
+    table_->setAccessibleName(tr("Who is online"));
     summary_ = new QLabel(this);
     summary_->setTextFormat(Qt::PlainText);
     auto* layout = new QVBoxLayout(this);

@@ -29,6 +29,7 @@ public:
     // Limbs coloured by damage become coloured by armour and back.
     void toggleBodyType();
     bool narrow() const;
+    const StatusModel& model() const { return model_; }
 
     // The client's own font, used unless the player picks the main window's.
     static QFont defaultFont();

@@ -115,5 +115,46 @@ TEST(ViewportTest, RowsOfATallLineAreFoundFromTheBottom) {
     EXPECT_EQ(view.lineAt(70, 200, 20), 9);
 }
 
+// The split view shows a marker while lines arrive below the place the player reads; End (or
+// a command sent) joins the parts again and the count starts afresh with the next scroll.
+TEST(ViewportTest, CountsTheLinesThatArriveWhileScrolledBackAndEndJoins) {
+    Viewport view;
+    view.setPage(10);
+    view.follow(50);
+    EXPECT_EQ(view.linesSinceScrollBack(50), 0);
+    view.pageUp(50);
+    view.follow(50);
+    EXPECT_EQ(view.linesSinceScrollBack(50), 0) << "nothing new yet";
+    view.follow(57);
+    EXPECT_EQ(view.linesSinceScrollBack(57), 7);
+    view.lineUp(57);
+    EXPECT_EQ(view.linesSinceScrollBack(57), 7) << "scrolling further back keeps the count";
+    view.scrollToEnd(57);
+    EXPECT_FALSE(view.scrolledBack());
+    EXPECT_EQ(view.position(), 57);
+    EXPECT_EQ(view.linesSinceScrollBack(60), 0);
+    view.follow(60);
+    EXPECT_EQ(view.position(), 60) << "following again";
+    view.lineUp(60);
+    view.follow(61);
+    EXPECT_EQ(view.linesSinceScrollBack(61), 1);
+}
+
+// Dropping the oldest lines moves the place shown down by as many indices, so the same text
+// stays in sight, and the count of new lines is unchanged.
+TEST(ViewportTest, KeepsItsPlaceWhenTheOldestLinesAreDropped) {
+    Viewport view;
+    view.setPage(10);
+    view.follow(100);
+    view.scrollTo(60, 100);
+    view.follow(120);
+    view.linesDropped(30);
+    EXPECT_EQ(view.position(), 30);
+    EXPECT_TRUE(view.scrolledBack());
+    EXPECT_EQ(view.linesSinceScrollBack(90), 20);
+    view.linesDropped(50);
+    EXPECT_EQ(view.position(), 1) << "a place that was dropped becomes the oldest line";
+}
+
 } // namespace
 } // namespace vesk

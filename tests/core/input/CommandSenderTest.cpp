@@ -93,6 +93,20 @@ TEST(SendPathTest, EchoContinuesThePromptLine) {
     EXPECT_EQ(SendPathRig::linesOf(rig.mainBuffer), (Lines{"HP: 20> north\n"}));
 }
 
+// A screen reader may be spared the player's own commands: their rows are marked, the prompt
+// row an echo completes included, and nothing the server sent.
+TEST(SendPathTest, EchoedRowsAreMarked) {
+    SendPathRig rig;
+    rig.mainBuffer.AddText("You see a rat.\n");
+    rig.mainBuffer.AddText("HP: 20> ");
+    rig.sender.SendCommand("kill rat");
+    rig.mainBuffer.AddText("You attack the rat.\n");
+    ASSERT_EQ(rig.mainBuffer.LineCount(), 3);
+    EXPECT_FALSE(rig.mainBuffer.line(0).echoed);
+    EXPECT_TRUE(rig.mainBuffer.line(1).echoed);
+    EXPECT_FALSE(rig.mainBuffer.line(2).echoed);
+}
+
 struct EchoCase {
     const char* name;
     bool chatOpen;

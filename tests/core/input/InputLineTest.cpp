@@ -12,6 +12,8 @@ using Lines = std::vector<std::string>;
 
 constexpr KeyResponse swallowed{InputAction::None, false};
 constexpr KeyResponse ordinary{InputAction::None, true};
+// A key that sent a command: its key goes no further and the output joins at its end.
+constexpr KeyResponse sentAndJoined{InputAction::ScrollToEnd, false};
 
 // The input line over the send path, with a keyboard the test holds keys on.
 class InputLineTest : public ::testing::Test {
@@ -47,7 +49,7 @@ protected:
 TEST_F(InputLineTest, EnterSendsRemembersAndEmptiesTheLine) {
     type("look");
     EXPECT_EQ(input.onKeyDown(VirtualKey::Enter, HeldKeys{VirtualKey::Enter}), swallowed);
-    EXPECT_EQ(input.onCharacter('\r', HeldKeys{VirtualKey::Enter}), swallowed);
+    EXPECT_EQ(input.onCharacter('\r', HeldKeys{VirtualKey::Enter}), sentAndJoined);
     EXPECT_EQ(rig.sentLines(), (Lines{"look\n"}));
     EXPECT_EQ(rig.sender.history().entries(), (Lines{"look"}));
     EXPECT_EQ(editor.text(), "");
@@ -103,7 +105,7 @@ TEST_F(InputLineTest, UpAndDownWalkTheHistory) {
 TEST_F(InputLineTest, MacroKeySendsThroughStackingAndSwallowsTheKey) {
     rig.setStacking(true);
     macros()["F1"] = "kill rat&get all from corpse";
-    EXPECT_EQ(press(VirtualKey::F1), swallowed);
+    EXPECT_EQ(press(VirtualKey::F1), sentAndJoined);
     EXPECT_EQ(rig.sentLines(), (Lines{"kill rat\n", "get all from corpse\n"}));
     EXPECT_TRUE(rig.sender.history().entries().empty()) << "macros are not remembered";
 }
@@ -131,7 +133,7 @@ TEST_F(InputLineTest, ModifiersPickTheMacro) {
     macros()["F1"] = "kick";
     macros()["Ctrl + A"] = "assist";
     press(VirtualKey::F1, {VirtualKey::Control});
-    EXPECT_EQ(press('A', {VirtualKey::Control, VirtualKey::Shift}, 1), swallowed);
+    EXPECT_EQ(press('A', {VirtualKey::Control, VirtualKey::Shift}, 1), sentAndJoined);
     EXPECT_EQ(rig.sentLines(), (Lines{"kick\n", "assist\n"}));
 }
 
@@ -147,28 +149,47 @@ TEST_F(InputLineTest, ArrowMacrosReplaceTheirBuiltInUse) {
     type("a");
     enter();
     macros()["Up"] = "north";
-    EXPECT_EQ(press(VirtualKey::Up), swallowed);
+    EXPECT_EQ(press(VirtualKey::Up), sentAndJoined);
     EXPECT_EQ(editor.text(), "") << "no history while Up has a macro";
     macros()["Up"] = "";
     press(VirtualKey::Up);
     EXPECT_EQ(editor.text(), "a");
     macros()["Left"] = "west";
-    EXPECT_EQ(press(VirtualKey::Left), swallowed);
+    EXPECT_EQ(press(VirtualKey::Left), sentAndJoined);
     EXPECT_EQ(press(VirtualKey::Right), ordinary);
     EXPECT_EQ(rig.sentLines(), (Lines{"a\n", "north\n", "west\n"}));
+}
+
+// End and Ctrl+End join a split output view (and still move the caret); a command sent joins
+// it unless the player turned that off.
+TEST_F(InputLineTest, EndAndSendingACommandBringTheOutputToItsEnd) {
+    EXPECT_EQ(press(VirtualKey::End), (KeyResponse{InputAction::ScrollToEnd, true}));
+    EXPECT_EQ(press(VirtualKey::End, {VirtualKey::Control}),
+              (KeyResponse{InputAction::ScrollToEnd, true}));
+    rig.preferences.settings.setNumber(setting::splitJoinOnSend, 0);
+    type("look");
+    EXPECT_EQ(input.onCharacter('\r', HeldKeys{VirtualKey::Enter}), swallowed);
+    macros()["F1"] = "kick";
+    EXPECT_EQ(press(VirtualKey::F1), swallowed);
+    EXPECT_EQ(rig.sentLines(), (Lines{"look\n", "kick\n"}));
+    rig.connection.setPhase(Connection::Phase::NotConnected);
+    rig.preferences.settings.setNumber(setting::splitJoinOnSend, 1);
+    type("look");
+    EXPECT_EQ(input.onCharacter('\r', HeldKeys{VirtualKey::Enter}), swallowed)
+        << "nothing was sent";
 }
 
 TEST_F(InputLineTest, CtrlFFindsUnlessItHasAMacro) {
     EXPECT_EQ(press('F', {VirtualKey::Control}, 6), (KeyResponse{InputAction::OpenFind, false}));
     macros()["Ctrl + F"] = "flee";
-    EXPECT_EQ(press('F', {VirtualKey::Control}, 6), swallowed);
+    EXPECT_EQ(press('F', {VirtualKey::Control}, 6), sentAndJoined);
     EXPECT_EQ(rig.sentLines(), (Lines{"flee\n"}));
 }
 
 TEST_F(InputLineTest, CtrlVMacroReplacesPaste) {
     rig.host.clipboard = "look\nscore";
     macros()["Ctrl + V"] = "sleep";
-    EXPECT_EQ(press('V', {VirtualKey::Control}, 22), swallowed);
+    EXPECT_EQ(press('V', {VirtualKey::Control}, 22), sentAndJoined);
     EXPECT_EQ(rig.sentLines(), (Lines{"sleep\n"}));
 }
 
@@ -402,7 +423,8 @@ TEST(PasteWhileNotConnectedTest, KeepsTheTypedLine) {
 
 TEST_F(InputLineTest, PressKeyByNameForADriver) {
     macros()["Ctrl + A"] = "assist";
-    EXPECT_EQ(input.pressKey("Ctrl + A"), (std::vector<InputAction>{}));
+    EXPECT_EQ(input.pressKey("Ctrl + A"), (std::vector<InputAction>{InputAction::ScrollToEnd}))
+        << "a command sent joins the output at its end";
     EXPECT_EQ(input.pressKey("Ctrl + F"), (std::vector<InputAction>{InputAction::OpenFind}));
     EXPECT_EQ(input.pressKey("PageUp"), std::nullopt);
     EXPECT_EQ(rig.sentLines(), (Lines{"assist\n"}));

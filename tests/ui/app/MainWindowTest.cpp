@@ -9,6 +9,7 @@
 #include "app/MainMenu.h"
 #include "connection/LagReadout.h"
 #include "display/FindDialog.h"
+#include "display/OutputPane.h"
 #include "display/OutputView.h"
 #include "input/InputLineEdit.h"
 #include "input/KeyboardState.h"
@@ -447,7 +448,7 @@ private slots:
         QVERIFY(rig.window->statusWindows().frame().isVisible());
         QVERIFY(!rig.window->statusWindows().pane().isVisible());
         QVERIFY(!rig.window->lagReadout().isVisible()); // the lag meter moved into the frame
-        QCOMPARE(rig.window->outputView().geometry().width() + 13,
+        QCOMPARE(rig.window->outputPane().geometry().width() + 13,
                  rig.window->currentLayout().input.width);
         const auto saved = [&rig] {
             QFile file(rig.folder.filePath("Preferences.DAT"));
@@ -500,10 +501,10 @@ private slots:
         rig.client.preferences().settings.setNumber(setting::statusFixedLocation, 1);
         rig.window->relayout();
         QCOMPARE(statusRect().x, 1);
-        QVERIFY(rig.window->outputView().geometry().x() > statusRect().width);
+        QVERIFY(rig.window->outputPane().geometry().x() > statusRect().width);
         rig.client.preferences().settings.setNumber(setting::statusOpen, 0);
         rig.window->relayout();
-        QCOMPARE(rig.window->outputView().geometry().x(), 1);
+        QCOMPARE(rig.window->outputPane().geometry().x(), 1);
         QVERIFY(!rig.window->lagReadout().isVisible());
     }
 };

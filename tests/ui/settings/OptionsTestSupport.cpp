@@ -27,8 +27,9 @@ Preferences changedPreferences() {
     settings.setNumber(setting::numCharactersWidth, 120);
     for (const SettingKey key :
          {setting::usePasswordDohickey, setting::clearEditField, setting::cmdEcho,
-          setting::soundsEnabled, setting::lagMeter, setting::smallBars, setting::logEverything,
-          setting::logTells, setting::logChannels, setting::logEverythingElse}) {
+          setting::soundsEnabled, setting::splitJoinOnSend, setting::announceOwnCommands,
+          setting::lagMeter, setting::smallBars, setting::logEverything, setting::logTells,
+          setting::logChannels, setting::logEverythingElse}) {
         settings.setNumber(key, 0);
     }
     for (const SettingKey key :
