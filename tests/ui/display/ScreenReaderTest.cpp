@@ -26,30 +26,35 @@ struct Heard {
     int position = 0;
     QString text;
 
-    static inline std::vector<Heard> all;
+    static std::vector<Heard>& all();
     static void record(QAccessibleEvent* event) {
         if (event->type() == QAccessible::TextInserted) {
             auto* insert = static_cast<QAccessibleTextInsertEvent*>(event);
-            all.push_back({event->object(), insert->changePosition(), insert->textInserted()});
+            all().push_back({event->object(), insert->changePosition(), insert->textInserted()});
         }
     }
     static std::vector<QString> texts() {
         std::vector<QString> result;
-        for (const Heard& each : all) {
+        for (const Heard& each : all()) {
             result.push_back(each.text);
         }
         return result;
     }
 };
 
+std::vector<Heard>& Heard::all() {
+    static std::vector<Heard> heard;
+    return heard;
+}
+
 // The main window with a listener for accessibility events installed.
 struct ListeningRig : uitest::MainWindowRig {
     ListeningRig() {
-        Heard::all.clear();
+        Heard::all().clear();
         QAccessible::installUpdateHandler(&Heard::record);
         connect();
         QCoreApplication::processEvents();
-        Heard::all.clear();
+        Heard::all().clear();
     }
     ~ListeningRig() { QAccessible::installUpdateHandler(nullptr); }
     void type(const char* text) {
@@ -117,15 +122,15 @@ private slots:
         rig.client.onReceived("HP: 10 > ");
         QTRY_COMPARE(Heard::texts(), (std::vector<QString>{"hello", "world", "wave", "HP: 10 > "}));
         QAccessibleTextInterface* text = rig.text(rig.window->outputView());
-        for (const Heard& heard : Heard::all) {
+        for (const Heard& heard : Heard::all()) {
             QCOMPARE(heard.object, static_cast<QObject*>(&rig.window->outputView()));
             QCOMPARE(text->text(heard.position, heard.position + heard.text.size()), heard.text);
         }
-        Heard::all.clear();
+        Heard::all().clear();
         rig.type("north");
         QTRY_COMPARE(Heard::texts(), (std::vector<QString>{"north"}));
         // The prompt was told already: only the echo after it is new.
-        QCOMPARE(Heard::all[0].position, text->characterCount() - 5);
+        QCOMPARE(Heard::all()[0].position, text->characterCount() - 5);
     }
 
     void theSettingSparesThePlayersOwnCommands() {
@@ -136,8 +141,8 @@ private slots:
         QTRY_COMPARE(Heard::texts(), (std::vector<QString>{"You are level 3."}));
         rig.client.preferences().settings.setNumber(setting::announceOwnCommands, 1);
         rig.type("look");
-        QTRY_COMPARE(Heard::all.size(), std::size_t{2});
-        QCOMPARE(Heard::all.back().text, QStringLiteral("look"));
+        QTRY_COMPARE(Heard::all().size(), std::size_t{2});
+        QCOMPARE(Heard::all().back().text, QStringLiteral("look"));
     }
 
     // Alt+S (Window > Describe Status) writes the status in words into the output, which a
