@@ -210,7 +210,7 @@ void MainCommands::connectToLastSite() {
 
 // An attempt waits while a login dialog (or any box) asks the player for something.
 void MainCommands::onWakeUp() {
-    const bool loginDialogAsking = autoLogin_ || host_.modalDepth() > 0;
+    const bool loginDialogAsking = autoLogin_ || host_.readsHeld();
     if (client_.onWakeUp(loginDialogAsking)) {
         connectToLastSite();
     }
