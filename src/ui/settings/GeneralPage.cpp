@@ -57,11 +57,20 @@ void addNumberRow(QGridLayout& grid, const QString& label, QLineEdit* edit, cons
 } // namespace
 
 GeneralPage::GeneralPage(QWidget* parent) : OptionsPage(parent) {
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(createWidthGroup());
-    layout->addWidget(createSwitchesGroup());
-    layout->addWidget(createEncodingGroup());
-    layout->addStretch();
+    // Two columns, so the page stays short enough for a laptop's screen: the main window and
+    // the classic switches on the left, what helps a long session and the typed text's
+    // encoding on the right.
+    auto* layout = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+    left->addWidget(createWidthGroup());
+    left->addWidget(createSwitchesGroup());
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(createSessionGroup());
+    right->addWidget(createEncodingGroup());
+    right->addStretch();
+    layout->addLayout(left);
+    layout->addLayout(right);
 }
 
 QWidget* GeneralPage::createWidthGroup() {
@@ -95,6 +104,12 @@ QWidget* GeneralPage::createSwitchesGroup() {
                              tr("Echo any commands that you send to the MUD in the main view "
                                 "window?"));
     playSounds_ = addSwitch(*layout, tr("Play Sounds"), tr("Play sounds embedded in Triggers?"));
+    return group;
+}
+
+QWidget* GeneralPage::createSessionGroup() {
+    auto* group = new QGroupBox(tr("During a Session"), this);
+    auto* layout = new QVBoxLayout(group);
     autoReconnect_ = addSwitch(*layout, tr("Reconnect by itself"),
                                tr("Try the server again, with growing waits for up to ten "
                                   "minutes, when a game connection is lost."));

@@ -35,6 +35,7 @@ public:
 private:
     QWidget* createWidthGroup();
     QWidget* createSwitchesGroup();
+    QWidget* createSessionGroup();
     QWidget* createEncodingGroup();
 
     QLineEdit* widthEdit_ = nullptr;
