@@ -2,6 +2,7 @@
 
 #include "protocol/ControlLineStart.h"
 
+#include <array>
 #include <cstring>
 
 namespace vesk {
@@ -25,6 +26,18 @@ std::size_t lengthWithoutBreak(std::string_view line) {
     }
     return line.size();
 }
+
+// The bytes a cleaned line keeps as they are: tabs, printable ASCII and every byte of a
+// multi-byte character.
+constexpr std::array<bool, 256> keptAsTheyAre() {
+    std::array<bool, 256> kept{};
+    for (int byte = 0; byte < 256; ++byte) {
+        kept[byte] = byte == '\t' || (byte >= 32 && byte <= 126) || byte >= 0x80;
+    }
+    return kept;
+}
+
+constexpr std::array<bool, 256> keptBytes = keptAsTheyAre();
 
 } // namespace
 
@@ -415,18 +428,32 @@ void ReceivePath::clean(std::string_view text) {
     const bool keepLineFeeds = parser_.captureMode() != CaptureMode::None;
     cleaned_.resize(text.size());
     char* out = cleaned_.data();
-    for (std::size_t position = 0; position < text.size(); ++position) {
-        const char byte = text[position];
-        if (byte == escape && position + 1 < text.size() && text[position + 1] == '[') {
-            const std::size_t end = text.find('m', position + 2);
-            if (end == std::string_view::npos) {
+    const char* in = text.data();
+    const char* const end = in + text.size();
+    // Most of a line is kept as it is: it is copied a run at a time.
+    while (in < end) {
+        const char* const run = in;
+        while (in < end && keptBytes[static_cast<unsigned char>(*in)]) {
+            ++in;
+        }
+        std::memcpy(out, run, static_cast<std::size_t>(in - run));
+        out += in - run;
+        if (in == end) {
+            break;
+        }
+        if (*in == escape && in + 1 < end && in[1] == '[') {
+            const void* const colourEnd =
+                std::memchr(in + 2, 'm', static_cast<std::size_t>(end - in - 2));
+            if (colourEnd == nullptr) {
                 break;
             }
-            position = end;
-        } else if (byte == '\t' || (byte >= 32 && byte <= 126) || (byte & 0x80) != 0 ||
-                   (byte == '\n' && keepLineFeeds)) {
-            *out++ = byte;
+            in = static_cast<const char*>(colourEnd) + 1;
+            continue;
         }
+        if (*in == '\n' && keepLineFeeds) {
+            *out++ = '\n';
+        }
+        ++in;
     }
     cleaned_.resize(static_cast<std::size_t>(out - cleaned_.data()));
 }

@@ -161,7 +161,12 @@ private:
     void reserveNextSlot();
     // Lines are mostly read in order (painting, searching, the receive path), so the block of
     // the last look-up is tried first.
+    // The receive path works on the newest lines, in the last block, which grows under any
+    // remembered look-up; the rest is read a page at a time.
     Place placeOf(int index) const {
+        if (!blockStarts_.empty() && index >= blockStarts_.back()) {
+            return {blocks_.size() - 1, static_cast<std::size_t>(index - blockStarts_.back())};
+        }
         if (index >= foundFirst_ && index < foundEnd_) {
             return {foundBlock_, static_cast<std::size_t>(index - foundFirst_)};
         }

@@ -4,7 +4,7 @@ namespace vesk {
 namespace {
 
 bool isBlank(char character) {
-    return character == ' ' || (character >= '\t' && character <= '\r');
+    return isScanBlank(character);
 }
 
 std::size_t skipBlanks(std::string_view line, std::size_t position) {

@@ -44,6 +44,11 @@ struct ScanResult {
 // end is ignored.
 ScanResult ScanPattern(std::string_view line, std::string_view format);
 
+// A blank to the patterns: a space, a tab or a line break.
+inline bool isScanBlank(char character) {
+    return character == ' ' || (character >= '\t' && character <= '\r');
+}
+
 // True when the line begins with the prefix, byte for byte.
 inline bool hasPrefix(std::string_view line, std::string_view prefix) {
     return line.starts_with(prefix);

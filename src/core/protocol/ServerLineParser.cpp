@@ -14,11 +14,26 @@ enum LogCategory { TellLog = 0, ShoutLog = 1, SayLog = 2, ChannelLog = 3, OtherL
 constexpr std::string_view shortPrompt = "hp: %d    sp: %d    mp: %d";
 constexpr std::string_view fullPrompt = "HP: %d/%d | SP: %d/%d | MP: %d/%d";
 
-// A two-word pattern can only match a line that holds its literal word somewhere; looking for
-// the word first keeps the common, unmatched line cheap.
-bool matchesTwoWords(std::string_view line, std::string_view literal, std::string_view pattern) {
-    return line.find(literal) != std::string_view::npos &&
-           ScanPattern(line, pattern).conversions == 2;
+// The second word of a line, and what follows it. A pattern "%s <literal> ... %s" can only
+// match a line whose second word starts with its literal: looking there first rules out the
+// common line after its first word.
+std::string_view fromSecondWord(std::string_view line) {
+    std::size_t position = 0;
+    while (position < line.size() && isScanBlank(line[position])) {
+        ++position;
+    }
+    while (position < line.size() && !isScanBlank(line[position])) {
+        ++position;
+    }
+    while (position < line.size() && isScanBlank(line[position])) {
+        ++position;
+    }
+    return line.substr(position);
+}
+
+bool matchesTwoWords(std::string_view line, std::string_view second, std::string_view literal,
+                     std::string_view pattern) {
+    return second.starts_with(literal) && ScanPattern(line, pattern).conversions == 2;
 }
 
 } // namespace
@@ -135,20 +150,22 @@ ServerLineParser::Step ServerLineParser::recogniseLoginPrompts(std::string_view 
 }
 
 bool ServerLineParser::recogniseConversation(std::string_view line, int& recognised) {
+    const std::string_view second = fromSecondWord(line);
+    const char secondStart = second.empty() ? '\0' : second.front();
     int category = -1;
     if (line.starts_with("You say:")) {
         category = SayLog;
     } else if (line == "<=- Begin Review -=>" || line == "<=-  End Review  -=>") {
         category = ChannelLog;
-    } else if (matchesTwoWords(line, "says:", "%s says: %s")) {
+    } else if ((secondStart == 's' && matchesTwoWords(line, second, "says:", "%s says: %s"))) {
         category = SayLog;
-    } else if (matchesTwoWords(line, "shouts", "%s shouts %s")) {
+    } else if ((secondStart == 's' && matchesTwoWords(line, second, "shouts", "%s shouts %s"))) {
         category = ShoutLog;
     } else if (line.starts_with("You shout")) {
         category = ShoutLog;
     } else if (line.starts_with("You tell")) {
         category = TellLog;
-    } else if (matchesTwoWords(line, "tells", "%s tells you: %s")) {
+    } else if ((secondStart == 't' && matchesTwoWords(line, second, "tells", "%s tells you: %s"))) {
         category = TellLog;
     }
     if (category < 0) {

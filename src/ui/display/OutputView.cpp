@@ -48,7 +48,10 @@ OutputView::OutputView(TextBuffer& buffer, QWidget* parent, TextSelection* share
     : QWidget(parent), buffer_(buffer),
       ownSelection_(sharedSelection ? nullptr : std::make_unique<TextSelection>(buffer)),
       selection_(sharedSelection ? *sharedSelection : *ownSelection_), dropped_(buffer),
-      offsets_(buffer), arriving_(buffer), layouts_(buffer, measure_) {
+      offsets_(buffer), arriving_(buffer), layouts_(buffer, measure_), repaints_([this] {
+          updateScrollRange();
+          update();
+      }) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::IBeamCursor);
@@ -65,6 +68,9 @@ OutputView::~OutputView() = default;
 void OutputView::setScrollBar(QScrollBar* bar) {
     scrollBar_ = bar;
     connect(bar, &QScrollBar::actionTriggered, this, &OutputView::onScrollBarAction);
+    // In a flood the bar follows the text a frame at a time; a thumb taken hold of starts from
+    // the text as it is, so dragging it to the bottom reaches the newest line.
+    connect(bar, &QScrollBar::sliderPressed, this, &OutputView::updateScrollRange);
     connect(bar, &QScrollBar::sliderMoved, this, [this](int value) {
         if (!updatingScrollBar_) {
             viewport_.scrollTo(value, buffer_.LineCount());
@@ -95,8 +101,8 @@ void OutputView::setColours(const ColourPalette& palette) {
 void OutputView::refresh() {
     prepareLayouts();
     viewport_.follow(buffer_.LineCount());
-    updateScrollBar();
-    update();
+    emit viewChanged();
+    repaints_.request();
     announceSoon();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FramePacer.h"
 #include "display/ArrivingText.h"
 #include "display/ColourPalette.h"
 #include "display/DroppedLines.h"
@@ -26,7 +27,7 @@ class TextBuffer;
 // line wider than the pane is broken into as many display rows as it needs (after a blank
 // where there is one), worked out again after a resize or a font change. It lays out and paints
 // only the rows that are visible, so a repaint costs the same with a hundred lines or a million;
-// the buffer changing only schedules a repaint, so a flood costs one paint per event-loop turn.
+// the buffer changing only schedules a repaint, so a flood costs one paint a frame.
 class OutputView : public QWidget {
     Q_OBJECT
 public:
@@ -39,7 +40,7 @@ public:
     void setScrollBar(QScrollBar* bar);
     void setTextFont(const QFont& font);
     void setColours(const ColourPalette& palette);
-    // The buffer changed: follow it (unless scrolled back) and repaint at the next turn.
+    // The buffer changed: follow it (unless scrolled back) and repaint within a frame.
     void refresh();
 
     void lineUp() { scrollBy(&Viewport::lineUp); }
@@ -157,6 +158,7 @@ private:
     bool updatingScrollBar_ = false;
     bool wheelScrolls_ = true;
     int zoomWheelDelta_ = 0;
+    FramePacer repaints_;
 };
 
 } // namespace vesk

@@ -13,7 +13,7 @@
 namespace vesk {
 
 StatusView::StatusView(StatusModel& model, Preferences& preferences, QWidget* parent)
-    : QWidget(parent), model_(model), preferences_(preferences) {
+    : QWidget(parent), model_(model), preferences_(preferences), repaints_([this] { update(); }) {
     setFont(defaultFont());
     setFocusPolicy(Qt::ClickFocus);
     // Every paint covers the whole view, so Qt need not clear it first.
@@ -33,7 +33,7 @@ int StatusView::contentHeight() const {
 }
 
 void StatusView::refresh() {
-    update();
+    repaints_.request();
     emit contentHeightChanged(contentHeight());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FramePacer.h"
 #include "status/BodyPictures.h"
 
 #include <QFont>
@@ -50,6 +51,7 @@ private:
     StatusModel& model_;
     Preferences& preferences_;
     BodyPictures pictures_;
+    FramePacer repaints_;
     int scroll_ = 0;
 };
 

@@ -1,7 +1,8 @@
 #include "common/TextBoundary.h"
-#include "TestApplication.h"
 
 #include <QTest>
+
+#include <memory>
 
 namespace vesk::uitest {
 
@@ -50,6 +51,8 @@ private slots:
 
 } // namespace vesk::uitest
 
-VESK_QTEST_MAIN(vesk::uitest::TextBoundaryTest)
+std::unique_ptr<QObject> createTextBoundaryTest() {
+    return std::make_unique<vesk::uitest::TextBoundaryTest>();
+}
 
 #include "TextBoundaryTest.moc"
