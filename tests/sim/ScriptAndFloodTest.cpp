@@ -77,5 +77,26 @@ TEST(FloodTest, SendsTheFileRepeatedlyThenTheMarkerAndReportsTheRate) {
     EXPECT_TRUE(sim.waitForOutput("flood: sent " + std::to_string(expected.size()) + " bytes in "));
 }
 
+// A file larger than the backlog at which the simulator drops a slow client goes out in pieces,
+// not as one write that would end the connection.
+TEST(FloodTest, AFileLargerThanTheSlowClientLimitIsSentWhole) {
+    const std::string line = "The big orc hits your left arm.\r\n";
+    std::string block;
+    while (block.size() <= 65 * 1024 * 1024) {
+        block += line;
+    }
+    TemporaryFile flood("vesk-sim-big-flood", block);
+    SimProcess sim({"--flood", flood.name()});
+    ASSERT_TRUE(sim.ready());
+    TestClient client(sim.port("game"));
+    ASSERT_TRUE(
+        client.logIn("Tamsin", "tamsin", "        >>> Terminal currently set to ansi <<<\r\n"));
+    const auto received =
+        client.readUntil("\r\n<<< vesk-sim flood end >>>\r\n", std::chrono::seconds(60));
+    ASSERT_TRUE(received);
+    EXPECT_EQ(received->size(), block.size() + 30);
+    EXPECT_TRUE(*received == block + "\r\n<<< vesk-sim flood end >>>\r\n");
+}
+
 } // namespace
 } // namespace vesk::sim::test

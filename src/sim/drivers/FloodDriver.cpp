@@ -3,6 +3,7 @@
 #include "base/SimLog.h"
 #include "wire/FragmentingWriter.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace vesk::sim {
@@ -25,8 +26,13 @@ void FloodDriver::fill() {
     }
     // Keep the socket's queue topped up without holding the whole flood in memory.
     while (copiesWritten < repeat && writer.backlog() < backlogLimit) {
-        writer.write(data);
-        ++copiesWritten;
+        const qint64 piece = std::min(pieceBytes, data.size() - writtenOfCopy);
+        writer.write(data.mid(writtenOfCopy, piece));
+        writtenOfCopy += piece;
+        if (writtenOfCopy == data.size()) {
+            writtenOfCopy = 0;
+            ++copiesWritten;
+        }
     }
     if (copiesWritten == repeat && !markerWritten) {
         writer.write(QByteArray("\r\n") + QByteArray(endMarker.data(), endMarker.size()) + "\r\n");

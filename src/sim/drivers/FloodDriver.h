@@ -18,6 +18,9 @@ class FloodDriver : public QObject {
 
 public:
     static constexpr qint64 backlogLimit = 1 << 20;
+    // The file goes out in pieces, so a file larger than the writer's limit for a slow client
+    // is sent as well as a small one.
+    static constexpr qint64 pieceBytes = 256 * 1024;
     static constexpr std::string_view endMarker = "<<< vesk-sim flood end >>>";
 
     FloodDriver(FragmentingWriter& writer, QByteArray data, int repeat, QObject* parent = nullptr);
@@ -34,6 +37,7 @@ private:
     QByteArray data;
     int repeat;
     int copiesWritten = 0;
+    qint64 writtenOfCopy = 0;
     bool markerWritten = false;
     bool done = false;
     QElapsedTimer clock;
