@@ -3,6 +3,7 @@
 #include "protocol/ControlLineStart.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 namespace vesk {
@@ -38,6 +39,19 @@ constexpr std::array<bool, 256> keptAsTheyAre() {
 }
 
 constexpr std::array<bool, 256> keptBytes = keptAsTheyAre();
+
+// Whether none of eight bytes is a control byte (below 32, or 127): then all are kept, tabs
+// aside, which take the byte-wise look. A byte above 127 never counts as one.
+bool keptAsTheyAreAll8(const char* bytes) {
+    constexpr std::uint64_t ones = 0x0101010101010101ULL;
+    constexpr std::uint64_t highBits = 0x8080808080808080ULL;
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes, sizeof word);
+    const std::uint64_t below32 = (word - ones * 0x20) & ~word & highBits;
+    const std::uint64_t delete127 = word ^ (ones * 0x7f);
+    const std::uint64_t isDelete = (delete127 - ones) & ~delete127 & highBits;
+    return (below32 | isDelete) == 0;
+}
 
 } // namespace
 
@@ -433,6 +447,9 @@ void ReceivePath::clean(std::string_view text) {
     // Most of a line is kept as it is: it is copied a run at a time.
     while (in < end) {
         const char* const run = in;
+        while (end - in >= 8 && keptAsTheyAreAll8(in)) {
+            in += 8;
+        }
         while (in < end && keptBytes[static_cast<unsigned char>(*in)]) {
             ++in;
         }

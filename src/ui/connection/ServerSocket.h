@@ -46,7 +46,7 @@ public:
     // Reads held back while the gate was closed are picked up.
     void resumeReads() { scheduleRead(); }
 
-    static constexpr qint64 sliceBytes = 256 * 1024;
+    static constexpr qint64 sliceBytes = 128 * 1024;
     static constexpr qint64 readBufferBytes = 1024 * 1024;
 
 protected:
