@@ -4,6 +4,7 @@
 #include "common/TextBoundary.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QTimer>
 
@@ -145,10 +146,15 @@ void ServerSocket::readPending() {
 }
 
 void ServerSocket::readSlice() {
-    slice_.resize(sliceBytes);
-    const qint64 read = socket_.read(slice_.data(), sliceBytes);
+    const qint64 wanted = slicing_.nextBytes();
+    slice_.resize(wanted);
+    const qint64 read = socket_.read(slice_.data(), wanted);
     slice_.resize(read > 0 ? read : 0);
+    QElapsedTimer took;
+    took.start();
     deliver(slice_);
+    slicing_.sliceTook(static_cast<long>(slice_.size()),
+                       static_cast<long>(took.nsecsElapsed() / 1000));
 }
 
 // One read of the socket is one read for the core (the lag meter counts it as one reply); the

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "connection/ReadSlicing.h"
+
 #include <QEvent>
 #include <QObject>
 #include <QTcpSocket>
@@ -27,7 +29,8 @@ public:
 // delay is off so a key press reaches the server at once.
 //
 // A flood is read in slices: after each slice the event loop gets a turn (paints, key presses)
-// before the next, so typing stays responsive however fast the server writes. The socket holds
+// before the next, so typing stays responsive however fast the server writes; a slice is sized
+// to take about the same time whatever the text. The socket holds
 // at most `readBufferBytes` the client has not taken yet: a server that writes faster than the
 // window takes its text waits in TCP flow control instead of filling the client's memory.
 class ServerSocket : public QObject {
@@ -46,7 +49,6 @@ public:
     // Reads held back while the gate was closed are picked up.
     void resumeReads() { scheduleRead(); }
 
-    static constexpr qint64 sliceBytes = 128 * 1024;
     static constexpr qint64 readBufferBytes = 1024 * 1024;
 
 protected:
@@ -67,6 +69,7 @@ private:
     QTcpSocket socket_;
     // One slice's room, kept from read to read so a flood allocates nothing per slice.
     QByteArray slice_;
+    ReadSlicing slicing_;
     bool reading_ = false;
     bool readScheduled_ = false;
     bool ending_ = false;
