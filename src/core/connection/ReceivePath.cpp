@@ -20,6 +20,11 @@ std::size_t leadingLineBreaks(std::string_view text) {
     return first == std::string_view::npos ? text.size() : first;
 }
 
+// An empty line as it is stored: its line break alone.
+bool isBareLineBreak(std::string_view text) {
+    return text == "\n" || text == "\r\n";
+}
+
 // A line's length without its line break.
 std::size_t lengthWithoutBreak(std::string_view line) {
     while (!line.empty() && isLineBreak(line.back())) {
@@ -230,17 +235,32 @@ void ReceivePath::SplitReceivedText(std::string_view text, Start start) {
     Batch batch;
     std::size_t segmentStart = 0;
     std::size_t sliceStart = 0;
-    for (std::size_t cut = nextCut(text, 0); cut != std::string_view::npos;
-         cut = nextCut(text, segmentStart)) {
-        storeSegment(text.substr(segmentStart, cut + 1 - segmentStart),
-                     segmentStart == 0 ? start : Start::LineStart, batch);
-        segmentStart = cut + 1;
-        if (segmentStart - sliceStart >= dispatchSlice && segmentStart < text.size()) {
+    const auto dispatchWhenSliceFull = [&] {
+        const bool sliceFull =
+            segmentStart - sliceStart >= dispatchSlice || batch.stored >= dispatchSliceLines;
+        if (sliceFull && segmentStart < text.size()) {
             dispatchBatch(startIndex, batch);
             startIndex = firstNewIndex();
             batch = {};
             sliceStart = segmentStart;
         }
+    };
+    for (;;) {
+        const Start segmentKind = segmentStart == 0 ? start : Start::LineStart;
+        if (segmentKind == Start::LineStart) {
+            if (const std::size_t run = storeEmptyLineRun(text.substr(segmentStart), batch)) {
+                segmentStart += run;
+                dispatchWhenSliceFull();
+                continue;
+            }
+        }
+        const std::size_t cut = nextCut(text, segmentStart);
+        if (cut == std::string_view::npos) {
+            break;
+        }
+        storeSegment(text.substr(segmentStart, cut + 1 - segmentStart), segmentKind, batch);
+        segmentStart = cut + 1;
+        dispatchWhenSliceFull();
     }
     const std::string_view tail = text.substr(segmentStart);
     const Start tailStart = segmentStart == 0 ? start : Start::LineStart;
@@ -248,6 +268,38 @@ void ReceivePath::SplitReceivedText(std::string_view text, Start start) {
         storeSegment(tail, tailStart, batch);
     }
     dispatchBatch(startIndex, batch);
+}
+
+// Line breaks right after a complete line are empty lines of their own. A run of them is stored
+// in one go, up to a dispatch slice of lines, all but its last break, which goes on with the
+// text behind it as any empty line's break does. The bytes taken, or 0.
+std::size_t ReceivePath::storeEmptyLineRun(std::string_view text, Batch& batch) {
+    if (text.empty() || !isLineBreak(text.front()) ||
+        !(buffer_.empty() || buffer_.lastLineComplete())) {
+        return 0;
+    }
+    std::size_t lastBreak = 0;
+    std::size_t position = 0;
+    int breaks = 0;
+    while (breaks <= dispatchSliceLines) {
+        std::size_t next = position;
+        if (next < text.size() && text[next] == '\r') {
+            ++next;
+        }
+        if (next >= text.size() || text[next] != '\n') {
+            break;
+        }
+        lastBreak = position;
+        position = next + 1;
+        ++breaks;
+    }
+    const int emptyLines = breaks - 1;
+    if (emptyLines < emptyLineRun) {
+        return 0;
+    }
+    buffer_.addEmptyLines(emptyLines);
+    batch.stored += emptyLines;
+    return lastBreak;
 }
 
 // The start of a control line (or of its marker) at the start of a line waits for the rest of
@@ -382,13 +434,23 @@ void ReceivePath::dispatchLines(int startIndex, int& batch) {
             holdRow(index);
             break;
         }
-        // The parser and the triggers may echo commands into this buffer, so they work on a
-        // copy and the index is checked again afterwards.
-        current_ = row.text;
         if (index == startIndex && partialLineExperience_ != 0) {
             parser_.withdrawExperience(partialLineExperience_);
         }
         partialLineExperience_ = 0;
+        if (!continues && isBareLineBreak(row.text) && parser_.captureMode() == CaptureMode::None) {
+            parser_.clearLineSuffix();
+            parser_.parseEmptyLine();
+            if (index > buffer_.lastIndex()) {
+                break;
+            }
+            buffer_.setHandled(index, batch);
+            keptRow = index++;
+            continue;
+        }
+        // The parser and the triggers may echo commands into this buffer, so they work on a
+        // copy and the index is checked again afterwards.
+        current_ = row.text;
         const int result = DispatchLine(current_, continues, batch);
         const bool stillUnfinished =
             index == buffer_.lastIndex() && !buffer_.lastLineComplete() && unfinished;

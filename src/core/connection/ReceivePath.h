@@ -29,8 +29,13 @@ public:
     static constexpr std::size_t longestParsedLine = 20000;
     // A held-back control line longer than this is dropped whole, up to its line feed.
     static constexpr std::size_t longestHeldFragment = longestControlLine;
-    // A read larger than this is dispatched in slices of whole lines of about this size.
+    // A read larger than this is dispatched in slices of whole lines of about this size, or of
+    // this many lines when they are short (a run of empty lines), so the lines just stored are
+    // still in the cache when they are read.
     static constexpr std::size_t dispatchSlice = 64 * 1024;
+    static constexpr int dispatchSliceLines = 2048;
+    // A run of at least this many line breaks at the start of a line is stored in one go.
+    static constexpr int emptyLineRun = 4;
 
     ReceivePath(TextBuffer& buffer, ServerLineParser& parser, LineTriggers& triggers);
 
@@ -67,6 +72,7 @@ private:
         bool continued = false;
     };
 
+    std::size_t storeEmptyLineRun(std::string_view text, Batch& batch);
     std::string_view withoutLoneCarriageReturns(std::string_view text);
     std::string_view skipDiscardedLine(std::string_view text);
     bool extendHeldFragment(std::string_view text);

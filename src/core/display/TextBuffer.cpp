@@ -56,6 +56,24 @@ void TextBuffer::storeLine(std::string_view text, bool continuesRow) {
     }
 }
 
+// An empty line keeps the colour the line before it ended with, and changes none.
+void TextBuffer::addEmptyLines(int count) {
+    if (count <= 0) {
+        return;
+    }
+    const PackedSgrState colour = packedColourAtEnd(lastIndex());
+    for (int line = 0; line < count; ++line) {
+        reserveNextSlot();
+        blockFor(1).append("\n", false, colour);
+        ++lineCount_;
+        dropOldestBeyondLimit();
+    }
+    ++revision_;
+    if (linesChanged_) {
+        linesChanged_();
+    }
+}
+
 TextLine TextBuffer::line(int index) const {
     const Place place = placeOf(index);
     const TextBlock& block = blocks_[place.block];

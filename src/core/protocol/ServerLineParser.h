@@ -33,6 +33,13 @@ public:
     // the start of a prompt, a conversation or a control line. Captured text goes on to its
     // file; other text is logged, unless it holds the marker.
     int parseRowContinuation(std::string_view line) { return fallback(line); }
+    // What ParseServerLine makes of an empty line outside a capture, without trying the
+    // patterns, none of which an empty line can match: it is logged as an empty entry. A flood
+    // of blank lines costs this per line.
+    int parseEmptyLine() {
+        experienceOfLastLine_ = 0;
+        return fallback({});
+    }
     // An unfinished line the server writes as a prompt and then waits: the vitals prompts
     // (with or without a limb) and the login prompts.
     bool isPrompt(std::string_view line) const;

@@ -52,6 +52,9 @@ const StreamCase streamCases[] = {
     {"full prompt and experience", {"HP: 1/2 | SP: 3/4 | MP: 5/6\r\nYou gain 12 experience.\r\n"}},
     {"file capture", {"##VESK FILEBEGIN a.c\n##VESK FILECONTINUE\nint x;\n\n##VESK FILEEND\nok\n"}},
     {"nul and one-character lines", {"a\0b\nc\n"s, "x\ny\n"}},
+    {"runs of blank lines",
+     {"a\n" + std::string(9, '\n') + "b\r\n" + std::string(12, '\r') + "\n\r\n\r\n\r\n\r\n\r\n",
+      "##VESK XP 5 10 15\n\n\n\n\n\n\nhp: 1    sp: 2    mp: 3 ", "\n\n\n\n\n\nend\n"}},
     {"telnet subnegotiation",
      {"be\xff\xfa\x18\x01\xff\xf0gin\r\n", "\xff\xff"
                                            "end\r\n"}},
@@ -69,6 +72,42 @@ TEST(SplitInvariance, EveryReadCutAtEveryBoundaryEndsTheSame) {
                 ASSERT_EQ(outcomeOf(split), expected)
                     << c.name << " read " << read << " cut " << cut;
             }
+        }
+    }
+}
+
+// A run of blank lines in one read is stored in one go; the lines, the log, the captured file
+// and every call the parser made are what reading the same lines one read each gives, also
+// behind a cleared pane, whose last line is empty and unfinished.
+TEST(SplitInvariance, RunsOfBlankLinesEndAsReadOneLineAtATime) {
+    const std::string blanks(7, '\n');
+    const std::string streams[] = {
+        "a\n" + blanks + "b\r\n\r\n\r\n\r\n\r\n\r\n\r\nYou say: hi\n" + blanks + "c",
+        blanks + "##VESK XP 5 10 15\n" + blanks + "hp: 1    sp: 2    mp: 3 " + blanks + "x\n",
+        "##VESK FILEBEGIN a.c\n##VESK FILECONTINUE\n" + blanks + "int x;\n" + blanks +
+            "##VESK FILEEND\n" + blanks,
+        "##VESK HELPBEGIN\n" + blanks + "text\n" + blanks + "##VESK HELPEND\nok\n",
+    };
+    for (const bool cleared : {false, true}) {
+        for (const std::string& stream : streams) {
+            PipelineRig whole;
+            PipelineRig lineWise;
+            if (cleared) {
+                whole.buffer.Clear();
+                lineWise.buffer.Clear();
+            }
+            whole.feed({stream});
+            std::vector<std::string> lines;
+            for (std::size_t start = 0; start < stream.size();) {
+                const std::size_t feed = std::min(stream.find('\n', start), stream.size() - 1);
+                lines.push_back(stream.substr(start, feed + 1 - start));
+                start = feed + 1;
+            }
+            lineWise.feed(lines);
+            EXPECT_EQ(whole.texts(), lineWise.texts()) << stream;
+            EXPECT_EQ(whole.events.logged, lineWise.events.logged) << stream;
+            EXPECT_EQ(whole.events.calls, lineWise.events.calls) << stream;
+            EXPECT_EQ(whole.statusSummary(), lineWise.statusSummary()) << stream;
         }
     }
 }
