@@ -438,14 +438,20 @@ void ReceivePath::dispatchLines(int startIndex, int& batch) {
             parser_.withdrawExperience(partialLineExperience_);
         }
         partialLineExperience_ = 0;
+        // An empty line, and the empty lines right behind it, are read as the parser reads
+        // them one by one, and marked in one go.
         if (!continues && isBareLineBreak(row.text) && parser_.captureMode() == CaptureMode::None) {
-            parser_.clearLineSuffix();
-            parser_.parseEmptyLine();
-            if (index > buffer_.lastIndex()) {
+            const int run = 1 + buffer_.emptyLinesFrom(index + 1, lastAtStart - index);
+            for (int line = 0; line < run; ++line) {
+                parser_.clearLineSuffix();
+                parser_.parseEmptyLine();
+            }
+            if (index + run - 1 > buffer_.lastIndex()) {
                 break;
             }
-            buffer_.setHandled(index, batch);
-            keptRow = index++;
+            buffer_.setHandled(index, run, batch);
+            index += run;
+            keptRow = index - 1;
             continue;
         }
         // The parser and the triggers may echo commands into this buffer, so they work on a

@@ -86,6 +86,22 @@ void TextBlock::append(std::string_view text, bool continuesRow, PackedSgrState 
     entries_.push_back(entry);
 }
 
+std::size_t TextBlock::appendEmptyLines(std::size_t count, PackedSgrState startColour) {
+    const std::size_t byteRoom = used_ == 0 ? mostBytes : mostBytes - std::min(used_, mostBytes);
+    const std::size_t lines = std::min({count, mostLines - entries_.size(), byteRoom});
+    reserveBytes(used_ + lines);
+    std::memset(bytes_ + used_, '\n', lines);
+    Entry entry;
+    entry.continuesRow = 0;
+    entry.startColour = startColour;
+    for (std::size_t line = 1; line <= lines; ++line) {
+        entry.end = static_cast<std::uint32_t>(used_ + line);
+        entries_.push_back(entry);
+    }
+    used_ += lines;
+    return lines;
+}
+
 void TextBlock::appendTo(std::size_t row, std::string_view text) {
     if (text.empty()) {
         return;

@@ -46,6 +46,9 @@ public:
     bool hasRoomFor(std::size_t bytes) const;
 
     void append(std::string_view text, bool continuesRow, PackedSgrState startColour);
+    // Appends up to `count` empty lines (a line feed each), as many as the block has room for,
+    // and says how many.
+    std::size_t appendEmptyLines(std::size_t count, PackedSgrState startColour);
     std::string_view text(std::size_t row) const {
         const std::size_t begin = row == 0 ? 0 : entries_[row - 1].end;
         return {bytes_ + begin, entries_[row].end - begin};

@@ -62,10 +62,14 @@ void TextBuffer::addEmptyLines(int count) {
         return;
     }
     const PackedSgrState colour = packedColourAtEnd(lastIndex());
-    for (int line = 0; line < count; ++line) {
-        reserveNextSlot();
-        blockFor(1).append("\n", false, colour);
-        ++lineCount_;
+    while (count > 0) {
+        const int added =
+            static_cast<int>(blockFor(1).appendEmptyLines(static_cast<std::size_t>(count), colour));
+        for (int line = 0; line < added; ++line) {
+            reserveNextSlot();
+            ++lineCount_;
+        }
+        count -= added;
         dropOldestBeyondLimit();
     }
     ++revision_;
@@ -95,6 +99,31 @@ std::int32_t TextBuffer::handled(int index) const {
 void TextBuffer::setHandled(int index, std::int32_t mark) {
     const Place place = placeOf(index);
     blocks_[place.block].entry(place.row).handled = static_cast<std::uint32_t>(mark) & 0x3fffffffU;
+}
+
+void TextBuffer::setHandled(int first, int count, std::int32_t mark) {
+    for (int done = 0; done < count;) {
+        const Place place = placeOf(first + done);
+        TextBlock& block = blocks_[place.block];
+        for (std::size_t row = place.row; row < block.size() && done < count; ++row, ++done) {
+            block.entry(row).handled = static_cast<std::uint32_t>(mark) & 0x3fffffffU;
+        }
+    }
+}
+
+int TextBuffer::emptyLinesFrom(int index, int limit) const {
+    int count = 0;
+    while (count < limit && index + count < lineCount_) {
+        const Place place = placeOf(index + count);
+        const TextBlock& block = blocks_[place.block];
+        for (std::size_t row = place.row; row < block.size() && count < limit; ++row, ++count) {
+            const TextBlock::Entry& entry = block.entry(row);
+            if (entry.continuesRow != 0 || entry.handled == 1 || block.text(row) != "\n") {
+                return count;
+            }
+        }
+    }
+    return count;
 }
 
 bool TextBuffer::continuesRow(int index) const {

@@ -103,6 +103,10 @@ public:
     std::string_view lineText(int index) const;
     std::int32_t handled(int index) const;
     void setHandled(int index, std::int32_t mark);
+    void setHandled(int first, int count, std::int32_t mark);
+    // How many lines from `index` on, at most `limit`, are empty lines as a run of line breaks
+    // leaves them (a line feed alone, starting a row) and not marked handled with 1.
+    int emptyLinesFrom(int index, int limit) const;
     bool continuesRow(int index) const;
     // The last stored line is complete when it ends in a line feed; an empty text is partial.
     bool lastLineComplete() const;
