@@ -75,6 +75,12 @@ void FloodRun::onChanged(Change what) {
     linesSeen_ -= static_cast<int>(buffer.droppedLines() - droppedSeen_);
     droppedSeen_ = buffer.droppedLines();
     for (int index = std::max(0, linesSeen_ - 1); index < buffer.LineCount(); ++index) {
+        // A flood of empty lines is passed over a run at a time, so looking for the end line
+        // does not cost the window's thread more than the window does.
+        index += buffer.emptyLinesFrom(index, buffer.LineCount() - index);
+        if (index >= buffer.LineCount()) {
+            break;
+        }
         const std::string_view text = buffer.lineText(index);
         if (!typing_ && text.find(loginLine) != std::string_view::npos) {
             floodBegins();
