@@ -267,6 +267,7 @@ void Client::onReceived(std::string_view bytes) {
         return;
     }
     const std::uint32_t arrived = host_.milliseconds();
+    const SessionLog::HeldWrites oneAppendPerRead(log_);
     received_.clear();
     telnet_.filter(bytes, received_);
     typedText_.watch(received_);

@@ -71,10 +71,32 @@ void SessionLog::WriteLog(std::string_view text, int category) {
     if (!loggingOn_ || waitingForCharacterName() || !categoryWanted(category)) {
         return;
     }
-    std::ofstream file(folder_ / LogFileName(), std::ios::binary | std::ios::app);
+    std::filesystem::path path = folder_ / LogFileName();
+    if (holds_ > 0) {
+        if (!held_.empty() && path != heldPath_) {
+            writeHeld();
+        }
+        heldPath_ = std::move(path);
+        held_.append(text);
+        held_.push_back('\n');
+        return;
+    }
+    std::string entry(text);
+    entry.push_back('\n');
+    append(path, entry);
+}
+
+void SessionLog::writeHeld() {
+    if (!held_.empty()) {
+        append(heldPath_, held_);
+        held_.clear();
+    }
+}
+
+void SessionLog::append(const std::filesystem::path& path, std::string_view bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::app);
     if (file) {
-        file.write(text.data(), static_cast<std::streamsize>(text.size()));
-        file.put('\n');
+        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         file.close();
     }
     // A full disk is as much a lost entry as a file that does not open. The player hears of
@@ -124,6 +146,7 @@ void SessionLog::writeHeader() {
 }
 
 void SessionLog::ToggleLogging(const std::function<std::string()>& mainViewText) {
+    writeHeld();
     loggingOn_ = !loggingOn_;
     failureReported_ = false;
     reporting_.host().changed(Change::Menu);

@@ -28,7 +28,9 @@ struct localDateTime {
 };
 
 // Copies game text into a plain text file while logging is on: every entry opens the file,
-// appends one line and closes it, so nothing is lost if the client dies. The file is the
+// appends one line and closes it, so nothing is lost if the client dies. The lines of one read
+// from the server are held and appended in one go when the read is done, so a flood with
+// logging on opens the file once a read, not once a line. The file is the
 // fixed LogFile or a name built from the character and the time the connection was made,
 // inside the working folder. Entries come from the receive path, the echo of sent commands,
 // the header and the prepended window text, all on the one thread of the client.
@@ -42,6 +44,24 @@ public:
     static localDateTime systemLocalTime();
 
     void WriteLog(std::string_view text, int category);
+
+    // While one is alive, entries are held and appended when the last one ends (in order, each
+    // to the file it was meant for).
+    class HeldWrites {
+    public:
+        explicit HeldWrites(SessionLog& log) : log_(log) { ++log_.holds_; }
+        ~HeldWrites() {
+            if (--log_.holds_ == 0) {
+                log_.writeHeld();
+            }
+        }
+        HeldWrites(const HeldWrites&) = delete;
+        HeldWrites& operator=(const HeldWrites&) = delete;
+
+    private:
+        SessionLog& log_;
+    };
+
     std::string LogFileName() const;
     // The character in play changed (empty on disconnect); starts a new log section.
     void SetCharacterName(std::string_view name);
@@ -65,6 +85,8 @@ private:
     bool categoryWanted(int category) const;
     bool waitingForCharacterName() const;
     void writeHeader();
+    void append(const std::filesystem::path& path, std::string_view bytes);
+    void writeHeld();
 
     const Settings& settings_;
     Reporting& reporting_;
@@ -77,6 +99,9 @@ private:
     std::string characterName_;
     std::string connectionDate_;
     std::string connectionTime_;
+    int holds_ = 0;
+    std::filesystem::path heldPath_;
+    std::string held_;
 };
 
 } // namespace vesk

@@ -163,6 +163,44 @@ TEST_F(SessionLogTest, UnopenableFileWarnsOnceUntilLoggingWorksAgain) {
     EXPECT_EQ(logText(), "kept\n");
 }
 
+// The lines of one read go to the file in one append when the read is done, in order and each
+// to the file it was meant for, however many holds are nested; a file that cannot be opened
+// is reported once for them.
+TEST_F(SessionLogTest, HeldEntriesAreAppendedWhenTheLastHoldEnds) {
+    useAutomaticNames(1, 0, 0);
+    log.ToggleLogging();
+    log.connectionMade();
+    log.SetCharacterName("Tamsin");
+    const std::string tamsinFile = log.LogFileName();
+    const std::string header = logText(tamsinFile);
+    {
+        const SessionLog::HeldWrites read(log);
+        log.WriteLog("one", LogCategory::Other);
+        {
+            const SessionLog::HeldWrites inner(log);
+            log.WriteLog("two", LogCategory::Other);
+        }
+        EXPECT_EQ(logText(tamsinFile), header) << "nothing written before the read is done";
+        log.SetCharacterName("Quill");
+        log.WriteLog("three", LogCategory::Other);
+    }
+    EXPECT_EQ(logText(tamsinFile), header + "one\ntwo\n");
+    const std::string quillFile = log.LogFileName();
+    ASSERT_NE(quillFile, tamsinFile);
+    EXPECT_TRUE(logText(quillFile).ends_with("\nthree\n"));
+    EXPECT_NE(logText(quillFile).find("Log for Quill started"), std::string::npos);
+
+    settings.setNumber(setting::logAutoName, 0);
+    settings.setText(setting::logFile, "no such folder/log.txt");
+    {
+        const SessionLog::HeldWrites read(log);
+        for (int line = 0; line < 100; ++line) {
+            log.WriteLog("lost", LogCategory::Other);
+        }
+    }
+    EXPECT_EQ(host.warnings, (std::vector<std::string>{"Unable to open log file for appending!"}));
+}
+
 // A name the server makes as long as it likes still gives a file name the system accepts.
 TEST_F(SessionLogTest, AVeryLongCharacterNameStillNamesAWritableFile) {
     useAutomaticNames(1, 1, 1);
