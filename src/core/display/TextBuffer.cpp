@@ -97,8 +97,7 @@ std::int32_t TextBuffer::handled(int index) const {
 }
 
 void TextBuffer::setHandled(int index, std::int32_t mark) {
-    const Place place = placeOf(index);
-    blocks_[place.block].entry(place.row).handled = static_cast<std::uint32_t>(mark) & 0x3fffffffU;
+    setHandled(index, 1, mark);
 }
 
 void TextBuffer::setHandled(int first, int count, std::int32_t mark) {

@@ -3,19 +3,8 @@
 namespace vesk {
 namespace {
 
-bool isBlank(char character) {
-    return isScanBlank(character);
-}
-
-std::size_t skipBlanks(std::string_view line, std::size_t position) {
-    while (position < line.size() && isBlank(line[position])) {
-        ++position;
-    }
-    return position;
-}
-
 bool readNumber(std::string_view line, std::size_t& position, std::int32_t& value) {
-    std::size_t cursor = skipBlanks(line, position);
+    std::size_t cursor = skipScanBlanks(line, position);
     bool negative = false;
     if (cursor < line.size() && (line[cursor] == '-' || line[cursor] == '+')) {
         negative = line[cursor] == '-';
@@ -36,9 +25,9 @@ bool readNumber(std::string_view line, std::size_t& position, std::int32_t& valu
 }
 
 bool readWord(std::string_view line, std::size_t& position, std::string_view& word) {
-    const std::size_t start = skipBlanks(line, position);
+    const std::size_t start = skipScanBlanks(line, position);
     std::size_t cursor = start;
-    while (cursor < line.size() && !isBlank(line[cursor])) {
+    while (cursor < line.size() && !isScanBlank(line[cursor])) {
         ++cursor;
     }
     if (cursor == start) {
@@ -56,8 +45,8 @@ ScanResult ScanPattern(std::string_view line, std::string_view format) {
     std::size_t position = 0;
     for (std::size_t index = 0; index < format.size(); ++index) {
         const char wanted = format[index];
-        if (isBlank(wanted)) {
-            position = skipBlanks(line, position);
+        if (isScanBlank(wanted)) {
+            position = skipScanBlanks(line, position);
         } else if (wanted == '%' && index + 1 < format.size() && format[index + 1] == 'd') {
             std::int32_t value = 0;
             if (!readNumber(line, position, value) || !result.numbers.push_back(value)) {

@@ -49,6 +49,14 @@ inline bool isScanBlank(char character) {
     return character == ' ' || (character >= '\t' && character <= '\r');
 }
 
+// The position of the first byte from `position` on that is not a blank.
+inline std::size_t skipScanBlanks(std::string_view line, std::size_t position) {
+    while (position < line.size() && isScanBlank(line[position])) {
+        ++position;
+    }
+    return position;
+}
+
 // True when the line begins with the prefix, byte for byte.
 inline bool hasPrefix(std::string_view line, std::string_view prefix) {
     return line.starts_with(prefix);

@@ -18,17 +18,11 @@ constexpr std::string_view fullPrompt = "HP: %d/%d | SP: %d/%d | MP: %d/%d";
 // match a line whose second word starts with its literal: looking there first rules out the
 // common line after its first word.
 std::string_view fromSecondWord(std::string_view line) {
-    std::size_t position = 0;
-    while (position < line.size() && isScanBlank(line[position])) {
-        ++position;
-    }
+    std::size_t position = skipScanBlanks(line, 0);
     while (position < line.size() && !isScanBlank(line[position])) {
         ++position;
     }
-    while (position < line.size() && isScanBlank(line[position])) {
-        ++position;
-    }
-    return line.substr(position);
+    return line.substr(skipScanBlanks(line, position));
 }
 
 bool matchesTwoWords(std::string_view line, std::string_view second, std::string_view literal,
